@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ai/Workspace.h"
+
+namespace tessora {
+
+void MarkDoubtCells(Workspace& ws, int16 colour);
+
+}  // namespace tessora

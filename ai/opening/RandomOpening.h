@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ai/Workspace.h"
+
+namespace tessora {
+
+void RandomOpening(Workspace& ws);
+
+}  // namespace tessora

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/GameState.h"
+#include "core/MoveChooser.h"
+#include "core/Shell.h"
+#include "core/Texts.h"
+
+namespace tessora {
+
+// The guards of the main window that the game flow reads and writes.
+struct WindowFlags {
+    bool ClickBusy = false;
+    bool DropRunning = false;
+    bool NewGamePending = false;
+    bool ComputerThinking = false;
+    bool FourFound = false;
+};
+
+// Position of the falling stone, in twips inside the board.
+struct FallState {
+    float DropX = 0;
+    float DropY = 0;
+    int16 DropTargetY = 0;
+    float SavedX = 0;
+    float SavedY = 0;
+};
+
+// Twips per pixel: user-interface lengths are twips, 15 to a (device-independent) pixel.
+constexpr int kTwipsPerPixel = 15;
+// The board picture box picSpielfeld, in twips.
+constexpr int kBoardWidthTwips = 6600;
+constexpr int kBoardHeightTwips = 5175;
+// Stone pictures are 600 x 600 twips.
+constexpr int kStoneTwips = 600;
+
+// The game: state, turn flow, end of game and falling stone. It reaches its window only
+// through the shell, and the computer player's choice only through the move chooser.
+class Game {
+public:
+    Game(Shell& shell, MoveChooser& chooser);
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    WindowFlags& flags() { return flags_; }
+    const WindowFlags& flags() const { return flags_; }
+    const FallState& fall() const { return fall_; }
+    const MessageTexts& texts() const { return texts_; }
+    Options& options() { return state_.options; }
+
+    // Loads the message table (the main window's load handler does this before NewGame).
+    void InitSprache();
+
+    // Turn flow.
+    void picSpielfeld_MouseUp(int button, int shift, float x, float y);
+    void NewGame();
+    void DropStone(int16 code);
+    void SteinSetzen(int cell, int picture);
+    void ComputerDropPause(int16 code);
+    void Pause();
+    void ComputerMove();
+
+    // Four in a row and end of game.
+    void CheckFour(int16 owner);
+    void CheckHorizontal(int16 owner, int firstCell, int lastCell);
+    void CheckVertical(int16 owner);
+    void CheckDiagonalDown(int16 owner, int firstCell, int lastCell);
+    void CheckDiagonalUp(int16 owner, int firstCell, int lastCell);
+    void ShowHorizontalResult(int16 owner);
+    void ShowVerticalResult(int16 owner);
+    void ShowDiagonalResult(int16 owner);
+    void ShowDraw();
+    void HasFourOnBoard(int16 owner, int16& result);
+    void CheckAndPassTurn();
+    void CheckFullColumns();
+
+    // Falling stone.
+    void StartDropAnimation(int cell);
+    void timFall_Timer();
+
+private:
+    Shell& shell_;
+    MoveChooser& chooser_;
+    GameState state_{};
+    WindowFlags flags_{};
+    FallState fall_{};
+    MessageTexts texts_{};
+};
+
+}  // namespace tessora
