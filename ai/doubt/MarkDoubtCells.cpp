@@ -1,9 +1,71 @@
 #include "ai/doubt/MarkDoubtCells.h"
 
+#include "ai/doubt/BoxedRowRule.h"
+#include "ai/doubt/DoubtRules.h"
+
 namespace tessora {
 
+namespace {
+
+using doubt::Alternative;
+using doubt::CellRef;
+using doubt::Group;
+using doubt::LineRule;
+
+struct Cell {
+    int row;
+    int column;
+};
+
+Cell Resolve(CellRef ref, int loopValue) {
+    return Cell{ref.row.at(loopValue), ref.column.at(loopValue)};
+}
+
+bool Holds(const Workspace& ws, int16 colour, const Alternative& alt, int loopValue) {
+    const Cell a = Resolve(alt.first, loopValue);
+    if (ws.board(a.row, a.column) != colour) return false;
+    if (alt.cellCount == 1) return true;
+    const Cell b = Resolve(alt.second, loopValue);
+    return ws.board(b.row, b.column) == colour;
+}
+
+bool Holds(const Workspace& ws, int16 colour, const Group& group, int loopValue) {
+    for (int i = 0; i < group.count; ++i) {
+        if (Holds(ws, colour, group.alternatives[i], loopValue)) return true;
+    }
+    return false;
+}
+
+// The target is empty and, above the bottom row, rests on a stone. A bottom-row target is
+// only tested for being empty.
+bool TargetPlayable(const Workspace& ws, Cell target) {
+    if (ws.board(target.row, target.column) != 0) return false;
+    return target.row == kRowCount || ws.Supported(target.row, target.column);
+}
+
+void ApplyLineRule(Workspace& ws, int16 colour, const LineRule& rule) {
+    ws.SetOrigin(StageId::MarkDoubtCells, rule.number, colour);
+    for (int value = rule.kFirst; value <= rule.kLast; ++value) {
+        const Cell target = Resolve(rule.target, value);
+        if (!TargetPlayable(ws, target)) continue;
+        bool allHold = true;
+        for (int g = 0; g < rule.groupCount && allHold; ++g) {
+            allHold = Holds(ws, colour, rule.groups[g], value);
+        }
+        if (allHold) ws.mark(ws.grids().DoubtMark, target.row, target.column);
+    }
+}
+
+}  // namespace
+
 void MarkDoubtCells(Workspace& ws, int16 colour) {
-    (void)ws; (void)colour;
+    for (const LineRule& rule : doubt::kLineRules) {
+        if (rule.number == doubt::kBoxedRowRuleNumber + 1) {
+            ws.SetOrigin(StageId::MarkDoubtCells, doubt::kBoxedRowRuleNumber, colour);
+            MarkBoxedRowGaps(ws, colour);
+        }
+        ApplyLineRule(ws, colour, rule);
+    }
 }
 
 }  // namespace tessora
