@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "core/GameState.h"
 #include "core/MoveChooser.h"
 #include "core/Shell.h"
@@ -33,10 +36,15 @@ constexpr int kBoardHeightTwips = 5175;
 // Stone pictures are 600 x 600 twips.
 constexpr int kStoneTwips = 600;
 
+// Column code (150..156) hit by a click at x twips inside the board: the distance from 150 twips
+// is rounded half to even and divided into 900-twip columns; everything right of the last
+// column boundary belongs to the rightmost column.
+int16 ColumnCodeFromClick(float x);
+
 // The game: state, turn flow, end of game and falling stone. It reaches its window only
 // through the shell, and the computer player's choice only through the move chooser.
 class Game {
-public:
+  public:
     Game(Shell& shell, MoveChooser& chooser);
 
     GameState& state() { return state_; }
@@ -47,7 +55,8 @@ public:
     const MessageTexts& texts() const { return texts_; }
     Options& options() { return state_.options; }
 
-    // Loads the message table (the main window's load handler does this before NewGame).
+    // Loads the message table (the main window's load handler does this before NewGame; the
+    // constructor loads it once too, so the guards never compare against empty texts).
     void InitSprache();
 
     // Turn flow.
@@ -77,13 +86,26 @@ public:
     void StartDropAnimation(int cell);
     void timFall_Timer();
 
-private:
+  private:
+    using ResultAnnouncement = void (Game::*)(int16 owner);
+
+    // Tests the four cells first, first + step, ...; on a line shows and announces it.
+    bool FindAndShowLine(int16 owner, int first, int step, ResultAnnouncement announce);
+    void DrawLine(const std::array<int, 4>& cells, int picture);
+    void AnnounceLine(int16 owner, const std::string& wonText, const std::string& lostText);
+    // Top-left corner of a cell's stone in twips, by the cell geometry.
+    float CellLeftTwips(int cell, int stoneWidthTwips) const;
+    float CellTopTwips(int cell, int stoneHeightTwips) const;
+
     Shell& shell_;
     MoveChooser& chooser_;
     GameState state_{};
     WindowFlags flags_{};
     FallState fall_{};
     MessageTexts texts_{};
+    // Counts the resets done by NewGame, so that a scan that yields can tell that the position
+    // it was working on has been replaced.
+    unsigned gamesStarted_ = 0;
 };
 
 }  // namespace tessora

@@ -1,0 +1,34 @@
+#include "core/Game.h"
+
+namespace tessora {
+
+namespace {
+// The computer player yields through this hook, so the window keeps handling events.
+void LetWindowEventsRun(void* shell) {
+    static_cast<Shell*>(shell)->DoEvents();
+}
+}  // namespace
+
+void Game::ComputerMove() {
+    flags_.ComputerThinking = true;
+    shell_.SetStatusText(texts_.StatusComputerThinking);
+    state_.GameRestarted = 0;
+    state_.MoveCount = static_cast<int16>(state_.MoveCount + 2);
+
+    const int16 code = chooser_.ChooseColumn(state_, YieldHook{&LetWindowEventsRun, &shell_});
+
+    // With no open column there is nothing to drop; the turn still ends normally.
+    if (code >= kFirstColumnCode && code <= kLastColumnCode) {
+        ComputerDropPause(code);
+        DropStone(code);
+        CheckAndPassTurn();
+        if (state_.GameRestarted == 0) CheckFullColumns();
+    }
+
+    shell_.SetMousePointer(Pointer::Default);
+    shell_.SetStatusText(texts_.StatusHumanToMove);
+    flags_.ComputerThinking = false;
+    if (flags_.NewGamePending) NewGame();
+}
+
+}  // namespace tessora
