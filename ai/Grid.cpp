@@ -7,14 +7,22 @@ namespace tessora {
 
 const char* GridName(GridId id) {
     switch (id) {
-        case GridId::AttackScore: return "AttackScore";
-        case GridId::DefenceScore: return "DefenceScore";
-        case GridId::OwnThreat: return "OwnThreat";
-        case GridId::FoeThreat: return "FoeThreat";
-        case GridId::ForbiddenMark: return "ForbiddenMark";
-        case GridId::AvoidMark: return "AvoidMark";
-        case GridId::CautionMark: return "CautionMark";
-        case GridId::DoubtMark: return "DoubtMark";
+        case GridId::AttackScore:
+            return "AttackScore";
+        case GridId::DefenceScore:
+            return "DefenceScore";
+        case GridId::OwnThreat:
+            return "OwnThreat";
+        case GridId::FoeThreat:
+            return "FoeThreat";
+        case GridId::ForbiddenMark:
+            return "ForbiddenMark";
+        case GridId::AvoidMark:
+            return "AvoidMark";
+        case GridId::CautionMark:
+            return "CautionMark";
+        case GridId::DoubtMark:
+            return "DoubtMark";
     }
     return "?";
 }
@@ -28,22 +36,35 @@ void Grid::CheckIndex(int row, int column) const {
 
 void Grid::Clear(int rows) {
     for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= 7; ++c) cell(r, c) = 0;
+        for (int c = 1; c <= 7; ++c)
+            cell(r, c) = 0;
     }
 }
 
 const Grid& Grids::get(GridId id) const {
     switch (id) {
-        case GridId::AttackScore: return AttackScore;
-        case GridId::DefenceScore: return DefenceScore;
-        case GridId::OwnThreat: return OwnThreat;
-        case GridId::FoeThreat: return FoeThreat;
-        case GridId::ForbiddenMark: return ForbiddenMark;
-        case GridId::AvoidMark: return AvoidMark;
-        case GridId::CautionMark: return CautionMark;
-        case GridId::DoubtMark: return DoubtMark;
+        case GridId::AttackScore:
+            return AttackScore;
+        case GridId::DefenceScore:
+            return DefenceScore;
+        case GridId::OwnThreat:
+            return OwnThreat;
+        case GridId::FoeThreat:
+            return FoeThreat;
+        case GridId::ForbiddenMark:
+            return ForbiddenMark;
+        case GridId::AvoidMark:
+            return AvoidMark;
+        case GridId::CautionMark:
+            return CautionMark;
+        case GridId::DoubtMark:
+            return DoubtMark;
     }
     return AttackScore;
+}
+
+Grid& Grids::get(GridId id) {
+    return const_cast<Grid&>(static_cast<const Grids&>(*this).get(id));
 }
 
 }  // namespace tessora

@@ -25,7 +25,7 @@ const char* GridName(GridId id);
 // One working grid: 16-bit values indexed (row, column) like Board, columns 1..7, rows
 // firstRow..lastRow. Only Workspace writes a grid, so every change can be traced.
 class Grid {
-public:
+  public:
     constexpr Grid(GridId id, int firstRow, int lastRow)
         : id_(id), firstRow_(firstRow), lastRow_(lastRow) {}
 
@@ -38,7 +38,7 @@ public:
     // Sets rows 1..rows, columns 1..7 to 0.
     void Clear(int rows);
 
-private:
+  private:
     friend class Workspace;
     int16& cell(int row, int column) { return cells_[index(row, column)]; }
 
@@ -68,6 +68,7 @@ struct Grids {
     Grid DoubtMark{GridId::DoubtMark, 1, 6};
 
     const Grid& get(GridId id) const;
+    Grid& get(GridId id);
 };
 
 }  // namespace tessora

@@ -4,14 +4,22 @@ namespace tessora {
 
 const char* StageName(StageId stage) {
     switch (stage) {
-        case StageId::None: return "None";
-        case StageId::ScanThreats: return "ScanThreats";
-        case StageId::ScanOpenTwos: return "ScanOpenTwos";
-        case StageId::ScoreTwoStoneWindows: return "ScoreTwoStoneWindows";
-        case StageId::ScoreLinePatterns: return "ScoreLinePatterns";
-        case StageId::MarkDoubtCells: return "MarkDoubtCells";
-        case StageId::RandomOpening: return "RandomOpening";
-        case StageId::RewardStackedThreats: return "RewardStackedThreats";
+        case StageId::None:
+            return "None";
+        case StageId::ScanThreats:
+            return "ScanThreats";
+        case StageId::ScanOpenTwos:
+            return "ScanOpenTwos";
+        case StageId::ScoreTwoStoneWindows:
+            return "ScoreTwoStoneWindows";
+        case StageId::ScoreLinePatterns:
+            return "ScoreLinePatterns";
+        case StageId::MarkDoubtCells:
+            return "MarkDoubtCells";
+        case StageId::RandomOpening:
+            return "RandomOpening";
+        case StageId::RewardStackedThreats:
+            return "RewardStackedThreats";
     }
     return "?";
 }

@@ -19,7 +19,7 @@ using BestChoiceArray = std::array<int16, 3>;
 // grids, the random source, the yield hook and the optional trace. Every change to a grid goes
 // through add or set, which record it when a trace is attached.
 class Workspace {
-public:
+  public:
     Workspace(const GameState& state, RandomSource& random, YieldHook yield)
         : state_(&state), random_(&random), yield_(yield) {}
 
@@ -70,7 +70,7 @@ public:
     // Re-points the workspace at another position (the engine and benchmarks reuse one).
     void Rebind(const GameState& state) { state_ = &state; }
 
-private:
+  private:
     void Record(const Grid& grid, int row, int column, int16 before, int16 after);
 
     const GameState* state_;

@@ -1,0 +1,53 @@
+#include "ai/BestCell.h"
+
+#include <array>
+
+namespace tessora {
+namespace {
+
+// Column orders: both start in the centre and alternate outward, from opposite sides.
+using ColumnOrder = std::array<int, kColumnCount>;
+constexpr ColumnOrder kLeftFirst{4, 3, 5, 6, 2, 7, 1};
+constexpr ColumnOrder kRightFirst{4, 5, 3, 2, 6, 1, 7};
+
+void OfferGrid(Workspace& ws, const Grid& grid, const ColumnOrder& order) {
+    for (int row = 1; row <= kRowCount; ++row) {
+        for (const int column : order)
+            OfferCell(ws, grid, row, column);
+    }
+}
+
+}  // namespace
+
+int16 ChooseBestCell(Workspace& ws) {
+    BestChoiceArray& best = ws.BestChoice();
+    best[0] = 0;
+    best[1] = 0;
+    ws.random().Randomize();
+    const int coin = static_cast<int>(2.0 * ws.random().Rnd() + 1.0);
+    const Grids& grids = ws.grids();
+    if (coin == 1) {
+        OfferGrid(ws, grids.AttackScore, kLeftFirst);
+        OfferGrid(ws, grids.DefenceScore, kRightFirst);
+    } else {
+        OfferGrid(ws, grids.AttackScore, kRightFirst);
+        OfferGrid(ws, grids.DefenceScore, kLeftFirst);
+    }
+    return best[0];
+}
+
+void OfferCell(Workspace& ws, const Grid& grid, int row, int column) {
+    BestChoiceArray& best = ws.BestChoice();
+    const int16 value = grid.at(row, column);
+    if (value <= best[1]) return;
+    const Grids& grids = ws.grids();
+    if (grids.ForbiddenMark.at(row, column) != 0) return;
+    if (grids.AvoidMark.at(row, column) != 0 && value < kAvoidOverrideScore) return;
+    // Points can sit on any cell of a column, even a full one (the stacked-threat reward lands
+    // on occupied cells); a full column can never take the stone.
+    if (ws.state().ColumnState[column - 1] == kColumnFull) return;
+    best[1] = value;
+    best[0] = static_cast<int16>(column + 149);
+}
+
+}  // namespace tessora

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ai/Workspace.h"
+
+namespace tessora {
+
+// With exactly six columns full (and more than n), returns the code of the one open column;
+// otherwise 0.
+int16 LastOpenColumn(Workspace& ws, int n);
+
+}  // namespace tessora
