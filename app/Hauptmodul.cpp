@@ -1,0 +1,96 @@
+#include "app/Hauptmodul.h"
+
+#include <array>
+
+#include "platform/qt/MessageBox.h"
+
+namespace tessora {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+constexpr std::array<std::string_view, 4> kCustomFontLines{
+    "Sie haben eine benutzerdefinierte Schriftgröße unter",
+    "Windows eingestellt.",
+    "Tessora kann allerdings nur mit eingestellter normaler",
+    "Schriftgröße gestartet werden.",
+};
+
+constexpr std::array<std::string_view, 4> kWindows95Hint{
+    "Unter Windows 95 können Sie die Schriftgröße",
+    "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'",
+    "doppelklicken und unter der Lasche Einstellungen den",
+    "Schriftgrad 'Kleine Schriftarten' auswählen.",
+};
+
+constexpr std::array<std::string_view, 6> kWindows98Hint{
+    "Unter Windows 98 können Sie die Schriftgröße",
+    "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'",
+    "doppelklicken, unter der Lasche 'Einstellungen' den",
+    "Knopf 'Weitere Optionen' wählen und dort unter der Lasche",
+    "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'",
+    "ändern.",
+};
+
+// Windows 98 is version 4.10 of the Windows 95 family; 4.0 to 4.9 are Windows 95.
+constexpr std::uint32_t kWindows98Minor = 10;
+
+template <std::size_t N>
+void AppendLines(std::string& text, const std::array<std::string_view, N>& lines) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0) text += kCrLf;
+        text += lines[i];
+    }
+}
+
+}  // namespace
+
+std::string FontSizeMessage(const OsVersionInfo& version) {
+    std::string message;
+    AppendLines(message, kCustomFontLines);
+    if (version.dwPlatformId != ver::kPlatformWindows || version.dwMajorVersion != 4) {
+        return message;
+    }
+    message += kCrLf;
+    message += kCrLf;
+    if (version.dwMinorVersion < kWindows98Minor) {
+        AppendLines(message, kWindows95Hint);
+    } else {
+        AppendLines(message, kWindows98Hint);
+    }
+    return message;
+}
+
+bool IsCustomFontSize(const std::string& logicalX, const std::string& logicalY) {
+    if (logicalX == "Error" || logicalY == "Error") return false;
+    return logicalX != kNormalLogicalDpi || logicalY != kNormalLogicalDpi;
+}
+
+bool HauptmodulMain(Registry& registry, VersionQuery& versionQuery,
+                    const MessageBoxFunction& messageBox,
+                    const std::function<void()>& showMainWindow) {
+    RegistryModule reader(registry, messageBox);
+    const std::string key(kDisplaySettingsKey);
+    const std::string logicalX = reader.ReadRegistryValue(key, "DPILogicalX");
+    const std::string logicalY = reader.ReadRegistryValue(key, "DPILogicalY");
+
+    if (IsCustomFontSize(logicalX, logicalY)) {
+        // A failed query leaves the record empty, which names no Windows 95 version: no hint.
+        OsVersionInfo version;
+        version.dwOSVersionInfoSize = ver::kVersionInfoSize;
+        versionQuery.GetVersionEx(version);
+        messageBox(FontSizeMessage(version), kFontSizeErrorTitle, kFontSizeErrorStyle);
+        return false;
+    }
+    showMainWindow();
+    return true;
+}
+
+MessageBoxFunction StartupMessageBox() {
+    return [](std::string_view text, std::string_view title, int style) {
+        return ShowMessageBox(nullptr, text, title, style);
+    };
+}
+
+}  // namespace tessora

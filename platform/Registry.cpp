@@ -1,0 +1,44 @@
+#include "platform/Registry.h"
+
+#include <algorithm>
+
+namespace tessora {
+
+namespace {
+constexpr RegHandle kFirstRootKey = 0x80000000u;
+constexpr RegHandle kLastRootKey = 0x80000006u;
+}  // namespace
+
+bool IsPredefinedRootKey(RegHandle key) {
+    return key >= kFirstRootKey && key <= kLastRootKey;
+}
+
+long CopyStringValue(const std::string& value, std::string& buffer, std::uint32_t& length) {
+    const std::size_t needed = value.size() + 1;
+    const std::size_t available = std::min<std::size_t>(length, buffer.size());
+    length = static_cast<std::uint32_t>(needed);
+    if (needed > available) return reg::kMoreData;
+    std::copy(value.begin(), value.end(), buffer.begin());
+    buffer[value.size()] = '\0';
+    return reg::kSuccess;
+}
+
+long EmptyRegistry::RegOpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t,
+                                 std::uint32_t, RegHandle& result) {
+    if (!IsPredefinedRootKey(key)) return reg::kInvalidHandle;
+    if (!subKey.empty()) return reg::kFileNotFound;
+    // Opening a root with no sub-key gives back the root itself.
+    result = key;
+    return reg::kSuccess;
+}
+
+long EmptyRegistry::RegQueryValueEx(RegHandle key, const std::string&, std::uint32_t&, std::string&,
+                                    std::uint32_t&) {
+    return IsPredefinedRootKey(key) ? reg::kFileNotFound : reg::kInvalidHandle;
+}
+
+long EmptyRegistry::RegCloseKey(RegHandle key) {
+    return IsPredefinedRootKey(key) ? reg::kSuccess : reg::kInvalidHandle;
+}
+
+}  // namespace tessora

@@ -1,0 +1,15 @@
+#include "platform/Version.h"
+
+namespace tessora {
+
+bool FixedVersion::GetVersionEx(OsVersionInfo& info) {
+    if (info.dwOSVersionInfoSize != ver::kVersionInfoSize) return false;
+    info.dwMajorVersion = major_;
+    info.dwMinorVersion = minor_;
+    info.dwBuildNumber = build_;
+    info.dwPlatformId = platformId_;
+    info.szCSDVersion.clear();
+    return true;
+}
+
+}  // namespace tessora
