@@ -1,0 +1,123 @@
+#include "ai/linepatterns/MultiStepRules.h"
+
+namespace tessora::linepatterns {
+namespace {
+
+// Rules 1 and 2, when the diagonal stone above the row is already there: the cell under the
+// row gap is a bad move for both sides.
+void MarkUnderRowGap(LinePass& pass, Cell cell) {
+    if (pass.IsOwnPass()) {
+        pass.MarkCaution(cell);
+        pass.AddAttack(cell, -11);
+        pass.AddDefence(cell, -11);
+    } else {
+        pass.MarkAvoid(cell);
+        pass.AddDefence(cell, -11);
+    }
+}
+
+}  // namespace
+
+void Rule1(LinePass& pass) {
+    pass.BeginRule(1);
+    ForEachAnchor(pass, {{1, 3}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (!(pass.X(a(1, 2)) && pass.X(a(1, 3)) && pass.X(a(3, 0)) && pass.Empty(a(2, 0)) &&
+              pass.Empty(a(2, 1)))) {
+            return;
+        }
+        if (pass.X(a(0, 3))) {
+            MarkUnderRowGap(pass, a(2, 0));
+        } else if (pass.Empty(a(0, 3))) {
+            pass.Bonus(a(0, 3), 3, 3);
+        }
+    });
+}
+
+void Rule2(LinePass& pass) {
+    pass.BeginRule(2);
+    ForEachAnchor(pass, {{1, 3}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (!(pass.X(a(1, 0)) && pass.X(a(1, 1)) && pass.X(a(3, 3)) && pass.Empty(a(2, 2)) &&
+              pass.Empty(a(2, 3)))) {
+            return;
+        }
+        if (pass.X(a(0, 0))) {
+            MarkUnderRowGap(pass, a(2, 3));
+        } else if (pass.Empty(a(0, 0))) {
+            pass.Bonus(a(0, 0), 3, 3);
+        }
+    });
+}
+
+// Two stacked stones: the cell on top is worth a little when the row beside it can grow;
+// the playable cells on both sides of the upper stone are doubtful.
+void Rule7(LinePass& pass) {
+    pass.BeginRule(7);
+    ForEachAnchor(pass, {{2, 3}, {3, 5}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (!(pass.X(a(2, 0)) && pass.X(a(3, 0)))) return;
+        bool side = (pass.X(a(1, -1)) && pass.NotOpp(a(1, -2))) ||
+                    (pass.X(a(1, 1)) && pass.NotOpp(a(1, 2)));
+        if (!side) {
+            side = pass.Playable(a(2, 1)) || pass.Playable(a(2, -1)) || pass.Playable(a(1, -1)) ||
+                   pass.Playable(a(1, 1));
+        }
+        if (side && pass.Empty(a(1, 0))) pass.Bonus(a(1, 0), 3, 3);
+        if (pass.Empty(a(2, -1)) && pass.NonEmpty(a(3, -1))) {
+            pass.MarkDoubt(a(2, -1));
+            pass.Deduct(a(2, -1), 1, 1);
+        }
+        if (pass.Empty(a(2, 1)) && pass.NonEmpty(a(3, 1))) {
+            pass.MarkDoubt(a(2, 1));
+            pass.Deduct(a(2, 1), 1, 1);
+        }
+    });
+}
+
+void Rule12(LinePass& pass) {
+    pass.BeginRule(12);
+    ForEachAnchor(pass, {{2, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (!(pass.X(a(1, 1)) && pass.X(a(1, 2)) && pass.X(a(2, 0)) && pass.X(a(2, 1)) &&
+              pass.Empty(a(0, 1)) && pass.Empty(a(0, 2)) && pass.Empty(a(0, 3)) &&
+              pass.Empty(a(0, 4)))) {
+            return;
+        }
+        pass.Bonus(a(0, 1), 1, 1);
+        if (pass.NonEmpty(a(1, 4))) pass.Bonus(a(0, 1), 31, 29);
+    });
+}
+
+void Rule13(LinePass& pass) {
+    pass.BeginRule(13);
+    ForEachAnchor(pass, {{2, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (!(pass.X(a(1, 2)) && pass.X(a(1, 3)) && pass.X(a(2, 3)) && pass.X(a(2, 4)) &&
+              pass.Empty(a(0, 0)) && pass.Empty(a(0, 1)) && pass.Empty(a(0, 2)) &&
+              pass.Empty(a(0, 3)))) {
+            return;
+        }
+        pass.Bonus(a(0, 3), 1, 1);
+        if (pass.NonEmpty(a(1, 0))) pass.Bonus(a(0, 3), 31, 29);
+    });
+}
+
+void Rule18(LinePass& pass) {
+    pass.BeginRule(18);
+    ForEachAnchor(pass, {{1, 3}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (pass.X(a(1, 0)) && pass.X(a(1, 2)) && pass.X(a(3, 0)) && pass.Empty(a(2, 1)) &&
+            pass.Empty(a(1, 3)) && pass.NonEmpty(a(2, 3))) {
+            pass.MarkAvoid(a(1, 3));
+            pass.Deduct(a(1, 3), 3, 3);
+        }
+    });
+}
+
+void Rule19(LinePass& pass) {
+    pass.BeginRule(19);
+    ForEachAnchor(pass, {{1, 3}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+        if (pass.X(a(1, 1)) && pass.X(a(1, 3)) && pass.X(a(3, 3)) && pass.Empty(a(2, 2)) &&
+            pass.Empty(a(1, 0)) && pass.NonEmpty(a(2, 0))) {
+            pass.MarkAvoid(a(1, 0));
+            pass.Deduct(a(1, 0), 3, 3);
+        }
+    });
+}
+
+}  // namespace tessora::linepatterns
