@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace tessora {
+
+// The board picture box picSpielfeld: shows the board picture the game draws on and reports
+// mouse releases in twips.
+class BoardView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // board must outlive the view; it is read on every repaint.
+    explicit BoardView(const QImage& board, QWidget* parent = nullptr);
+
+  signals:
+    // button and shift are the window codes (left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4);
+    // x and y are twips inside the board.
+    void mouseUp(int button, int shift, float x, float y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    const QImage& board_;
+};
+
+}  // namespace tessora

@@ -1,0 +1,236 @@
+#include "ui/MainWindow.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMetaMethod>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "platform/qt/QtWaveOutput.h"
+#include "ui/BoardView.h"
+#include "ui/OptionsPanel.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+
+namespace tessora {
+
+namespace {
+constexpr int kFallIntervalMs = 40;
+constexpr int kStatusFontPixels = 12;
+constexpr QRgb kContainerGrey = 0xFFE0E0E0;
+
+// The logo's place on the play area, in twips.
+constexpr int kLogoLeft = 3720;
+constexpr int kLogoTop = 120;
+
+std::unique_ptr<WaveOutput> SystemWaveOutputUnless(WaveOutput* given) {
+    if (given != nullptr) return nullptr;
+    return std::make_unique<QtWaveOutput>();
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+frmHaupt::frmHaupt(WaveOutput* waveOutput, QWidget* parent)
+    : QWidget(parent),
+      ownWaveOutput_(SystemWaveOutputUnless(waveOutput)),
+      container_(TwipsRect(0, 0, 9600, 7200).size(), QImage::Format_RGB32),
+      sound_(waveOutput != nullptr ? *waveOutput : *ownWaveOutput_,
+             QCoreApplication::applicationDirPath()),
+      computer_(random_),
+      game_(*this, computer_) {
+    setWindowTitle(QStringLiteral("Tessora"));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    timFall_.setInterval(kFallIntervalMs);
+    timFall_.setTimerType(Qt::PreciseTimer);
+    connect(&timFall_, &QTimer::timeout, this, [this] { game_.timFall_Timer(); });
+
+    BuildControls();
+    // The keys work whichever control of this window has the focus.
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+frmHaupt::~frmHaupt() {
+    qApp->removeEventFilter(this);
+    timFall_.stop();
+}
+
+void frmHaupt::BuildControls() {
+    container_.fill(QColor(kContainerGrey));
+    picContainer_ = new PictureBox(container_, this);
+
+    picSpielfeld_ = new BoardView(pictures_.Board(), picContainer_);
+    picSpielfeld_->move(TwipsRect(2520, 1320, 0, 0).topLeft());
+    connect(picSpielfeld_, &BoardView::mouseUp, this,
+            [this](int button, int shift, float x, float y) {
+                game_.picSpielfeld_MouseUp(button, shift, x, y);
+            });
+
+    lblStatus_ = new QLabel(QStringLiteral("---"), picContainer_);
+    lblStatus_->setGeometry(TwipsRect(2520, 6480, 6615, 255));
+    lblStatus_->setAlignment(Qt::AlignCenter);
+    QPalette white = lblStatus_->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    lblStatus_->setPalette(white);
+    QFont statusFont(QStringLiteral("DejaVu Sans"));
+    statusFont.setPixelSize(kStatusFontPixels);
+    lblStatus_->setFont(statusFont);
+    statusText_ = "---";
+
+    using artwork::ButtonId;
+    picButtonNeuesSpiel_ = MakeButton(ButtonId::NeuesSpiel, TwipsRect(320, 1440, 1650, 405));
+    picButtonAnleitung_ = MakeButton(ButtonId::Anleitung, TwipsRect(320, 1980, 1650, 405));
+    picButtonCopyright_ = MakeButton(ButtonId::Copyright, TwipsRect(320, 2520, 1650, 405));
+    picButtonExit_ = MakeButton(ButtonId::Exit, TwipsRect(8160, 6720, 1335, 405));
+    connect(picButtonNeuesSpiel_, &DrawnButton::clicked, this,
+            &frmHaupt::picButtonNeuesSpiel_Click);
+    connect(picButtonAnleitung_, &DrawnButton::clicked, this, &frmHaupt::picButtonAnleitung_Click);
+    connect(picButtonCopyright_, &DrawnButton::clicked, this, &frmHaupt::picButtonCopyright_Click);
+    connect(picButtonExit_, &DrawnButton::clicked, this, &frmHaupt::picButtonExit_Click);
+
+    picOptionen_ = new OptionsPanel(picContainer_);
+    picOptionen_->move(TwipsRect(240, 3120, 0, 0).topLeft());
+    connect(picOptionen_, &OptionsPanel::optAnfangSp_Click, this, &frmHaupt::optAnfangSp_Click);
+    connect(picOptionen_, &OptionsPanel::optStaerke_Click, this, &frmHaupt::optStaerke_Click);
+}
+
+DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id, const QRect& place) {
+    auto* button = new DrawnButton(artwork::Button(id, false), artwork::Button(id, true),
+                                   buttonPressed_, picContainer_);
+    button->move(place.topLeft());
+    return button;
+}
+
+QWidget* frmHaupt::picContainer() const {
+    return picContainer_;
+}
+
+void frmHaupt::Form_Load() {
+    // Whiten the logo's surroundings and the stones' surroundings through their masks.
+    BitBlt(ViewOf(pictures_.Logo()), 0, 0, pictures_.Logo().width(), pictures_.Logo().height(),
+           ViewOf(pictures_.LogoMask()), 0, 0, RasterOp::SrcPaint);
+    const PixelView stoneMask = pictures_.Surface(Picture::StoneMask);
+    for (Picture stone : {Picture::HumanStone, Picture::ComputerStone, Picture::HighlightStone}) {
+        BitBlt(pictures_.Surface(stone), 0, 0, stoneMask.width, stoneMask.height, stoneMask, 0, 0,
+               RasterOp::SrcPaint);
+    }
+
+    // Full screen, with the play area in the middle.
+    const QRect screenArea = screen()->geometry();
+    setGeometry(screenArea);
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    CentreContainer();
+
+    TileWith(container_, pictures_.BackgroundTile());
+    picOptionen_->TileBackground(pictures_.OptionsTile());
+
+    // The logo through its mask: whiten its shape, then put it in.
+    const QPoint logo = TwipsRect(kLogoLeft, kLogoTop, 0, 0).topLeft();
+    const QSize logoSize = pictures_.Logo().size();
+    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoSize.width(), logoSize.height(),
+           ViewOf(pictures_.LogoMask()), 0, 0, RasterOp::MergePaint);
+    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoSize.width(), logoSize.height(),
+           ViewOf(pictures_.Logo()), 0, 0, RasterOp::SrcAnd);
+    picContainer_->update();
+
+    game_.InitSprache();
+
+    buttonPressed_.value = false;
+    WindowFlags& flags = game_.flags();
+    flags.NewGamePending = false;
+    flags.DropRunning = false;
+    flags.ComputerThinking = false;
+    Options& options = game_.options();
+    options.Strength = 3;
+    options.SoundOn = true;
+    options.AnimationOn = true;
+
+    game_.NewGame();
+}
+
+void frmHaupt::CentreContainer() {
+    picContainer_->move((width() - picContainer_->width()) / 2,
+                        (height() - picContainer_->height()) / 2);
+}
+
+void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
+    CentreContainer();
+}
+
+bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.size() != 1) return false;
+    const QChar key = text.front();
+    if (key.toLower() != QLatin1Char('s') && key.toLower() != QLatin1Char('a')) return false;
+    // Taken here, so that the key does not travel on to the parent widgets and act twice.
+    Form_KeyPress(key);
+    return true;
+}
+
+void frmHaupt::Form_KeyPress(QChar key) {
+    Options& options = game_.options();
+    if (key == QLatin1Char('s') || key == QLatin1Char('S')) options.SoundOn = !options.SoundOn;
+    if (key == QLatin1Char('a') || key == QLatin1Char('A')) {
+        options.AnimationOn = !options.AnimationOn;
+    }
+}
+
+void frmHaupt::optAnfangSp_Click(int /*index*/) {
+    PlaySound("WAHL.WAV");
+    const MessageTexts& texts = game_.texts();
+    if (MessageBox(texts.NewGameQuestion, texts.TitleNewGameQuestion, mb::kYesNoQuestion) ==
+        mb::kAnswerYes) {
+        game_.NewGame();
+    }
+}
+
+void frmHaupt::optStaerke_Click(int /*index*/) {
+    PlaySound("WAHL.WAV");
+    for (int i : {1, 3, 4}) {
+        if (picOptionen_->optStaerke(i)->isChecked())
+            game_.options().Strength = static_cast<int16>(i);
+    }
+}
+
+void frmHaupt::picButtonNeuesSpiel_Click() {
+    PlaySound("KLICK.WAV");
+    game_.NewGame();
+}
+
+void frmHaupt::picButtonAnleitung_Click() {
+    PlaySound("KLICK.WAV");
+    if (!isSignalConnected(QMetaMethod::fromSignal(&frmHaupt::showInstructions))) return;
+    emit showInstructions();
+    setEnabled(false);
+    PlaySound("ANLEITUN.WAV");
+}
+
+void frmHaupt::picButtonCopyright_Click() {
+    PlaySound("KLICK.WAV");
+    if (!isSignalConnected(QMetaMethod::fromSignal(&frmHaupt::showCopyright))) return;
+    emit showCopyright();
+    setEnabled(false);
+    PlaySound("TADA.WAV");
+}
+
+void frmHaupt::picButtonExit_Click() {
+    PlaySound("KLICK.WAV");
+    const MessageTexts& texts = game_.texts();
+    if (MessageBox(texts.ExitQuestion, texts.TitleExitQuestion, mb::kYesNoQuestion) !=
+        mb::kAnswerNo) {
+        emit exitConfirmed();
+    }
+}
+
+}  // namespace tessora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QRadioButton;
+
+namespace tessora {
+
+// The options panel picOptionen: the frames "Wer beginnt ?" (optAnfangSp 1 "Spieler",
+// 2 "Computer") and "Spielstärke :" (optStaerke 1 "Anfänger", 3 "Experte", 4 "Profi") over a
+// background tiled with the panel's tile picture.
+class OptionsPanel : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit OptionsPanel(QWidget* parent = nullptr);
+
+    // Covers the panel with copies of tile from its top-left corner on.
+    void TileBackground(const QImage& tile);
+
+    // By their window indexes: optAnfangSp 1..2, optStaerke 1, 3 and 4 (there is no 2).
+    QRadioButton* optAnfangSp(int index) const;
+    QRadioButton* optStaerke(int index) const;
+
+  signals:
+    // An option button became selected (by click or keyboard).
+    void optAnfangSp_Click(int index);
+    void optStaerke_Click(int index);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QGroupBox* MakeFrame(const QString& caption, const QRect& place);
+    QRadioButton* MakeOption(QGroupBox* frame, const QString& caption, int top);
+
+    QImage background_;
+    QGroupBox* frAnfang_ = nullptr;
+    QGroupBox* frSpielstaerke_ = nullptr;
+    std::array<QRadioButton*, 3> anfang_{};   // index 1..2
+    std::array<QRadioButton*, 5> staerke_{};  // index 1, 3, 4
+};
+
+}  // namespace tessora

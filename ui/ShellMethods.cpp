@@ -1,0 +1,95 @@
+// The main window's side of the game core's shell: event loop, status line, pointer, message
+// boxes, sounds, pictures and the falling-stone timer.
+#include <QLabel>
+#include <QRadioButton>
+
+#include "platform/qt/EventLoop.h"
+#include "platform/qt/MessageBox.h"
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsPanel.h"
+
+namespace tessora {
+
+void frmHaupt::DoEvents() {
+    tessora::DoEvents();
+}
+
+void frmHaupt::WaitForEvents(int maxMilliseconds) {
+    tessora::WaitForEvents(maxMilliseconds);
+}
+
+double frmHaupt::Timer() {
+    return TimeOfDaySeconds();
+}
+
+void frmHaupt::SetStatusText(std::string_view text) {
+    statusText_.assign(text);
+    lblStatus_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::string frmHaupt::StatusText() const {
+    return statusText_;
+}
+
+void frmHaupt::SetStatusVisible(bool visible) {
+    lblStatus_->setVisible(visible);
+}
+
+void frmHaupt::SetMousePointer(Pointer pointer) {
+    switch (pointer) {
+        case Pointer::Hourglass:
+            setCursor(Qt::WaitCursor);
+            break;
+        case Pointer::ArrowHourglass:
+            setCursor(Qt::BusyCursor);
+            break;
+        case Pointer::Default:
+        case Pointer::Custom:
+            unsetCursor();
+            break;
+    }
+}
+
+int frmHaupt::MessageBox(std::string_view text, std::string_view title, int style) {
+    return ShowMessageBox(this, text, title, style);
+}
+
+void frmHaupt::PlaySound(std::string_view waveFile) {
+    sound_.PlaySound(waveFile, game_.options().SoundOn);
+}
+
+PixelView frmHaupt::Surface(Picture picture) {
+    return pictures_.Surface(picture);
+}
+
+void frmHaupt::RefreshBoard() {
+    picSpielfeld_->update();
+}
+
+void frmHaupt::RestoreBoardPicture() {
+    pictures_.RestoreBoard();
+    picSpielfeld_->update();
+}
+
+void frmHaupt::RefreshWindow() {
+    update();
+}
+
+void frmHaupt::SetFallTimerEnabled(bool enabled) {
+    if (enabled) {
+        timFall_.start();
+    } else {
+        timFall_.stop();
+    }
+}
+
+bool frmHaupt::FallTimerEnabled() const {
+    return timFall_.isActive();
+}
+
+bool frmHaupt::ComputerBegins() const {
+    return picOptionen_->optAnfangSp(2)->isChecked();
+}
+
+}  // namespace tessora

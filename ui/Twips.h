@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <cmath>
+
+#include "core/Game.h"
+
+namespace tessora {
+
+// Window lengths are given in twips; Qt's device-independent pixels are the pixels here.
+inline int TwipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+inline QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+}  // namespace tessora
