@@ -7,21 +7,22 @@ namespace tessora::artwork {
 // The drawn buttons of the game's windows.
 enum class ButtonId { NeuesSpiel, Anleitung, Copyright, Exit, Zurueck };
 
-// Every picture the game shows, painted in code. All images are QImage::Format_RGB32; masks are
-// pure black (0xFF000000) and pure white (0xFFFFFFFF). Stone pictures are white around the stone.
-QImage BoardPicture();     // 440 x 345: the empty board, holes at the cell geometry
-QImage HumanStone();       // 40 x 40, picStein(1)
-QImage ComputerStone();    // 40 x 40, picStein(2)
-QImage HighlightStone();   // 40 x 40, picStein(3)
-QImage StoneMask();        // 40 x 40, picStein(4): black where a stone is
-QImage ColumnMask();       // 40 x 330, picSpalte: black front, white holes
-QImage Logo();             // 273 x 66, picLogo
-QImage LogoMask();         // 273 x 66, picLogoBlack: black where the logo is
-QImage BackgroundTile();   // 128 x 128, picHG
-QImage OptionsTile();      // 94 x 38, picHG2
+// Every picture the game shows, painted in code. All images except the icon are
+// QImage::Format_RGB32; masks are pure black (0xFF000000) and pure white (0xFFFFFFFF). Stone
+// pictures are white around the stone, the logo and the heading white outside their masks.
+QImage BoardPicture();                     // 440 x 345: the empty board, holes at the cell geometry
+QImage HumanStone();                       // 40 x 40, picStein(1)
+QImage ComputerStone();                    // 40 x 40, picStein(2)
+QImage HighlightStone();                   // 40 x 40, picStein(3)
+QImage StoneMask();                        // 40 x 40, picStein(4): black where a stone is
+QImage ColumnMask();                       // 40 x 330, picSpalte: black front, white holes
+QImage Logo();                             // 273 x 66, picLogo
+QImage LogoMask();                         // 273 x 66, picLogoBlack: black where the logo is
+QImage BackgroundTile();                   // 128 x 128, picHG
+QImage OptionsTile();                      // 94 x 38, picHG2
 QImage Button(ButtonId id, bool pressed);  // 110 x 27 (Exit: 89 x 27)
-QImage InstructionsHeading();              // picAnleitung
-QImage InstructionsHeadingMask();          // picAnleitungBlack: black where the heading is
-QImage AppIcon(int size);                  // square icon for the desktop
+QImage InstructionsHeading();              // 300 x 50, picAnleitung
+QImage InstructionsHeadingMask();  // 300 x 50, picAnleitungBlack: black where the heading is
+QImage AppIcon(int size);          // size x size, ARGB32 premultiplied with a transparent surround
 
 }  // namespace tessora::artwork

@@ -1,0 +1,424 @@
+// The painted pictures: sizes, masks, how stones sit in the board's holes and show through the
+// column mask while falling, and seamless tiles. Set TESSORA_ARTWORK_PREVIEW to a file name to
+// also write the composed play area as a PNG for a look by eye.
+#include "ui/artwork/Artwork.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+#include <cstdlib>
+#include <functional>
+
+using namespace tessora::artwork;
+
+namespace {
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+
+// The bitmap raster operations the windows use, on the colour bits.
+enum class Rop { Copy, And, Paint, MergePaint };
+
+void Blit(QImage& dst, int dx, int dy, const QImage& src, Rop op, int sx = 0, int sy = 0,
+          int w = -1, int h = -1) {
+    if (w < 0) w = src.width() - sx;
+    if (h < 0) h = src.height() - sy;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!dst.valid(dx + x, dy + y) || !src.valid(sx + x, sy + y)) continue;
+            const QRgb s = src.pixel(sx + x, sy + y) & 0xFFFFFF;
+            const QRgb d = dst.pixel(dx + x, dy + y) & 0xFFFFFF;
+            QRgb out = s;
+            if (op == Rop::And) out = d & s;
+            if (op == Rop::Paint) out = d | s;
+            if (op == Rop::MergePaint) out = d | (~s & 0xFFFFFF);
+            dst.setPixel(dx + x, dy + y, 0xFF000000 | out);
+        }
+    }
+}
+
+// Draws a stone the way the board does: the mask whitens the disc, the stone goes into it.
+void DrawStone(QImage& board, int cell, const QImage& stone) {
+    const int column = cell % 7, row = cell / 7;
+    Blit(board, 20 + 60 * column, 15 + 55 * row, StoneMask(), Rop::MergePaint);
+    Blit(board, 20 + 60 * column, 15 + 55 * row, stone, Rop::And);
+}
+
+bool IsBlackOrWhite(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (p != kWhite && p != kBlack) return false;
+        }
+    }
+    return true;
+}
+
+double MeanColumnDifference(const QImage& image, int a, int b) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb p = image.pixel(a, y), q = image.pixel(b, y);
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
+    }
+    return sum / image.height();
+}
+
+// How much a tile changes across its wrap-around edge compared with inside, both directions.
+void CheckSeamless(const QImage& tile) {
+    for (const QImage& image : {tile, tile.transformed(QTransform().rotate(90))}) {
+        double inside = 0;
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            inside = std::max(inside, MeanColumnDifference(image, x, x + 1));
+        }
+        const double seam = MeanColumnDifference(image, image.width() - 1, 0);
+        QVERIFY2(seam <= inside + 1.0,
+                 qPrintable(QStringLiteral("seam %1, largest inside %2").arg(seam).arg(inside)));
+    }
+}
+
+QImage PlayArea() {
+    QImage area(640, 480, QImage::Format_RGB32);
+    area.fill(0xFFE0E0E0);
+    const QImage tile = BackgroundTile();
+    for (int x = 0; x < 640; x += tile.width()) {
+        for (int y = 0; y < 480; y += tile.height())
+            Blit(area, x, y, tile, Rop::Copy);
+    }
+    const QImage panel = OptionsTile();
+    for (int x = 0; x < 121; x += panel.width()) {
+        for (int y = 0; y < 225; y += panel.height()) {
+            Blit(area, 16 + x, 208 + y, panel, Rop::Copy, 0, 0, std::min(panel.width(), 121 - x),
+                 std::min(panel.height(), 225 - y));
+        }
+    }
+    QPainter p(&area);
+    p.fillRect(QRect(26, 224, 97, 73), QColor(0xC0, 0xC0, 0xC0));
+    p.fillRect(QRect(26, 312, 97, 105), QColor(0xC0, 0xC0, 0xC0));
+    p.setPen(Qt::white);
+    p.drawText(QRect(168, 432, 441, 17), Qt::AlignCenter,
+               QStringLiteral("Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen."));
+    p.end();
+    Blit(area, 248, 8, LogoMask(), Rop::MergePaint);
+    Blit(area, 248, 8, Logo(), Rop::And);
+
+    QImage board = BoardPicture();
+    const char* position =
+        "......."
+        "......."
+        "...2..."
+        "..21..."
+        ".1223.."
+        "1212131";
+    for (int cell = 0; cell < 42; ++cell) {
+        if (position[cell] == '1') DrawStone(board, cell, HumanStone());
+        if (position[cell] == '2') DrawStone(board, cell, ComputerStone());
+        if (position[cell] == '3') DrawStone(board, cell, HighlightStone());
+    }
+    // A computer stone falling down column 5, caught between rows 0 and 1.
+    const int fallY = 45;
+    QImage visible = StoneMask();
+    Blit(visible, 0, 0, ColumnMask(), Rop::MergePaint, 0, fallY, 40, 40);
+    QImage part = ComputerStone();
+    Blit(part, 0, 0, ColumnMask(), Rop::MergePaint, 0, fallY, 40, 40);
+    Blit(board, 320, fallY, visible, Rop::MergePaint);
+    Blit(board, 320, fallY, part, Rop::And);
+    Blit(area, 168, 88, board, Rop::Copy);
+
+    Blit(area, 21, 96, Button(ButtonId::NeuesSpiel, false), Rop::Copy);
+    Blit(area, 21, 132, Button(ButtonId::Anleitung, true), Rop::Copy);
+    Blit(area, 21, 168, Button(ButtonId::Copyright, false), Rop::Copy);
+    Blit(area, 544, 448, Button(ButtonId::Exit, false), Rop::Copy);
+    return area;
+}
+}  // namespace
+
+class ArtworkTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyPictureHasItsSizeAndFormat_data();
+    void everyPictureHasItsSizeAndFormat();
+    void masksArePureBlackAndWhite_data();
+    void masksArePureBlackAndWhite();
+    void stonesAreWhiteExactlyOutsideTheMask_data();
+    void stonesAreWhiteExactlyOutsideTheMask();
+    void stonesOfTheThreeKindsLookDifferent();
+    void columnMaskHolesAreTheStoneDiscAtEveryRow();
+    void boardShowsAHoleAtEveryCell();
+    void stoneDrawnThroughTheMaskFillsItsHoleAndNothingElse();
+    void fallingStoneShowsOnlyWhereItPassesAHole();
+    void fallingStoneOnItsLandingCellIsWhollyVisible();
+    void letteringIsWhiteOutsideItsMaskAndFillsIt_data();
+    void letteringIsWhiteOutsideItsMaskAndFillsIt();
+    void tilesRepeatWithoutSeams();
+    void buttonsShowACaptionAndAPressedLook();
+    void iconIsOpaqueInTheMiddleAndClearAtTheCorners();
+    void paintingIsRepeatable();
+    void writePreviewWhenAsked();
+};
+
+using Painter = std::function<QImage()>;
+Q_DECLARE_METATYPE(Painter)
+
+void ArtworkTest::everyPictureHasItsSizeAndFormat_data() {
+    QTest::addColumn<Painter>("paint");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("board") << Painter(BoardPicture) << QSize(440, 345);
+    QTest::newRow("human stone") << Painter(HumanStone) << QSize(40, 40);
+    QTest::newRow("computer stone") << Painter(ComputerStone) << QSize(40, 40);
+    QTest::newRow("highlight stone") << Painter(HighlightStone) << QSize(40, 40);
+    QTest::newRow("stone mask") << Painter(StoneMask) << QSize(40, 40);
+    QTest::newRow("column mask") << Painter(ColumnMask) << QSize(40, 330);
+    QTest::newRow("logo") << Painter(Logo) << QSize(273, 66);
+    QTest::newRow("logo mask") << Painter(LogoMask) << QSize(273, 66);
+    QTest::newRow("background tile") << Painter(BackgroundTile) << QSize(128, 128);
+    QTest::newRow("options tile") << Painter(OptionsTile) << QSize(94, 38);
+    QTest::newRow("heading") << Painter(InstructionsHeading) << QSize(300, 50);
+    QTest::newRow("heading mask") << Painter(InstructionsHeadingMask) << QSize(300, 50);
+    const ButtonId wide[] = {ButtonId::NeuesSpiel, ButtonId::Anleitung, ButtonId::Copyright,
+                             ButtonId::Zurueck};
+    for (ButtonId id : wide) {
+        for (bool pressed : {false, true}) {
+            QTest::addRow("button %d %s", static_cast<int>(id), pressed ? "pressed" : "normal")
+                << Painter([=] { return Button(id, pressed); }) << QSize(110, 27);
+        }
+    }
+    QTest::newRow("exit button") << Painter([] { return Button(ButtonId::Exit, false); })
+                                 << QSize(89, 27);
+    QTest::newRow("exit button pressed")
+        << Painter([] { return Button(ButtonId::Exit, true); }) << QSize(89, 27);
+}
+
+void ArtworkTest::everyPictureHasItsSizeAndFormat() {
+    QFETCH(Painter, paint);
+    QFETCH(QSize, size);
+    const QImage image = paint();
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+}
+
+void ArtworkTest::masksArePureBlackAndWhite_data() {
+    QTest::addColumn<Painter>("paint");
+    QTest::newRow("stone mask") << Painter(StoneMask);
+    QTest::newRow("column mask") << Painter(ColumnMask);
+    QTest::newRow("logo mask") << Painter(LogoMask);
+    QTest::newRow("heading mask") << Painter(InstructionsHeadingMask);
+}
+
+void ArtworkTest::masksArePureBlackAndWhite() {
+    QFETCH(Painter, paint);
+    QVERIFY(IsBlackOrWhite(paint()));
+}
+
+void ArtworkTest::stonesAreWhiteExactlyOutsideTheMask_data() {
+    QTest::addColumn<Painter>("paint");
+    QTest::newRow("human") << Painter(HumanStone);
+    QTest::newRow("computer") << Painter(ComputerStone);
+    QTest::newRow("highlight") << Painter(HighlightStone);
+}
+
+void ArtworkTest::stonesAreWhiteExactlyOutsideTheMask() {
+    QFETCH(Painter, paint);
+    const QImage stone = paint();
+    const QImage mask = StoneMask();
+    int onStone = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const bool inMask = mask.pixel(x, y) == kBlack;
+            onStone += inMask;
+            QCOMPARE(stone.pixel(x, y) == kWhite, !inMask);
+        }
+    }
+    // A round stone nearly filling its 40 x 40 square, with a margin for the hole's lip.
+    QVERIFY(onStone > 1000 && onStone < 1257);
+    QCOMPARE(mask.pixel(0, 0), kWhite);
+    QCOMPARE(mask.pixel(20, 20), kBlack);
+}
+
+void ArtworkTest::stonesOfTheThreeKindsLookDifferent() {
+    const QRgb human = HumanStone().pixel(20, 24);
+    const QRgb computer = ComputerStone().pixel(20, 24);
+    const QRgb highlight = HighlightStone().pixel(20, 24);
+    QVERIFY(qRed(human) > 2 * qGreen(human));                 // red
+    QVERIFY(qRed(computer) > 150 && qGreen(computer) > 110);  // yellow
+    QVERIFY(qBlue(computer) < qGreen(computer) / 2);
+    QVERIFY(qGreen(highlight) > qRed(highlight) + 60);  // green
+}
+
+void ArtworkTest::columnMaskHolesAreTheStoneDiscAtEveryRow() {
+    const QImage column = ColumnMask();
+    const QImage mask = StoneMask();
+    for (int y = 0; y < 330; ++y) {
+        const int row = (y - 15) / 55;
+        const int inCell = (y - 15) - 55 * row;
+        const bool besideHole = y < 15 || inCell >= 40;
+        for (int x = 0; x < 40; ++x) {
+            const bool hole = !besideHole && mask.pixel(x, inCell) == kBlack;
+            QCOMPARE(column.pixel(x, y), hole ? kWhite : kBlack);
+        }
+    }
+}
+
+void ArtworkTest::boardShowsAHoleAtEveryCell() {
+    const QImage board = BoardPicture();
+    for (int cell = 0; cell < 42; ++cell) {
+        const int left = 20 + 60 * (cell % 7), top = 15 + 55 * (cell / 7);
+        // The middle of a hole shows the light wall behind the board...
+        const QRgb middle = board.pixel(left + 22, top + 22);
+        QVERIFY2(qRed(middle) > 150 && qGreen(middle) > 150, qPrintable(QString::number(cell)));
+        // ...and just beyond the hole's edge on every side is blue plastic.
+        const QPoint around[] = {{left - 3, top + 20},
+                                 {left + 42, top + 20},
+                                 {left + 20, top - 3},
+                                 {left + 20, top + 42}};
+        for (const QPoint& at : around) {
+            const QRgb p = board.pixel(at);
+            QVERIFY2(
+                qBlue(p) > qRed(p) + 40 && qBlue(p) > qGreen(p) + 20,
+                qPrintable(QStringLiteral("cell %1 at %2,%3").arg(cell).arg(at.x()).arg(at.y())));
+        }
+    }
+}
+
+void ArtworkTest::stoneDrawnThroughTheMaskFillsItsHoleAndNothingElse() {
+    const QImage empty = BoardPicture();
+    const QImage stone = HumanStone();
+    const QImage mask = StoneMask();
+    for (int cell : {0, 6, 24, 35, 41}) {
+        QImage board = empty;
+        DrawStone(board, cell, stone);
+        const int left = 20 + 60 * (cell % 7), top = 15 + 55 * (cell / 7);
+        for (int y = 0; y < 345; ++y) {
+            for (int x = 0; x < 440; ++x) {
+                const bool inSquare = x >= left && x < left + 40 && y >= top && y < top + 40;
+                const bool onStone = inSquare && mask.pixel(x - left, y - top) == kBlack;
+                QCOMPARE(board.pixel(x, y),
+                         onStone ? stone.pixel(x - left, y - top) : empty.pixel(x, y));
+            }
+        }
+        // Only plastic remains around the stone: the ring just outside it is the lip.
+        const QRgb beside = board.pixel(left - 1, top + 20);
+        QVERIFY(qBlue(beside) > qRed(beside));
+    }
+}
+
+void ArtworkTest::fallingStoneShowsOnlyWhereItPassesAHole() {
+    const QImage column = ColumnMask();
+    const QImage mask = StoneMask();
+    for (int fallY : {0, 30, 60, 150, 270}) {
+        QImage visible = mask;
+        Blit(visible, 0, 0, column, Rop::MergePaint, 0, fallY, 40, 40);
+        int shown = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const bool expected =
+                    mask.pixel(x, y) == kBlack && column.pixel(x, fallY + y) == kWhite;
+                QCOMPARE(visible.pixel(x, y) == kBlack, expected);
+                shown += expected;
+            }
+        }
+        // Between two holes a part of the stone shows in each; at the top only a sliver.
+        QVERIFY(shown > 0);
+        QVERIFY(shown < 1200);
+    }
+}
+
+void ArtworkTest::fallingStoneOnItsLandingCellIsWhollyVisible() {
+    const QImage column = ColumnMask();
+    const QImage mask = StoneMask();
+    for (int row = 0; row < 6; ++row) {
+        QImage visible = mask;
+        Blit(visible, 0, 0, column, Rop::MergePaint, 0, 15 + 55 * row, 40, 40);
+        QCOMPARE(visible, mask);
+    }
+}
+
+void ArtworkTest::letteringIsWhiteOutsideItsMaskAndFillsIt_data() {
+    QTest::addColumn<Painter>("picture");
+    QTest::addColumn<Painter>("mask");
+    QTest::newRow("logo") << Painter(Logo) << Painter(LogoMask);
+    QTest::newRow("heading") << Painter(InstructionsHeading) << Painter(InstructionsHeadingMask);
+}
+
+void ArtworkTest::letteringIsWhiteOutsideItsMaskAndFillsIt() {
+    QFETCH(Painter, picture);
+    QFETCH(Painter, mask);
+    const QImage image = picture();
+    const QImage cover = mask();
+    int covered = 0, white = 0;
+    QRect used;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (cover.pixel(x, y) == kWhite) {
+                QCOMPARE(image.pixel(x, y), kWhite);
+            } else {
+                ++covered;
+                white += image.pixel(x, y) == kWhite;
+                used |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const int area = image.width() * image.height();
+    QVERIFY2(covered > area / 5 && covered < area * 4 / 5, qPrintable(QString::number(covered)));
+    QCOMPARE(white, 0);
+    // The lettering fills the picture's width or height, with at most a small margin.
+    QVERIFY(used.width() > image.width() * 9 / 10 || used.height() > image.height() * 9 / 10);
+}
+
+void ArtworkTest::tilesRepeatWithoutSeams() {
+    CheckSeamless(BackgroundTile());
+    CheckSeamless(OptionsTile());
+}
+
+void ArtworkTest::buttonsShowACaptionAndAPressedLook() {
+    const ButtonId ids[] = {ButtonId::NeuesSpiel, ButtonId::Anleitung, ButtonId::Copyright,
+                            ButtonId::Exit, ButtonId::Zurueck};
+    QList<QImage> seen;
+    for (ButtonId id : ids) {
+        const QImage normal = Button(id, false);
+        QVERIFY(normal != Button(id, true));
+        // The caption is light on a blue plate.
+        int light = 0;
+        for (int y = 0; y < normal.height(); ++y) {
+            for (int x = 0; x < normal.width(); ++x) {
+                const QRgb p = normal.pixel(x, y);
+                light += qRed(p) > 220 && qGreen(p) > 210 && qBlue(p) > 150;
+            }
+        }
+        QVERIFY2(light > 25, qPrintable(QString::number(static_cast<int>(id))));
+        QVERIFY(!seen.contains(normal));
+        seen.append(normal);
+    }
+}
+
+void ArtworkTest::iconIsOpaqueInTheMiddleAndClearAtTheCorners() {
+    for (int size : {16, 32, 64, 128}) {
+        const QImage icon = AppIcon(size);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    }
+}
+
+void ArtworkTest::paintingIsRepeatable() {
+    QCOMPARE(BoardPicture(), BoardPicture());
+    QCOMPARE(Logo(), Logo());
+    QCOMPARE(HumanStone(), HumanStone());
+    QCOMPARE(BackgroundTile(), BackgroundTile());
+    QCOMPARE(Button(ButtonId::NeuesSpiel, true), Button(ButtonId::NeuesSpiel, true));
+}
+
+void ArtworkTest::writePreviewWhenAsked() {
+    const char* target = std::getenv("TESSORA_ARTWORK_PREVIEW");
+    if (target == nullptr || *target == '\0') QSKIP("TESSORA_ARTWORK_PREVIEW is not set");
+    const QString file = QString::fromLocal8Bit(target);
+    const QImage area = PlayArea();
+    QVERIFY(area.save(file));
+    // A close-up of the lower right of the board and of the logo, four times enlarged.
+    QVERIFY(
+        area.copy(420, 280, 200, 150).scaled(800, 600).save(file + QStringLiteral(".board.png")));
+    QVERIFY(area.copy(240, 0, 290, 90).scaled(870, 270).save(file + QStringLiteral(".logo.png")));
+}
+
+QTEST_MAIN(ArtworkTest)
+#include "artwork_test.moc"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRgb>
+
+// Shared helpers of the painted artwork: the stone disc every hole and mask uses, colour
+// arithmetic, tileable noise and the split of a painted layer into picture and mask.
+namespace tessora::artwork::paint {
+
+inline constexpr int kStoneSize = 40;
+inline constexpr double kStoneCentre = 20.0;
+inline constexpr double kStoneRadius = 19.0;
+inline constexpr QRgb kWhite = 0xFFFFFFFF;
+inline constexpr QRgb kBlack = 0xFF000000;
+
+// The colour the play area's background averages to. Pictures drawn over the background with a
+// mask blend their soft edges into it, so the hard mask edge does not show a light fringe.
+inline constexpr QRgb kBackdrop = 0xFF1A2132;
+
+// True when pixel (x, y) of a 40 x 40 stone cell lies on the stone. The stone mask, the board's
+// holes and the column mask all use this one disc, so a stone fills a hole exactly.
+bool InStoneDisc(int x, int y);
+
+// Colour channels as doubles in 0..1.
+struct Colour {
+    double r;
+    double g;
+    double b;
+};
+
+double Clamp01(double v);
+double SmoothStep(double edge0, double edge1, double x);
+Colour Mix(Colour a, Colour b, double t);
+Colour Scale(Colour c, double factor);
+Colour Add(Colour a, Colour b);
+Colour FromRgb(QRgb rgb);
+QRgb ToRgb(Colour c);
+
+// Smooth value noise in 0..1 on a lattice that wraps every periodX x periodY cells; u and v are
+// lattice coordinates. Used to give surfaces texture that repeats without seams.
+double TileableNoise(double u, double v, int periodX, int periodY, unsigned seed);
+
+// A new Format_RGB32 image filled with one colour.
+QImage NewImage(int width, int height, QRgb fill);
+
+// The game's lettering face at a pixel size.
+QFont ArtFont(int pixelSize, bool bold);
+
+struct MaskedPicture {
+    QImage picture;  // white wherever the mask is white
+    QImage mask;     // black where the picture is opaque
+};
+
+// Splits a painted layer with transparency into a picture and its monochrome mask: a pixel that
+// is mostly opaque joins the mask and keeps its colour, blended over `backdrop` where it is
+// partly transparent; every other pixel is white in both.
+MaskedPicture SplitLayer(const QImage& layer, QRgb backdrop);
+
+}  // namespace tessora::artwork::paint
