@@ -1,0 +1,201 @@
+// The stored-result regression check: every request of the reference files goes through the
+// engine's batch path, and the answer must agree with the stored one in column, stage and
+// every grid cell (moves), or in moves and result (whole games).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/engine/Engine.h"
+#include "tools/engine/JsonReader.h"
+
+namespace tessora::engine {
+namespace {
+
+// One stored line: the request text as written and the expected answer.
+struct StoredAnswer {
+    int lineNumber = 0;
+    std::string request;
+    std::string answerText;
+    JsonValue answer;
+};
+
+std::vector<StoredAnswer> ReadStoredAnswers(const std::string& fileName) {
+    std::ifstream file(std::string(TESSORA_TEST_DATA_DIR) + "/" + fileName);
+    std::vector<StoredAnswer> stored;
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(file, line)) {
+        ++lineNumber;
+        // Each line is {"request":{...},"answer":{...}}.
+        constexpr std::string_view kRequestKey = "{\"request\":";
+        constexpr std::string_view kAnswerKey = ",\"answer\":";
+        const std::size_t split = line.find(kAnswerKey);
+        if (line.rfind(kRequestKey, 0) != 0 || split == std::string::npos || line.back() != '}') {
+            ADD_FAILURE() << fileName << ":" << lineNumber << " is not a stored answer line";
+            continue;
+        }
+        StoredAnswer entry;
+        entry.lineNumber = lineNumber;
+        entry.request = line.substr(kRequestKey.size(), split - kRequestKey.size());
+        entry.answerText =
+            line.substr(split + kAnswerKey.size(), line.size() - 1 - split - kAnswerKey.size());
+        std::string error;
+        if (!ParseJson(entry.answerText, entry.answer, error)) {
+            ADD_FAILURE() << fileName << ":" << lineNumber << ": " << error;
+            continue;
+        }
+        stored.push_back(std::move(entry));
+    }
+    return stored;
+}
+
+// Collects the differences of one answer, at most a handful of cells in detail.
+class Differences {
+  public:
+    void Add(const std::string& what) {
+        if (shown_ < kShownCells) {
+            text_ << "\n    " << what;
+            ++shown_;
+        }
+        ++count_;
+    }
+    int count() const { return count_; }
+    std::string text() const {
+        std::string result = text_.str();
+        if (count_ > shown_) result += "\n    ... " + std::to_string(count_ - shown_) + " more";
+        return result;
+    }
+
+  private:
+    static constexpr int kShownCells = 8;
+    std::ostringstream text_;
+    int count_ = 0;
+    int shown_ = 0;
+};
+
+std::string Show(const JsonValue* value) {
+    if (value == nullptr) return "(missing)";
+    if (value->kind == JsonValue::Kind::String) return "\"" + value->text + "\"";
+    if (value->kind == JsonValue::Kind::Number) return value->text;
+    return "(not a plain value)";
+}
+
+void CompareScalar(const JsonValue& expected, const JsonValue& got, const char* name,
+                   Differences& differences) {
+    const std::string want = Show(expected.find(name));
+    const std::string have = Show(got.find(name));
+    if (want != have) differences.Add(std::string(name) + ": expected " + want + ", got " + have);
+}
+
+// The grids' first row indexes, to name cells by their rows.
+int FirstRowOf(const std::string& grid) {
+    if (grid == "OwnThreat" || grid == "FoeThreat") return 0;
+    return 1;
+}
+
+void CompareGrids(const JsonValue& expected, const JsonValue& got, Differences& differences) {
+    const JsonValue* wantGrids = expected.find("grids");
+    const JsonValue* haveGrids = got.find("grids");
+    if (wantGrids == nullptr || haveGrids == nullptr) {
+        differences.Add("grids missing");
+        return;
+    }
+    for (const JsonMember& grid : wantGrids->members) {
+        const JsonValue* have = haveGrids->find(grid.name);
+        if (have == nullptr || have->items.size() != grid.value.items.size()) {
+            differences.Add(grid.name + ": expected " + std::to_string(grid.value.items.size()) +
+                            " rows, got " +
+                            (have == nullptr ? "none" : std::to_string(have->items.size())));
+            continue;
+        }
+        for (std::size_t r = 0; r < grid.value.items.size(); ++r) {
+            const auto& wantRow = grid.value.items[r].items;
+            const auto& haveRow = have->items[r].items;
+            const int row = FirstRowOf(grid.name) + static_cast<int>(r);
+            for (std::size_t c = 0; c < wantRow.size(); ++c) {
+                const std::string haveCell = c < haveRow.size() ? haveRow[c].text : "(missing)";
+                if (wantRow[c].text != haveCell) {
+                    differences.Add(grid.name + "(row " + std::to_string(row) + ", column " +
+                                    std::to_string(c + 1) + "): expected " + wantRow[c].text +
+                                    ", got " + haveCell);
+                }
+            }
+        }
+    }
+}
+
+// Where two texts first differ, with a little of each around that place.
+std::string TextDifference(const std::string& expected, const std::string& got) {
+    std::size_t at = 0;
+    while (at < expected.size() && at < got.size() && expected[at] == got[at])
+        ++at;
+    const std::size_t from = at < 30 ? 0 : at - 30;
+    return "at character " + std::to_string(at) + ": expected ..." + expected.substr(from, 60) +
+           "..., got ..." + got.substr(from, 60) + "...";
+}
+
+// Runs every stored request and fails once with a summary: how many lines differ, how many
+// by expected stage, and the first few lines with their differing cells.
+void CheckStoredAnswers(const std::string& fileName, const std::vector<const char*>& scalars,
+                        bool withGrids) {
+    const std::vector<StoredAnswer> stored = ReadStoredAnswers(fileName);
+    ASSERT_FALSE(stored.empty()) << "no stored answers in " << fileName;
+    constexpr int kShownLines = 6;
+    int failing = 0;
+    std::map<std::string, int> failingByStage;
+    std::ostringstream report;
+    for (const StoredAnswer& entry : stored) {
+        std::string answerText;
+        Problem problem;
+        const bool answered = AnswerRequestLine(entry.request, answerText, problem);
+        Differences differences;
+        JsonValue answer;
+        std::string error;
+        if (!answered) {
+            differences.Add("refused: " + problem.message);
+        } else if (!ParseJson(answerText, answer, error)) {
+            differences.Add("answer is not JSON: " + error);
+        } else {
+            for (const char* name : scalars)
+                CompareScalar(entry.answer, answer, name, differences);
+            if (withGrids) CompareGrids(entry.answer, answer, differences);
+            // Same values must also mean the same text, minus the trace, which is ours.
+            if (differences.count() == 0 && answerText != entry.answerText) {
+                differences.Add("same values, but the text differs " +
+                                TextDifference(entry.answerText, answerText));
+            }
+        }
+        if (differences.count() == 0) continue;
+        ++failing;
+        ++failingByStage[Show(entry.answer.find("stage"))];
+        if (failing <= kShownLines) {
+            report << "\n  line " << entry.lineNumber << ": " << entry.request
+                   << differences.text();
+        }
+    }
+    if (failing == 0) return;
+    std::ostringstream summary;
+    summary << fileName << ": " << failing << " of " << stored.size() << " stored answers differ";
+    if (withGrids) {
+        summary << " (by expected stage:";
+        for (const auto& [stage, count] : failingByStage)
+            summary << " " << stage << " " << count;
+        summary << ")";
+    }
+    ADD_FAILURE() << summary.str() << report.str();
+}
+
+TEST(ReferenceAnswers, EveryStoredMoveGivesTheStoredColumnStageAndGrids) {
+    CheckStoredAnswers("moves.jsonl", {"column", "stage"}, true);
+}
+
+TEST(ReferenceAnswers, EveryStoredGameIsPlayedToTheStoredEnd) {
+    CheckStoredAnswers("games.jsonl", {"moves", "result"}, false);
+}
+
+}  // namespace
+}  // namespace tessora::engine

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tools/engine/GamePlay.h"
+#include "tools/engine/MoveAnalysis.h"
+#include "tools/engine/SelfPlay.h"
+
+namespace tessora::engine {
+
+// The answer lines of the tool, each one compact JSON object without a line end.
+
+// {"column":N,"stage":"...","grids":{"AttackScore":[[7 values] per row, lowest row index
+// first],...}} with the grids in the order AttackScore, DefenceScore, OwnThreat, FoeThreat,
+// ForbiddenMark, AvoidMark, CautionMark, DoubtMark, each over its declared rows; with
+// withTrace a "trace" list follows, one object per grid change in the order they happened.
+std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace);
+
+// {"moves":"...","result":"..."}
+std::string PlayAnswerJson(const PlayOutcome& outcome);
+
+// {"games":N,"a":{...},"b":{...},"stones":N,"seconds":S,"gamesPerSecond":G}; each side with
+// its strength ("random" for the random mover), wins, draws, losses and games begun.
+std::string SelfPlayReportJson(const SelfPlayRequest& request, const SelfPlayReport& report);
+
+// {"error":"..."}
+std::string ErrorJson(std::string_view message);
+
+// Appends text as a JSON string literal (quotes and escapes included).
+void AppendJsonString(std::string& out, std::string_view text);
+
+}  // namespace tessora::engine

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tools/engine/Requests.h"
+
+namespace tessora::engine {
+
+// Reads one batch line, a JSON object in one of two forms:
+//   {"cmd":"move","moves":"4453","first":"human","strength":3,"random":[0.25],"trace":false}
+//   {"cmd":"play","human":"4352","first":"human","strength":3,"random":[0.25,0.7]}
+// Every member is required except "trace"; unknown members are refused. Returns false and a
+// one-line reason for anything else.
+bool ParseRequestLine(std::string_view line, Request& out, std::string& error);
+
+}  // namespace tessora::engine
