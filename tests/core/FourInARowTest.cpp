@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/ai/support/TestBoard.h"
+#include "tests/core/support/GameFixture.h"
+
+namespace tessora::test {
+namespace {
+
+const char* const kWonHorizontal =
+    "Sie haben gewonnen, da Sie eine\r\nReihe in horizontaler Richtung\r\ngebildet haben !";
+const char* const kWonVertical =
+    "Sie haben gewonnen, da Sie eine\r\nReihe in vertikaler Richtung gebildet\r\nhat !";
+const char* const kWonDiagonal =
+    "Sie haben gewonnen, da Sie\r\neine Reihe in diagonaler Richtung\r\ngebildet haben !";
+const char* const kLostHorizontal =
+    "Sie haben leider verloren, da der\r\nComputer eine Reihe in horizontaler\r\nRichtung gebildet "
+    "hat !";
+const char* const kLostVertical =
+    "Sie haben leider verloren, da der\r\nComputer eine Reihe in vertikaler\r\nRichtung gebildet "
+    "hat !";
+const char* const kLostDiagonal =
+    "Sie haben leider verloren, da der\r\nComputer eine Reihe in diagonaler\r\nRichtung gebildet "
+    "hat !";
+
+// One stone that completes a line: the human's click, or the computer's column after the
+// human's harmless click.
+struct LineCase {
+    const char* name;
+    const char* position;
+    int humanColumn;
+    int16 computerCode;  // 0: the human's stone makes the line
+    const char* text;
+    std::vector<int> cells;  // the highlighted line, as the scan finds it
+};
+
+const LineCase kLineCases[] = {
+    {"human horizontal in the bottom row",
+     ".......\n.......\n.......\n.......\n.......\nxxx.ooo",
+     3,
+     0,
+     kWonHorizontal,
+     {35, 36, 37, 38}},
+    {"human vertical in the top four cells",
+     "......."
+     "x......"
+     "x......"
+     "x......"
+     "o......"
+     "o.oo...",
+     0,
+     0,
+     kWonVertical,
+     {0, 7, 14, 21}},
+    {"human vertical in rows 2 to 5",
+     "......."
+     "......."
+     "......."
+     "x......"
+     "x......"
+     "x.ooo..",
+     0,
+     0,
+     kWonVertical,
+     {14, 21, 28, 35}},
+    {"human diagonal down from the top-left corner",
+     "......."
+     "ox....."
+     "xox...."
+     "ooox..."
+     "xxox..."
+     "ooxx...",
+     0,
+     0,
+     kWonDiagonal,
+     {0, 8, 16, 24}},
+    {"human diagonal up from the bottom-left corner",
+     "......."
+     "......."
+     "......."
+     "..xo..."
+     ".xoo..."
+     "xoox...",
+     3,
+     0,
+     kWonDiagonal,
+     {17, 23, 29, 35}},
+    {"computer horizontal in the bottom row",
+     ".......\n.......\n.......\n.......\n.......\nooo.xx.",
+     6,
+     153,
+     kLostHorizontal,
+     {35, 36, 37, 38}},
+    {"computer vertical",
+     "......."
+     "......."
+     "......."
+     "......o"
+     "x.....o"
+     "x.x...o",
+     4,
+     156,
+     kLostVertical,
+     {20, 27, 34, 41}},
+    {"computer diagonal up from the bottom-left corner",
+     "......."
+     "......."
+     "......."
+     "..ox..."
+     ".oxx..."
+     "oxxo...",
+     6,
+     153,
+     kLostDiagonal,
+     {17, 23, 29, 35}},
+};
+
+class LineFound : public GameFixture, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(LineFound, IsHighlightedAnnouncedAndFollowedByANewGame) {
+    const LineCase& c = GetParam();
+    StartGame();
+    Position(c.position);
+    if (c.computerCode != 0) chooser.columns = {c.computerCode};
+    std::set<int> highlighted;
+    shell.onEveryYield = [&] {
+        for (int cell : shell.CellsShowing(kHighlightColour))
+            highlighted.insert(cell);
+    };
+    std::vector<int> drawnAtBox;
+    shell.onMessageBox = [&](const RecordedBox&) {
+        const std::uint32_t colour = c.computerCode != 0 ? kComputerColour : kHumanColour;
+        drawnAtBox = shell.CellsShowing(colour);
+        EXPECT_TRUE(shell.CellsShowing(kHighlightColour).empty());
+    };
+    Click(c.humanColumn);
+
+    const bool computer = c.computerCode != 0;
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, c.text);
+    EXPECT_EQ(shell.boxes[0].title, computer ? "Niederlage" : "Sieg");
+    EXPECT_EQ(shell.boxes[0].style, 0x30);
+    ASSERT_FALSE(shell.sounds.empty());
+    EXPECT_EQ(shell.sounds.back(), computer ? "LACHEN.WAV" : "KLATSCHN.WAV");
+    EXPECT_EQ(highlighted, std::set<int>(c.cells.begin(), c.cells.end()));
+    // After the highlight the line is drawn with the owner's stones again.
+    EXPECT_EQ(std::set<int>(drawnAtBox.begin(), drawnAtBox.end()),
+              std::set<int>(c.cells.begin(), c.cells.end()));
+    // The next game has begun on an empty board, the human to move.
+    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(game.state().PlayerToMove, kHuman);
+    EXPECT_EQ(shell.StatusText(), texts().StatusHumanToMove);
+    EXPECT_TRUE(shell.statusVisible());
+    EXPECT_EQ(shell.board().pixels, shell.emptyBoard().pixels);
+    EXPECT_EQ(chooser.calls, computer ? 1 : 0);
+    EXPECT_FALSE(game.flags().NewGamePending);
+    EXPECT_FALSE(game.flags().ComputerThinking);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDirectionAndOwner, LineFound, ::testing::ValuesIn(kLineCases),
+                         [](const ::testing::TestParamInfo<LineCase>& info) {
+                             std::string name;
+                             for (const char* p = info.param.name; *p != '\0'; ++p) {
+                                 if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+                             }
+                             return name;
+                         });
+
+class EndOfGame : public GameFixture {};
+
+TEST_F(EndOfGame, ResultIsAnnouncedInItsOrderThenTheBoardIsReset) {
+    StartGame();
+    Position(".......\n.......\n.......\n.......\n.......\nxxx.ooo");
+    shell.ClearRecords();
+    Click(3);
+    const std::vector<std::string> expected{
+        "pointer:11",    "sound:KLACK.WAV",    "pointer:0",
+        "status hidden", "sound:KLATSCHN.WAV", "box:Sieg",
+        "status shown",  "board restored",     "status:" + texts().StatusHumanToMove,
+        "pointer:0",     "pointer:0"};
+    EXPECT_EQ(shell.log, expected);
+}
+
+TEST_F(EndOfGame, StoneCompletingHorizontalAndVerticalIsReportedAsHorizontal) {
+    StartGame();
+    Position(R"(
+        .......
+        .......
+        xxx....
+        ooox...
+        xoxx...
+        oxox...)");
+    std::set<int> highlighted;
+    shell.onEveryYield = [&] {
+        for (int cell : shell.CellsShowing(kHighlightColour))
+            highlighted.insert(cell);
+    };
+    Click(3);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, kWonHorizontal);
+    EXPECT_EQ(highlighted, (std::set<int>{14, 15, 16, 17}));
+}
+
+// A full board without any line: columns of two alternate in every row.
+const char* const kDrawnBoardButTopLeft = R"(
+    .xooxxo
+    ooxxoox
+    xxooxxo
+    ooxxoox
+    xxooxxo
+    ooxxoox)";
+
+TEST_F(EndOfGame, HumansStoneFillingTheBoardIsADraw) {
+    StartGame();
+    Position(kDrawnBoardButTopLeft);
+    Click(0);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, "Die Partie endet mit einem Remis !");
+    EXPECT_EQ(shell.boxes[0].title, "Unentschieden");
+    EXPECT_EQ(shell.boxes[0].style, 0x30);
+    EXPECT_EQ(shell.sounds, (std::vector<std::string>{"KLACK.WAV", "REMIS.WAV"}));
+    EXPECT_EQ(chooser.calls, 0);
+    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(game.state().PlayerToMove, kHuman);
+}
+
+TEST_F(EndOfGame, ComputersStoneFillingTheBoardIsADrawAfterItsTurn) {
+    StartGame();
+    Position(R"(
+        .xo.xxo
+        ooxxoox
+        xxooxxo
+        ooxxoox
+        xxooxxo
+        ooxxoox)");
+    chooser.columns = {153};
+    shell.onMessageBox = [&](const RecordedBox&) {
+        EXPECT_TRUE(game.flags().ComputerThinking);
+        EXPECT_EQ(StoneCount(game.state()), 42);
+    };
+    Click(0);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].title, "Unentschieden");
+    EXPECT_EQ(shell.sounds.back(), "REMIS.WAV");
+    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(game.state().PlayerToMove, kHuman);
+    EXPECT_EQ(shell.StatusText(), texts().StatusHumanToMove);
+}
+
+TEST_F(EndOfGame, LineOnTheFortySecondStoneIsAWinNotADraw) {
+    StartGame();
+    Position(R"(
+        xxx.xxo
+        ooxxoox
+        xxooxxo
+        ooxxoox
+        xxooxxo
+        ooxxooo)");
+    Click(3);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, kWonHorizontal);
+    EXPECT_EQ(StoneCount(game.state()), 0);
+}
+
+// The human takes the top-left cell, and the computer's stone, the 42nd, completes a diagonal.
+TEST_F(EndOfGame, ComputersLineOnTheLastStoneWaitsForItsTurnToEndAndIsNoDraw) {
+    StartGame();
+    Position(R"(
+        .xo.xxo
+        ooxxoox
+        xxooxoo
+        ooxxooo
+        xxooxxo
+        ooxxoox)");
+    chooser.columns = {153};
+    shell.onMessageBox = [&](const RecordedBox&) {
+        EXPECT_TRUE(game.flags().ComputerThinking);
+        EXPECT_EQ(StoneCount(game.state()), 42);
+    };
+    Click(0);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, kLostDiagonal);
+    EXPECT_EQ(shell.boxes[0].title, "Niederlage");
+    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(game.state().PlayerToMove, kHuman);
+    EXPECT_EQ(game.state().ColumnState, (std::array<int16, 7>{1, 1, 1, 1, 1, 1, 1}));
+}
+
+TEST_F(EndOfGame, NewGameAfterAResultLetsTheComputerOpenWhenItBegins) {
+    StartGame();
+    Position(".......\n.......\n.......\n.......\n.......\nxxx.ooo");
+    shell.computerBegins = true;
+    Click(3);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(StoneCount(game.state()), 1);
+    EXPECT_EQ(game.state().Cells[35], kComputer);
+    EXPECT_EQ(game.state().PlayerToMove, kHuman);
+    EXPECT_EQ(game.state().GameRestarted, 1);
+}
+
+}  // namespace
+}  // namespace tessora::test
