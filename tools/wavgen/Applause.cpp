@@ -8,7 +8,7 @@ namespace tessora::wavgen {
 
 namespace {
 constexpr double kLength = 1.9;
-constexpr double kClapsPerSecond = 55.0;  // at full strength
+constexpr double kClapsPerSecond = 140.0;  // at full strength
 
 // How busy the clapping is over time: quick start, long hold, fading tail.
 double Density(double t) {
@@ -38,8 +38,10 @@ Buffer Applause() {
     double t = 0;
     while (t < kLength) {
         t += -std::log(1.0 - random.Uniform()) / kClapsPerSecond;
-        if (random.Uniform() < Density(t)) {
-            MixInto(out, Clap(random), t, random.Between(0.25, 1.0));
+        const double density = Density(t);
+        // As the applause dies down there are fewer claps and they grow softer.
+        if (random.Uniform() < density) {
+            MixInto(out, Clap(random), t, random.Between(0.25, 1.0) * (0.3 + 0.7 * density));
         }
     }
     Biquad rustle = Biquad::BandPass(1800, 0.5);
@@ -48,6 +50,7 @@ Buffer Applause() {
         out[i] += static_cast<float>(rustle.Process(random.Signed()) * 0.12 * density);
     }
     Filter(out, Biquad::HighPass(250, 0.7));
+    Filter(out, Biquad::LowPass(9000, 0.7));
     out.resize(static_cast<std::size_t>(Samples(kLength)));
     // Tame the loudest claps so the crowd as a whole is heard.
     Normalise(out, 1.0);

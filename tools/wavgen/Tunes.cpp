@@ -23,6 +23,7 @@ Buffer Marimba(int note, double length) {
             0.35 * std::sin(2 * kPi * 3.93 * f * t) * AttackDecay(t, 0.001, 0.05) +
             0.12 * std::sin(2 * kPi * 9.2 * f * t) * AttackDecay(t, 0.0005, 0.012));
     }
+    FadeEnds(out, 0.0, length * 0.5);
     return out;
 }
 
@@ -32,12 +33,13 @@ Buffer Bell(int note, double length) {
     Buffer out = Silence(length);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = Time(static_cast<int>(i));
-        const double index = 2.2 * std::exp(-t / 0.18);
+        const double index = 1.5 * std::exp(-t / 0.18);
         const double modulator = std::sin(2 * kPi * 3.5 * f * t);
         out[i] = static_cast<float>(
             std::sin(2 * kPi * f * t + index * modulator) * AttackDecay(t, 0.003, 0.55) +
             0.25 * std::sin(2 * kPi * 2 * f * t) * AttackDecay(t, 0.003, 0.25));
     }
+    FadeEnds(out, 0.0, length * 0.5);
     return out;
 }
 
@@ -72,6 +74,7 @@ Buffer Cymbal(double length, Random& random) {
         out[i] = static_cast<float>(sizzle.Process(static_cast<float>(random.Signed())) *
                                     AttackDecay(t, 0.002, 0.35));
     }
+    FadeEnds(out, 0.0, length * 0.3);
     return out;
 }
 }  // namespace

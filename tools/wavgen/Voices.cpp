@@ -113,7 +113,7 @@ Buffer Snore() {
         whistle += (880 - 260 * t / kExhale) / kSampleRate;
         const double breath = lips.Process(air.Process(random.Signed())) * 0.9;
         out[start + i] =
-            static_cast<float>((breath + 0.05 * std::sin(2 * kPi * whistle)) * loudness * 0.35);
+            static_cast<float>((breath + 0.05 * std::sin(2 * kPi * whistle)) * loudness * 0.25);
     }
     Filter(out, Biquad::HighPass(45, 0.7));
     Normalise(out, 0.8);
