@@ -15,6 +15,12 @@
 
 namespace tessora::test {
 
+// A Board cell (row, column).
+struct Spot {
+    int row;
+    int column;
+};
+
 // One change a rule makes to one grid cell: the amount added (a mark set from 0 to 1 is +1).
 struct Effect {
     GridId grid;

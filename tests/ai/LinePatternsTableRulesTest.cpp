@@ -11,10 +11,7 @@ namespace {
 struct BonusCase {
     int rule;
     const char* shape;
-    struct {
-        int row;
-        int column;
-    } target;
+    Spot target;
     int own;
     int other;
 };
