@@ -43,7 +43,8 @@ double Lambert(double nx, double ny, double nz) {
 Colour Plastic(double px, double py) {
     Colour c = paint::Mix(kPlasticTop, kPlasticBottom, py / kHeight);
     // A broad soft sheen across the upper left of the board.
-    const double sheen = std::exp(-std::pow((px + py * 1.3 - 180.0) / 170.0, 2.0));
+    const double along = (px + py * 1.3 - 180.0) / 170.0;
+    const double sheen = std::exp(-along * along);
     c = paint::Add(c, paint::Scale(Colour{0.10, 0.14, 0.22}, sheen * 0.6));
     // Fine grain of moulded plastic.
     const double grain = paint::TileableNoise(px / 3.0, py / 3.0, 1024, 1024, 7u) - 0.5;
@@ -55,7 +56,7 @@ Colour HoleInside(double dx, double dy) {
     const double d = std::hypot(dx, dy);
     // The board's front throws a shadow: what the light reaches is the hole moved down right.
     const double lit = paint::SmoothStep(paint::kStoneRadius + 1.5, paint::kStoneRadius - 5.0,
-                                         std::hypot(dx - 3.5, dy - 4.5));
+                                         std::hypot(dx - 4.5, dy - 6.0));
     Colour c = paint::Mix(kWallShade, kWallLight, lit);
     c = paint::Scale(c, 1.0 - 0.10 * (d / paint::kStoneRadius));
     // The inner wall of the hole darkens its very edge.

@@ -8,14 +8,21 @@ namespace {
 constexpr int kWidth = 300;
 constexpr int kHeight = 50;
 constexpr int kDepth = 4;
+
+// Picture and mask come from one painting, made on first use and never changed.
+const paint::MaskedPicture& HeadingLayers() {
+    static const paint::MaskedPicture kLayers =
+        PaintLettering(QStringLiteral("Anleitung"), kWidth, kHeight, kDepth);
+    return kLayers;
+}
 }  // namespace
 
 QImage InstructionsHeading() {
-    return PaintLettering(QStringLiteral("Anleitung"), kWidth, kHeight, kDepth).picture;
+    return HeadingLayers().picture;
 }
 
 QImage InstructionsHeadingMask() {
-    return PaintLettering(QStringLiteral("Anleitung"), kWidth, kHeight, kDepth).mask;
+    return HeadingLayers().mask;
 }
 
 }  // namespace tessora::artwork

@@ -8,14 +8,21 @@ namespace {
 constexpr int kWidth = 273;
 constexpr int kHeight = 66;
 constexpr int kDepth = 6;
+
+// Picture and mask come from one painting, made on first use and never changed.
+const paint::MaskedPicture& LogoLayers() {
+    static const paint::MaskedPicture kLayers =
+        PaintLettering(QStringLiteral("Tessora"), kWidth, kHeight, kDepth);
+    return kLayers;
+}
 }  // namespace
 
 QImage Logo() {
-    return PaintLettering(QStringLiteral("Tessora"), kWidth, kHeight, kDepth).picture;
+    return LogoLayers().picture;
 }
 
 QImage LogoMask() {
-    return PaintLettering(QStringLiteral("Tessora"), kWidth, kHeight, kDepth).mask;
+    return LogoLayers().mask;
 }
 
 }  // namespace tessora::artwork
