@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -45,6 +46,9 @@ struct TargetCase {
     std::pair<int, int> cell;
     bool marked;
 };
+void PrintTo(const TargetCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DoubtLineRules : public ::testing::TestWithParam<TargetCase> {};
 
@@ -103,6 +107,9 @@ struct BoxedRowCase {
     const char* bottomRows;  // rows 5 and 6
     CellValues expected;
 };
+void PrintTo(const BoxedRowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DoubtBoxedRow : public ::testing::TestWithParam<BoxedRowCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -45,6 +46,9 @@ struct ShapeCase {
     int16 colour;
     CellValues expectedScores;  // AttackScore for the own pass, DefenceScore for the opponent
 };
+void PrintTo(const ShapeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OpenTwoShapes : public ::testing::TestWithParam<ShapeCase> {};
 
@@ -103,6 +107,9 @@ struct ThreatCase {
     std::pair<int, int> cell;
     int expected;
 };
+void PrintTo(const ThreatCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OpenTwoThreatGuards : public ::testing::TestWithParam<ThreatCase> {};
 
@@ -148,6 +155,9 @@ struct SideShapeCase {
     int16 colour;
     CellValues expectedScores;
 };
+void PrintTo(const SideShapeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OpenTwoSideShapes : public ::testing::TestWithParam<SideShapeCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -45,6 +46,9 @@ struct OpeningCase {
     CellValues defence;
     CellValues doubt;
 };
+void PrintTo(const OpeningCase& c, std::ostream* os) {
+    *os << "move count " << c.moveCount << ", value " << c.drawn;
+}
 
 class RandomOpeningBands : public ::testing::TestWithParam<OpeningCase> {};
 

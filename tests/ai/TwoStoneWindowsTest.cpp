@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -112,6 +113,9 @@ struct BonusCase {
     CellRef cell;
     int expected;
 };
+void PrintTo(const BonusCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TwoStoneBonuses : public ::testing::TestWithParam<BonusCase> {};
 
@@ -191,6 +195,9 @@ struct AvoidCase {
     CellRef foeThreat;
     CellValues expectedAvoid;
 };
+void PrintTo(const AvoidCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TwoStoneAvoidMarks : public ::testing::TestWithParam<AvoidCase> {};
 
