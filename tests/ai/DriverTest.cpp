@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ai/ComputerPlayer.h"
+#include "tests/ai/support/TestBoard.h"
+
+namespace tessora {
+namespace {
+
+using Step = PipelineStep;
+
+constexpr std::string_view kEmptyBoard =
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    ".......\n";
+
+// A game from its moves (columns 1-7, first stone first) with the computer to move, as the turn
+// flow leaves it: MoveCount already counts the move being chosen.
+GameState FromMoves(std::string_view moves, bool humanFirst, int16 strength) {
+    GameState state;
+    SetBoardFloor(state.board);
+    state.ColumnState.fill(kColumnOpen);
+    int16 player = humanFirst ? kHuman : kComputer;
+    int computerStones = 0;
+    for (const char move : moves) {
+        const int column = move - '1';
+        int row = kRowCount - 1;
+        while (state.Cells[row * kColumnCount + column] != 0)
+            --row;
+        state.Cells[row * kColumnCount + column] = player;
+        computerStones += player == kComputer ? 1 : 0;
+        player = player == kHuman ? kComputer : kHuman;
+    }
+    for (int c = 0; c < kColumnCount; ++c) {
+        if (state.Cells[c] != 0) {
+            state.ColumnState[c] = kColumnFull;
+            ++state.FullColumnCount;
+        }
+    }
+    state.PlayerToMove = kComputer;
+    state.MoveCount = static_cast<int16>(2 * (computerStones + 1));
+    state.options.Strength = strength;
+    return state;
+}
+
+GameState FromBoard(std::string_view board, int moveCount, int16 strength) {
+    GameState state = test::PositionFromText(board);
+    state.MoveCount = static_cast<int16>(moveCount);
+    state.options.Strength = strength;
+    return state;
+}
+
+struct Move {
+    int column;
+    DecidingStage stage;
+};
+
+Move Play(GameState& state, std::vector<double> draws, YieldHook hook = {}) {
+    ScriptedRandom random(std::move(draws));
+    ComputerPlayer player(random);
+    const int16 code = player.ChooseColumn(state, hook);
+    return {code == 0 ? 0 : code - 149, player.decidingStage()};
+}
+
+std::vector<Step> Steps(const ComputerPlayer& player) {
+    return {player.stepsRun().begin(), player.stepsRun().end()};
+}
+
+// On an empty board no stage scores anything (0.495 makes the opening draw 50, which adds
+// nothing), so every stage the strength and move count allow runs, up to FallbackColumn.
+struct PipelineCase {
+    const char* name;
+    int16 strength;
+    int moveCount;
+    std::vector<Step> steps;
+};
+
+const std::vector<Step> kThreatSteps = {Step::ScanThreatsOwn,      Step::ScanThreatsOpponent,
+                                        Step::LastOpenColumn,      Step::BlockStackedThreats,
+                                        Step::ScanOpenTwosOwn,     Step::ScanOpenTwosOpponent,
+                                        Step::RewardStackedThreats};
+
+std::vector<Step> Join(std::vector<Step> first, const std::vector<Step>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+class DriverPipeline : public testing::TestWithParam<PipelineCase> {};
+
+TEST_P(DriverPipeline, RunsTheStagesTheStrengthAndMoveCountAllow) {
+    const PipelineCase& pipeline = GetParam();
+    GameState state = FromBoard(kEmptyBoard, pipeline.moveCount, pipeline.strength);
+    ScriptedRandom random({0.495});
+    ComputerPlayer player(random);
+    EXPECT_NE(player.ChooseColumn(state, YieldHook{}), 0);
+    EXPECT_EQ(player.decidingStage(), DecidingStage::FallbackColumn);
+    EXPECT_EQ(Steps(player), pipeline.steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StrengthAndMoveCount, DriverPipeline,
+    testing::Values(
+        PipelineCase{
+            "Beginner", 1, 6,
+            Join(kThreatSteps, {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+                                Step::ChooseBestCell, Step::FallbackColumn})},
+        PipelineCase{
+            "LevelTwo", 2, 6,
+            Join(kThreatSteps, {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+                                Step::ScoreLinePatternsOwn, Step::ChooseBestCell,
+                                Step::ChooseBestCell, Step::FallbackColumn})},
+        PipelineCase{
+            "Expert", 3, 8,
+            Join(kThreatSteps, {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+                                Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent,
+                                Step::ChooseBestCell, Step::ChooseBestCell, Step::FallbackColumn})},
+        PipelineCase{
+            "Professional", 4, 6,
+            Join(kThreatSteps,
+                 {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+                  Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent, Step::ChooseBestCell,
+                  Step::ChooseBestCell, Step::MarkDoubtCells, Step::FallbackColumn})},
+        PipelineCase{"BeginnerFirstMove",
+                     1,
+                     2,
+                     {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+                      Step::RandomOpening, Step::ChooseBestCell, Step::FallbackColumn}},
+        PipelineCase{
+            "ExpertSecondMove",
+            3,
+            4,
+            {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+             Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent, Step::ChooseBestCell,
+             Step::RandomOpening, Step::ChooseBestCell, Step::FallbackColumn}},
+        PipelineCase{"ProfessionalFirstMove",
+                     4,
+                     2,
+                     {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
+                      Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent,
+                      Step::ChooseBestCell, Step::RandomOpening, Step::ChooseBestCell,
+                      Step::MarkDoubtCells, Step::FallbackColumn}}),
+    [](const testing::TestParamInfo<PipelineCase>& info) { return std::string(info.param.name); });
+
+// The human has a vertical three in column 1 (moves 1, 7, 1, 7, 1).
+constexpr std::string_view kHumanThreeInColumnOne =
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    "o......\n"
+    "o.....x\n"
+    "o.....x\n";
+
+TEST(Driver, BlocksASingleThreatFromTheThirdMoveOn) {
+    GameState state = FromMoves("17171", true, 1);
+    ASSERT_EQ(state.MoveCount, 6);
+    const Move move = Play(state, {0.3});
+    EXPECT_EQ(move.column, 1);
+    EXPECT_EQ(move.stage, DecidingStage::ScanThreats);
+}
+
+TEST(Driver, LooksForNoThreatsInTheFirstTwoMoves) {
+    for (const int16 strength : {1, 3, 4}) {
+        GameState state = FromBoard(kHumanThreeInColumnOne, 4, strength);
+        ScriptedRandom random({0.3});
+        ComputerPlayer player(random);
+        player.ChooseColumn(state, YieldHook{});
+        EXPECT_NE(player.decidingStage(), DecidingStage::ScanThreats);
+        EXPECT_EQ(player.workspace().grids().DefenceScore.at(3, 1), 0);
+        EXPECT_EQ(player.workspace().grids().FoeThreat.at(3, 1), 0);
+        EXPECT_EQ(Steps(player).front(), Step::ScoreTwoStoneWindowsOwn);
+    }
+}
+
+TEST(Driver, TakesAnImmediateWinBeforeBlocking) {
+    // Human 1, 1, 2, 1 and computer 4, 5, 6: the computer wins at (6, 3) or (6, 7), the human
+    // threatens (3, 1).
+    for (const int16 strength : {1, 3, 4}) {
+        for (const double draw : {0.2, 0.8}) {
+            GameState state = FromMoves("1415261", true, strength);
+            const Move move = Play(state, {draw});
+            EXPECT_EQ(move.column, 3);
+            EXPECT_EQ(move.stage, DecidingStage::ScanThreats);
+        }
+    }
+}
+
+TEST(Driver, TakesAWinWhenTheComputerBegan) {
+    // Computer 4, 4, 4 against the human's 1, 2, 3: the fourth stone on top wins.
+    GameState state = FromMoves("414243", false, 3);
+    ASSERT_EQ(state.MoveCount, 8);
+    const Move move = Play(state, {0.6});
+    EXPECT_EQ(move.column, 4);
+    EXPECT_EQ(move.stage, DecidingStage::ScanThreats);
+}
+
+// Positions from played games in which one of the endgame stages names the column.
+struct EndgameGame {
+    const char* name;
+    const char* moves;
+    std::vector<double> draws;
+    int column;
+    DecidingStage stage;
+};
+
+class DriverEndgames : public testing::TestWithParam<EndgameGame> {};
+
+TEST_P(DriverEndgames, EndgameStageNamesTheColumn) {
+    const EndgameGame& game = GetParam();
+    GameState state = FromMoves(game.moves, true, 1);
+    const Move move = Play(state, game.draws);
+    EXPECT_EQ(move.column, game.column);
+    EXPECT_EQ(move.stage, game.stage);
+}
+
+const std::vector<double> kSevenDraws = {0.05, 0.93, 0.41, 0.66, 0.12, 0.88, 0.5};
+
+INSTANTIATE_TEST_SUITE_P(
+    PlayedGames, DriverEndgames,
+    testing::Values(EndgameGame{"OneColumnLeft", "34411261156337341421377376755256655467422",
+                                kSevenDraws, 2, DecidingStage::LastOpenColumn},
+                    EndgameGame{"StackedThreats", "35154347345233762457446722577235211",
+                                kSevenDraws, 6, DecidingStage::BlockStackedThreats},
+                    EndgameGame{"TwoColumnsLeft",
+                                "6667132515513532216313566152223",
+                                {0.7},
+                                7,
+                                DecidingStage::TwoColumnEndgame}),
+    [](const testing::TestParamInfo<EndgameGame>& info) { return std::string(info.param.name); });
+
+// The stacked-threat reward lands on the top cell of full column 1, but the stone goes
+// elsewhere.
+TEST(Driver, NeverNamesAFullColumn) {
+    for (const double draw : {0.1, 0.6}) {
+        GameState state = FromMoves("13331311212122726", true, 1);
+        ASSERT_EQ(state.ColumnState[0], kColumnFull);
+        ScriptedRandom random({draw});
+        ComputerPlayer player(random);
+        const int16 code = player.ChooseColumn(state, YieldHook{});
+        EXPECT_EQ(player.workspace().grids().AttackScore.at(1, 1), 20);
+        EXPECT_NE(code, kFirstColumnCode);
+        EXPECT_GT(code, 0);
+    }
+}
+
+TEST(Driver, ReturnsNothingWhenEveryColumnIsFull) {
+    GameState state = FromBoard(
+        "xoxoxox\n"
+        "oxoxoxo\n"
+        "oxoxoxo\n"
+        "xoxoxox\n"
+        "xoxoxox\n"
+        "oxoxoxo\n",
+        44, 4);
+    const Move move = Play(state, {0.5});
+    EXPECT_EQ(move.column, 0);
+    EXPECT_EQ(move.stage, DecidingStage::None);
+}
+
+TEST(Driver, StrengthChangedDuringTheMoveAppliesFromTheNextMove) {
+    GameState state = FromBoard(kEmptyBoard, 6, 1);
+    const YieldHook raiseStrength{
+        [](void* game) { static_cast<GameState*>(game)->options.Strength = 4; }, &state};
+    ScriptedRandom random({0.495});
+    ComputerPlayer player(random);
+    player.ChooseColumn(state, raiseStrength);
+    ASSERT_EQ(state.options.Strength, 4);
+    for (const Step step : Steps(player)) {
+        EXPECT_NE(step, Step::ScoreLinePatternsOwn);
+        EXPECT_NE(step, Step::MarkDoubtCells);
+    }
+}
+
+TEST(Driver, StagesYieldThroughTheGivenHook) {
+    GameState state = FromBoard(kEmptyBoard, 6, 1);
+    int yields = 0;
+    const YieldHook count{[](void* n) { ++*static_cast<int*>(n); }, &yields};
+    Play(state, {0.495}, count);
+    // At least both threat scans, 213 start cells each.
+    EXPECT_GE(yields, 2 * 213);
+}
+
+int NonZeroCells(const Grid& grid) {
+    int count = 0;
+    for (int r = grid.firstRow(); r <= grid.lastRow(); ++r) {
+        for (int c = 1; c <= kColumnCount; ++c)
+            count += grid.at(r, c) != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(Driver, StartsEveryMoveFromClearedGridsAndAFreshBoard) {
+    ScriptedRandom random({0.495});
+    ComputerPlayer player(random);
+    // A human three in row 5 over an empty cell writes into rows 5 to 7.
+    GameState threat = FromBoard(
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        "ooo....\n"
+        "xxo..x.\n",
+        6, 4);
+    player.ChooseColumn(threat, YieldHook{});
+    ASSERT_EQ(player.workspace().grids().CautionMark.at(7, 4), 1);
+
+    GameState empty = FromBoard(kEmptyBoard, 6, 4);
+    empty.board.set(3, 3, 2);  // a stale stone that Cells does not hold
+    player.ChooseColumn(empty, YieldHook{});
+    EXPECT_EQ(empty.board.at(3, 3), 0);
+    for (int c = 1; c <= kColumnCount; ++c) {
+        EXPECT_EQ(empty.board.at(7, c), kFloor);
+        EXPECT_EQ(empty.board.at(8, c), kFloor);
+    }
+    const Grids& grids = player.workspace().grids();
+    for (const GridId id :
+         {GridId::AttackScore, GridId::DefenceScore, GridId::OwnThreat, GridId::FoeThreat,
+          GridId::ForbiddenMark, GridId::AvoidMark, GridId::CautionMark, GridId::DoubtMark}) {
+        EXPECT_EQ(NonZeroCells(grids.get(id)), 0) << GridName(id);
+    }
+}
+
+TEST(Driver, BuildsTheBoardFromTheComputersPointOfView) {
+    GameState state = FromMoves("17171", true, 1);
+    Play(state, {0.3});
+    EXPECT_EQ(state.board.at(6, 1), 2);
+    EXPECT_EQ(state.board.at(6, 7), 1);
+    EXPECT_EQ(state.SideCode, 1);
+}
+
+}  // namespace
+}  // namespace tessora
