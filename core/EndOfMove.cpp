@@ -59,7 +59,6 @@ void Game::CheckAndPassTurn() {
 }
 
 void Game::CheckFullColumns() {
-    const unsigned game = gamesStarted_;
     state_.FullColumnCount = 0;
     for (int i = 0; i < kColumnCount; ++i) {
         if (state_.Cells[i] != 0) {
@@ -67,9 +66,6 @@ void Game::CheckFullColumns() {
             ++state_.FullColumnCount;
         }
         shell_.DoEvents();
-        // A new game set up meanwhile has its own, empty columns: marking them from the old
-        // position would close columns that are open.
-        if (gamesStarted_ != game) return;
     }
     if (!flags_.FourFound && state_.FullColumnCount > kColumnCount - 1) ShowDraw();
 }

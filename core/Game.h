@@ -103,9 +103,6 @@ class Game {
     WindowFlags flags_{};
     FallState fall_{};
     MessageTexts texts_{};
-    // Counts the resets done by NewGame, so that a scan that yields can tell that the position
-    // it was working on has been replaced.
-    unsigned gamesStarted_ = 0;
 };
 
 }  // namespace tessora

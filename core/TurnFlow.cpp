@@ -27,7 +27,6 @@ void Game::NewGame() {
     flags_.NewGamePending = false;
     state_.GameRestarted = 1;
     state_.MoveCount = 0;
-    ++gamesStarted_;
     shell_.RestoreBoardPicture();
     shell_.SetStatusText(texts_.StatusHumanToMove);
 

@@ -227,6 +227,8 @@ class FakeShell : public Shell {
 
   private:
     static constexpr double kTickSeconds = 0.040;
+    // Sums of short waits are not exact in floating point; a tick this close counts as due.
+    static constexpr double kClockSlack = 1e-9;
 
     struct Scheduled {
         long atYield;
@@ -249,11 +251,11 @@ class FakeShell : public Shell {
     void Yield(double seconds) {
         if (++yields > yieldLimit) throw std::runtime_error("the game keeps yielding");
         double until = clock + seconds;
-        if (timerEnabled_ && nextTick_ < until) until = std::max(clock, nextTick_);
+        if (timerEnabled_ && nextTick_ < until + kClockSlack) until = std::max(clock, nextTick_);
         clock = until;
         RunScheduled();
         if (onEveryYield) onEveryYield();
-        if (timerEnabled_ && clock >= nextTick_ && game_ != nullptr) {
+        if (timerEnabled_ && clock >= nextTick_ - kClockSlack && game_ != nullptr) {
             nextTick_ = clock + kTickSeconds;
             game_->timFall_Timer();
         }

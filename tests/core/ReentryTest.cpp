@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "tests/core/support/GameFixture.h"
+#include "tests/core/support/Pictures.h"
+
+namespace tessora::test {
+namespace {
+
+// A new game requested at some moment of the human's move, with either side beginning the new
+// game. Afterwards the board holds nothing of the interrupted move.
+class NewGameDuringAMove : public GameFixture, public ::testing::WithParamInterface<bool> {
+  protected:
+    bool computerBegins() const { return GetParam(); }
+
+    void ExpectFreshGame() {
+        const GameState& s = game.state();
+        if (computerBegins()) {
+            EXPECT_EQ(StoneCount(s), 1);
+            EXPECT_EQ(s.Cells[35], kComputer);
+            EXPECT_EQ(shell.CellsShowing(kComputerColour), std::vector<int>{35});
+        } else {
+            EXPECT_EQ(StoneCount(s), 0);
+            EXPECT_EQ(shell.board().pixels, shell.emptyBoard().pixels);
+        }
+        EXPECT_TRUE(shell.CellsShowing(kHumanColour).empty());
+        EXPECT_EQ(s.PlayerToMove, kHuman);
+        EXPECT_EQ(s.ColumnState, (std::array<int16, 7>{1, 1, 1, 1, 1, 1, 1}));
+        EXPECT_EQ(s.FullColumnCount, 0);
+        EXPECT_EQ(s.MoveCount, computerBegins() ? 2 : 0);
+        EXPECT_EQ(shell.StatusText(), texts().StatusHumanToMove);
+        EXPECT_FALSE(game.flags().ClickBusy);
+        EXPECT_FALSE(game.flags().DropRunning);
+        EXPECT_FALSE(game.flags().NewGamePending);
+        EXPECT_FALSE(game.flags().ComputerThinking);
+        EXPECT_FALSE(shell.FallTimerEnabled());
+        EXPECT_FALSE(shell.pendingActions()) << "the new game was never requested";
+    }
+
+    void PressNewGame() {
+        shell.computerBegins = computerBegins();
+        game.NewGame();
+    }
+};
+
+TEST_P(NewGameDuringAMove, WhileTheHumansStoneFalls) {
+    game.options().AnimationOn = true;
+    StartGame();
+    Position(".......\n.......\n.......\n.......\n.......\no.x....");
+    shell.AtFirstYieldWhere([this] { return shell.frameTops.size() == 3; },
+                            [this] { PressNewGame(); });
+    Click(0);
+    ExpectFreshGame();
+    // The human's stone never landed: no sound for it, and the computer did not answer it.
+    EXPECT_TRUE(shell.sounds.empty() || computerBegins());
+    EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
+TEST_P(NewGameDuringAMove, WhileTheLandingSearchYields) {
+    StartGame();
+    // The first yield of a click is the landing search's first step.
+    shell.AtYield(1, [this] {
+        ASSERT_EQ(game.state().Cells[38], 0);
+        PressNewGame();
+    });
+    Click(3);
+    ExpectFreshGame();
+    EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
+TEST_P(NewGameDuringAMove, WhileTheComputerChooses) {
+    chooser.yieldsPerMove = 5;
+    StartGame();
+    shell.AtFirstYieldWhere([this] { return game.flags().ComputerThinking; },
+                            [this] {
+                                PressNewGame();
+                                // Deferred: the position stays until the computer's turn is over.
+                                EXPECT_TRUE(game.flags().NewGamePending);
+                                EXPECT_EQ(StoneCount(game.state()), 1);
+                            });
+    Click(3);
+    ExpectFreshGame();
+    EXPECT_EQ(chooser.calls, computerBegins() ? 2 : 1);
+}
+
+TEST_P(NewGameDuringAMove, WhileTheComputersStoneFalls) {
+    game.options().AnimationOn = true;
+    StartGame();
+    shell.AtFirstYieldWhere(
+        [this] { return game.flags().ComputerThinking && game.flags().DropRunning; },
+        [this] {
+            PressNewGame();
+            EXPECT_TRUE(game.flags().NewGamePending);
+        });
+    Click(3);
+    ExpectFreshGame();
+    // Only the human's stone was heard landing.
+    EXPECT_EQ(shell.sounds.front(), "KLACK.WAV");
+}
+
+// The count goes on over the new game's empty columns: none may stay marked full.
+TEST_P(NewGameDuringAMove, WhileTheFullColumnsAreCounted) {
+    StartGame();
+    Position(".......\nx......\no......\nx......\no......\nx......");
+    shell.AtFirstYieldWhere([this] { return game.state().ColumnState[0] == kColumnFull; },
+                            [this] { PressNewGame(); });
+    Click(0);
+    ExpectFreshGame();
+    EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherSideBegins, NewGameDuringAMove, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "ComputerBegins" : "HumanBegins";
+                         });
+
+}  // namespace
+}  // namespace tessora::test
