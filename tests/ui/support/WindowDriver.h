@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "platform/WaveOutput.h"
+#include "ui/MainWindow.h"
+
+class QWidget;
+
+namespace tessora::test {
+
+// Holds the fake sound device, so that it is built before the window that plays through it.
+struct FakeSoundDevice {
+    explicit FakeSoundDevice(int devices) : wave_(devices) {}
+    FakeWaveOutput wave_;
+};
+
+// The main window with a fake sound device, recording every status text it is given and the
+// mouse pointers it is set to.
+class RecordingWindow : private FakeSoundDevice, public frmHaupt {
+  public:
+    explicit RecordingWindow(int soundDevices = 1);
+
+    void SetStatusText(std::string_view text) override;
+    void SetMousePointer(Pointer pointer) override;
+
+    // Status texts in order, repeats of the text already showing left out.
+    const QStringList& statusTexts() const { return statusTexts_; }
+    const std::vector<Pointer>& pointers() const { return pointers_; }
+    void ClearRecords();
+
+    // Names of the wave files played, in order.
+    QStringList SoundsPlayed() const;
+    FakeWaveOutput& wave() { return wave_; }
+
+    int StonesOnBoard();
+
+  private:
+    QStringList statusTexts_;
+    std::vector<Pointer> pointers_;
+};
+
+// Mouse events sent straight to a widget, positions in its own pixels.
+void Press(QWidget* widget, QPoint position);
+void Move(QWidget* widget, QPoint position);
+void Release(QWidget* widget, QPoint position);
+// A board click on a column (0..6): a mouse-up in the middle of that column.
+void ClickColumn(frmHaupt& window, int column);
+
+}  // namespace tessora::test
