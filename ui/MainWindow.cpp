@@ -29,9 +29,6 @@ std::unique_ptr<WaveOutput> SystemWaveOutputUnless(WaveOutput* given) {
     return std::make_unique<QtWaveOutput>();
 }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 }  // namespace
 
 frmHaupt::frmHaupt(WaveOutput* waveOutput, QWidget* parent)
