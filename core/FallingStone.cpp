@@ -8,11 +8,16 @@ namespace tessora {
 namespace {
 // The stone moves 450 twips (30 pixels) down per timer tick.
 constexpr float kFallStepTwips = 450;
+
+// The picture of the falling stone: the computer's stone for player 2, else the human's.
+Picture StonePicture(int16 player) {
+    return player == kComputer ? Picture::ComputerStone : Picture::HumanStone;
+}
 }  // namespace
 
 void Game::StartDropAnimation(int cell) {
     if (cell < 0 || cell >= kCellCount) return;
-    const PixelView stone = shell_.Surface(static_cast<Picture>(state_.PlayerToMove));
+    const PixelView stone = shell_.Surface(StonePicture(state_.PlayerToMove));
     shell_.SetStatusText(texts_.StatusStoneFalling);
     fall_.DropX = CellLeftTwips(cell, TwipsFromPixels(stone.width));
     fall_.DropY = 0;
@@ -32,7 +37,7 @@ void Game::timFall_Timer() {
     const PixelView work = shell_.Surface(Picture::FrameWork);
     const PixelView column = shell_.Surface(Picture::Column);
     const PixelView mask = shell_.Surface(Picture::StoneMask);
-    const PixelView stone = shell_.Surface(static_cast<Picture>(state_.PlayerToMove));
+    const PixelView stone = shell_.Surface(StonePicture(state_.PlayerToMove));
     const PixelView frameSize = shell_.Surface(Picture::HumanStone);
     const int w = frameSize.width;
     const int h = frameSize.height;

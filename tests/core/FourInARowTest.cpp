@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
-#include "tests/ai/support/TestBoard.h"
 #include "tests/core/support/GameFixture.h"
 
 namespace tessora::test {
@@ -124,12 +124,16 @@ TEST_P(LineFound, IsHighlightedAnnouncedAndFollowedByANewGame) {
     Position(c.position);
     if (c.computerCode != 0) chooser.columns = {c.computerCode};
     std::set<int> highlighted;
+    double highlightSeenAt = -1;
     shell.onEveryYield = [&] {
         for (int cell : shell.CellsShowing(kHighlightColour))
             highlighted.insert(cell);
+        if (!highlighted.empty() && highlightSeenAt < 0) highlightSeenAt = shell.clock;
     };
     std::vector<int> drawnAtBox;
+    double boxShownAt = -1;
     shell.onMessageBox = [&](const RecordedBox&) {
+        boxShownAt = shell.clock;
         const std::uint32_t colour = c.computerCode != 0 ? kComputerColour : kHumanColour;
         drawnAtBox = shell.CellsShowing(colour);
         EXPECT_TRUE(shell.CellsShowing(kHighlightColour).empty());
@@ -144,6 +148,8 @@ TEST_P(LineFound, IsHighlightedAnnouncedAndFollowedByANewGame) {
     ASSERT_FALSE(shell.sounds.empty());
     EXPECT_EQ(shell.sounds.back(), computer ? "LACHEN.WAV" : "KLATSCHN.WAV");
     EXPECT_EQ(highlighted, std::set<int>(c.cells.begin(), c.cells.end()));
+    // The highlight stays for 21 pauses; it is first seen inside the first of them.
+    EXPECT_GE(boxShownAt - highlightSeenAt, 20 * 0.0111);
     // After the highlight the line is drawn with the owner's stones again.
     EXPECT_EQ(std::set<int>(drawnAtBox.begin(), drawnAtBox.end()),
               std::set<int>(c.cells.begin(), c.cells.end()));
