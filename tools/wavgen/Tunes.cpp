@@ -116,10 +116,11 @@ Buffer Fanfare() {
     // ... "daa": a held major chord over the bass, crowned by a cymbal.
     const int chord[] = {48, 60, 64, 67, 72};
     const double gains[] = {0.5, 0.6, 0.45, 0.45, 0.5};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         MixInto(out, Brass(chord[i], 1.35, 0.03, 0.45), 0.17, gains[i]);
-    MixInto(out, Cymbal(1.2, random), 0.17, 0.25);
-    Filter(out, Biquad::LowPass(6500, 0.7));
+    }
+    Filter(out, Biquad::LowPass(6500, 0.7));  // mellow the brass, not the cymbal
+    MixInto(out, Cymbal(1.2, random), 0.17, 0.12);
     Normalise(out, 0.8);
     FadeEnds(out, 0.002, 0.05);
     return out;
