@@ -150,6 +150,10 @@ std::string SelfPlayReportJson(const SelfPlayRequest& request, const SelfPlayRep
     AppendFixed(out, report.seconds, 3);
     out += ",\"gamesPerSecond\":";
     AppendFixed(out, report.seconds > 0 ? report.games / report.seconds : 0.0, 0);
+    out += ",\"cpuSeconds\":";
+    AppendFixed(out, report.cpuSeconds, 3);
+    out += ",\"gamesPerCpuSecond\":";
+    AppendFixed(out, report.cpuSeconds > 0 ? report.games / report.cpuSeconds : 0.0, 0);
     out.push_back('}');
     return out;
 }

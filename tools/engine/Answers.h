@@ -20,8 +20,9 @@ std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace);
 // {"moves":"...","result":"..."}
 std::string PlayAnswerJson(const PlayOutcome& outcome);
 
-// {"games":N,"a":{...},"b":{...},"stones":N,"seconds":S,"gamesPerSecond":G}; each side with
-// its strength ("random" for the random mover), wins, draws, losses and games begun.
+// {"games":N,"a":{...},"b":{...},"stones":N,"seconds":S,"gamesPerSecond":G,"cpuSeconds":C,
+// "gamesPerCpuSecond":P}; each side with its strength ("random" for the random mover), wins,
+// draws, losses and games begun.
 std::string SelfPlayReportJson(const SelfPlayRequest& request, const SelfPlayReport& report);
 
 // {"error":"..."}

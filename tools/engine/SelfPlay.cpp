@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <ctime>
 
 #include "ai/ComputerPlayer.h"
 #include "tools/engine/ComputerTurn.h"
@@ -91,6 +92,7 @@ bool RunSelfPlay(const SelfPlayRequest& request, SelfPlayReport& report, Problem
     GameState state;
 
     const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
     for (int game = 0; game < request.games; ++game) {
         const bool aBegins = game % 2 == 0;
         if (!PlayOneGame(aBegins ? a : b, aBegins ? b : a, state, random, report.stones, problem)) {
@@ -99,6 +101,7 @@ bool RunSelfPlay(const SelfPlayRequest& request, SelfPlayReport& report, Problem
     }
     report.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    report.cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     return true;
 }
 

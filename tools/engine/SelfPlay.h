@@ -17,8 +17,9 @@ struct SelfPlayReport {
     int games = 0;
     SideTally a;
     SideTally b;
-    long long stones = 0;  // stones played over all games
-    double seconds = 0.0;
+    long long stones = 0;     // stones played over all games
+    double seconds = 0.0;     // wall-clock time of the games
+    double cpuSeconds = 0.0;  // processor time of the games, steadier on a busy machine
 };
 
 // Plays request.games games of side A (the computer player at strength A) against side B (the
