@@ -63,16 +63,17 @@ double MeanColumnDifference(const QImage& image, int a, int b) {
     return sum / image.height();
 }
 
-// How much a tile changes across its wrap-around edge compared with inside, both directions.
+// A tile repeats without a seam when the step across its wrap-around edge is no larger than a
+// typical step between neighbouring columns inside it; checked across both edges.
 void CheckSeamless(const QImage& tile) {
     for (const QImage& image : {tile, tile.transformed(QTransform().rotate(90))}) {
         double inside = 0;
-        for (int x = 0; x + 1 < image.width(); ++x) {
-            inside = std::max(inside, MeanColumnDifference(image, x, x + 1));
-        }
+        for (int x = 0; x + 1 < image.width(); ++x)
+            inside += MeanColumnDifference(image, x, x + 1);
+        inside /= image.width() - 1;
         const double seam = MeanColumnDifference(image, image.width() - 1, 0);
-        QVERIFY2(seam <= inside + 1.0,
-                 qPrintable(QStringLiteral("seam %1, largest inside %2").arg(seam).arg(inside)));
+        QVERIFY2(seam <= 1.5 * inside + 1.0,
+                 qPrintable(QStringLiteral("seam %1, typical inside %2").arg(seam).arg(inside)));
     }
 }
 
