@@ -15,6 +15,10 @@ int QtWaveOutput::waveOutGetNumDevs() {
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 }
 
+bool QtWaveOutput::isPlaying() const {
+    return effect_ != nullptr && effect_->isPlaying();
+}
+
 void QtWaveOutput::sndPlaySound(const std::string& path, unsigned) {
     if (effect_) effect_->stop();
     currentFile_.clear();

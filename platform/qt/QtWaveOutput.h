@@ -30,6 +30,9 @@ class QtWaveOutput final : public WaveOutput {
     // read.
     std::string currentFile() const { return currentFile_; }
 
+    // True while a sound is audible on the device.
+    bool isPlaying() const;
+
   private:
     std::unique_ptr<QSoundEffect> effect_;
     std::string currentFile_;

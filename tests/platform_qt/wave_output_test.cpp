@@ -115,6 +115,26 @@ class WaveOutputTest : public QObject {
         QCOMPARE(QString::fromStdString(output.currentFile()), good);
     }
 
+    // Needs a wave output device; machines without one skip it.
+    void onADeviceANewSoundOrAMissingFileCutsOffTheOneStillPlaying() {
+        QtWaveOutput output;
+        if (output.waveOutGetNumDevs() == 0) QSKIP("this machine has no wave output device");
+        const QString longSound = WriteFile(dir_, "LACHEN.WAV", PcmWave(10000));
+        const QString shortSound = WriteFile(dir_, "KLICK.WAV", PcmWave(150));
+
+        output.sndPlaySound(longSound.toStdString(), tessora::snd::kAsync);
+        QTRY_VERIFY(output.isPlaying());
+        output.sndPlaySound(shortSound.toStdString(), tessora::snd::kAsync);
+        QCOMPARE(QString::fromStdString(output.currentFile()), shortSound);
+        // The short sound ends long before the long one would have.
+        QTRY_VERIFY_WITH_TIMEOUT(!output.isPlaying(), 5000);
+
+        output.sndPlaySound(longSound.toStdString(), tessora::snd::kAsync);
+        QTRY_VERIFY(output.isPlaying());
+        output.sndPlaySound(dir_.filePath("FEHLT.WAV").toStdString(), tessora::snd::kAsync);
+        QVERIFY(!output.isPlaying());
+    }
+
   private:
     QTemporaryDir dir_;
 };
