@@ -49,7 +49,7 @@ inline float ColumnCentreX(int column) {
 }
 constexpr float kClickY = 2000.0f;
 
-// A game on a fake window with a scripted computer player, after its first NewGame. The
+// A game on a fake window with a scripted computer player; StartGame runs its NewGame. The
 // falling animation is off unless a test turns it on.
 class GameFixture : public ::testing::Test {
   protected:
