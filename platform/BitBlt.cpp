@@ -1,6 +1,7 @@
 #include "platform/BitBlt.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tessora {
 
@@ -17,6 +18,15 @@ std::uint32_t Combine(std::uint32_t d, std::uint32_t s, RasterOp op) {
             return d | ~s;
     }
     return d;
+}
+
+// True when the memory of the two views intersects.
+bool Overlap(const PixelView& a, const PixelView& b) {
+    if (a.width <= 0 || a.height <= 0 || b.width <= 0 || b.height <= 0) return false;
+    const std::less<const void*> before;
+    const std::uint32_t* const aEnd = a.pixels + (a.height - 1) * a.stride + a.width;
+    const std::uint32_t* const bEnd = b.pixels + (b.height - 1) * b.stride + b.width;
+    return before(a.pixels, bEnd) && before(b.pixels, aEnd);
 }
 }  // namespace
 
@@ -46,14 +56,17 @@ void BitBlt(const PixelView& dst, int x, int y, int w, int h, const PixelView& s
     w = std::min({w, dst.width - x, src.width - sx});
     h = std::min({h, dst.height - y, src.height - sy});
     if (w <= 0 || h <= 0) return;
-    // Source and destination may be the same buffer: copy through rows in a safe direction.
-    const bool sameBuffer = dst.pixels == src.pixels;
-    const bool bottomUp = sameBuffer && y > sy;
+    // Source and destination may share memory (one picture, or two views of one buffer). Like
+    // memmove, walk backwards when the destination lies after the source, so that every source
+    // pixel is read before it is overwritten.
+    std::uint32_t* const firstTarget = &dst.at(x, y);
+    const std::uint32_t* const firstSource = &src.at(sx, sy);
+    const bool backwards = Overlap(dst, src) && std::less<const void*>{}(firstSource, firstTarget);
     for (int row = 0; row < h; ++row) {
-        const int r = bottomUp ? h - 1 - row : row;
+        const int r = backwards ? h - 1 - row : row;
         std::uint32_t* d = &dst.at(x, y + r);
         const std::uint32_t* s = &src.at(sx, sy + r);
-        if (sameBuffer && y == sy && x > sx) {
+        if (backwards) {
             for (int i = w - 1; i >= 0; --i)
                 d[i] = Combine(d[i], s[i], op);
         } else {

@@ -173,6 +173,16 @@ TEST(BitBlt, CopiesWithinOnePictureReadEverySourcePixelBeforeOverwritingIt) {
     }
 }
 
+TEST(BitBlt, CopiesBetweenTwoOverlappingViewsOfOneBufferLikeWithinOnePicture) {
+    Picture buffer({"rb..", "#r..", "...."});
+    PixelView whole = buffer.view();
+    PixelView shifted{&whole.at(1, 0), 3, 3, whole.stride};  // starts one pixel to the right
+    BitBlt(shifted, 0, 0, 2, 2, whole, 0, 0, RasterOp::SrcCopy);
+    EXPECT_EQ(buffer.rows(), (Rows{"rrb.", "##r.", "...."}));
+    BitBlt(whole, 0, 1, 3, 1, shifted, 0, 0, RasterOp::SrcCopy);  // one row down, one left
+    EXPECT_EQ(buffer.rows(), (Rows{"rrb.", "rb..", "...."}));
+}
+
 TEST(BitBlt, HonoursAStrideWiderThanTheView) {
     // A 2 x 2 window in the middle of a 4 x 3 buffer.
     Picture buffer({"....", "....", "...."});
