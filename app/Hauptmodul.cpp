@@ -63,7 +63,7 @@ std::string FontSizeMessage(const OsVersionInfo& version) {
 }
 
 bool IsCustomFontSize(const std::string& logicalX, const std::string& logicalY) {
-    if (logicalX == "Error" || logicalY == "Error") return false;
+    if (logicalX == kReadError || logicalY == kReadError) return false;
     return logicalX != kNormalLogicalDpi || logicalY != kNormalLogicalDpi;
 }
 

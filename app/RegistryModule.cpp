@@ -23,8 +23,6 @@ constexpr std::array<RootKey, 7> kRootKeys{{
     {"HKEY_DYN_DATA", 0x80000006u},
 }};
 
-constexpr std::string_view kErrorResult = "Error";
-
 std::string TrimSpaces(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return std::string();
@@ -70,7 +68,7 @@ std::string RegistryModule::ReadRegistryValue(const std::string& keyPath,
 
     keyHandle_ = 0;
     status_ = registry_.RegOpenKeyEx(rootHandle_, subKey, 0, reg::kKeyRead, keyHandle_);
-    if (status_ != reg::kSuccess) return std::string(kErrorResult);
+    if (status_ != reg::kSuccess) return std::string(kReadError);
 
     valueBuffer_.assign(kBufferLength, ' ');
     bufferLength_ = kBufferLength;
@@ -78,7 +76,7 @@ std::string RegistryModule::ReadRegistryValue(const std::string& keyPath,
     status_ =
         registry_.RegQueryValueEx(keyHandle_, valueName, valueType, valueBuffer_, bufferLength_);
     registry_.RegCloseKey(keyHandle_);
-    if (status_ != reg::kSuccess) return std::string(kErrorResult);
+    if (status_ != reg::kSuccess) return std::string(kReadError);
 
     // The value ends in its terminating NUL, followed by the spaces the buffer was filled with.
     std::string value = TrimSpaces(valueBuffer_);

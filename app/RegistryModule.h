@@ -13,6 +13,9 @@ namespace tessora {
 using MessageBoxFunction =
     std::function<int(std::string_view text, std::string_view title, int style)>;
 
+// What ReadRegistryValue gives when the key cannot be opened or the value cannot be read.
+inline constexpr std::string_view kReadError = "Error";
+
 // The title of the start-up module's own message boxes when none is given.
 inline constexpr std::string_view kDefaultMessageTitle = "Tessora";
 
