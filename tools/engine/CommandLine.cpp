@@ -210,7 +210,9 @@ const char* UsageText() {
            "                          [--seed S]\n"
            "  tessora-engine --batch    (one JSON request per line on standard input)\n"
            "Columns are digits 1-7, left to right, the first stone first. --first and --strength\n"
-           "default to the game's defaults: the human begins, strength 3.\n";
+           "default to the game's defaults: the human begins, strength 3.\n"
+           "Exit status: 0 answered; 2 bad input (in --batch: any refused line); 3 the computer\n"
+           "player named no open column.\n";
 }
 
 }  // namespace tessora::engine

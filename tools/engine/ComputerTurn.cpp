@@ -1,9 +1,11 @@
 #include "tools/engine/ComputerTurn.h"
 
+#include <string>
+
 namespace tessora::engine {
 
-bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Problem& problem) {
-    const int16 code = player.ChooseColumn(state, YieldHook{});
+bool CheckChosenColumn(int16 code, const GameState& state, const char* stageName, int& column,
+                       Problem& problem) {
     if (code >= kFirstColumnCode && code <= kLastColumnCode &&
         state.ColumnState[code - kFirstColumnCode] != kColumnFull) {
         column = code - kFirstColumnCode;
@@ -11,8 +13,14 @@ bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Pro
     }
     problem.kind = Problem::Kind::EngineFault;
     problem.message = "the computer player named column code " + std::to_string(code) + " (stage " +
-                      DecidingStageName(player.decidingStage()) + "), which is not an open column";
+                      stageName + "), which is not an open column";
     return false;
+}
+
+bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Problem& problem) {
+    const int16 code = player.ChooseColumn(state, YieldHook{});
+    return CheckChosenColumn(code, state, DecidingStageName(player.decidingStage()), column,
+                             problem);
 }
 
 }  // namespace tessora::engine
