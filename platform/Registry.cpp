@@ -9,6 +9,10 @@ constexpr RegHandle kFirstRootKey = 0x80000000u;
 constexpr RegHandle kLastRootKey = 0x80000006u;
 }  // namespace
 
+std::unique_ptr<Registry> MakeSystemRegistry() {
+    return std::make_unique<EmptyRegistry>();
+}
+
 bool IsPredefinedRootKey(RegHandle key) {
     return key >= kFirstRootKey && key <= kLastRootKey;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tessora {
@@ -53,6 +54,11 @@ class EmptyRegistry final : public Registry {
                          std::string& buffer, std::uint32_t& length) override;
     long RegCloseKey(RegHandle key) override;
 };
+
+// The registry the game reads. The game runs without a system registry (Linux and the other
+// desktop systems have none), so this is an EmptyRegistry: the display-font check finds no
+// settings and is skipped.
+std::unique_ptr<Registry> MakeSystemRegistry();
 
 // True for the seven predefined root keys (0x80000000 to 0x80000006).
 bool IsPredefinedRootKey(RegHandle key);

@@ -2,6 +2,10 @@
 
 namespace tessora {
 
+std::unique_ptr<VersionQuery> MakeSystemVersionQuery() {
+    return std::make_unique<FixedVersion>();
+}
+
 bool FixedVersion::GetVersionEx(OsVersionInfo& info) {
     if (info.dwOSVersionInfoSize != ver::kVersionInfoSize) return false;
     info.dwMajorVersion = major_;

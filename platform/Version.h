@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tessora {
@@ -49,5 +50,9 @@ class FixedVersion final : public VersionQuery {
     std::uint32_t platformId_ = ver::kPlatformNt;
     std::uint32_t build_ = 0;
 };
+
+// The version query the game uses: a FixedVersion with its default, a system outside the
+// Windows 95 family.
+std::unique_ptr<VersionQuery> MakeSystemVersionQuery();
 
 }  // namespace tessora

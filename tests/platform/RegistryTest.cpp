@@ -37,6 +37,14 @@ TEST(EmptyRegistry, HasTheRootsButNoKeysBelowThem) {
     EXPECT_EQ(registry.RegCloseKey(0x1234), reg::kInvalidHandle);
 }
 
+TEST(SystemRegistry, HasNoDisplaySettings) {
+    const auto registry = MakeSystemRegistry();
+    RegHandle key = 0;
+    EXPECT_EQ(registry->RegOpenKeyEx(kLocalMachine, "Config\\0001\\Display\\Settings", 0,
+                                     reg::kKeyRead, key),
+              reg::kFileNotFound);
+}
+
 class FakeRegistryTest : public ::testing::Test {
   protected:
     void SetUp() override {

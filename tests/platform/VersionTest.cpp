@@ -14,6 +14,12 @@ TEST(FixedVersion, ByDefaultReportsASystemOutsideTheWindows95Family) {
     EXPECT_GE(info.dwMajorVersion, 5u);
 }
 
+TEST(SystemVersion, IsOutsideTheWindows95Family) {
+    OsVersionInfo info;
+    ASSERT_TRUE(MakeSystemVersionQuery()->GetVersionEx(info));
+    EXPECT_NE(info.dwPlatformId, ver::kPlatformWindows);
+}
+
 TEST(FixedVersion, ReportsTheGivenVersion) {
     FixedVersion windows98(4, 10, ver::kPlatformWindows, 1998);
     OsVersionInfo info;
