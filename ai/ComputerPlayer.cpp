@@ -31,8 +31,8 @@ constexpr std::array<GridClear, kGridCount> kClearOrder{{
     {GridId::FoeThreat, 9},
 }};
 
-// From the computer's third move on the opponent can have three stones, so threats can exist.
-constexpr int kThreatsFromMoveCount = 6;
+// Up to the computer's second move the opponent has at most two stones: no threat can exist.
+constexpr int kNoThreatsUpToMoveCount = 5;
 // The computer's first two moves get the random opening preference.
 constexpr int kOpeningUpToMoveCount = 4;
 // Five full columns leave exactly two open.
@@ -119,8 +119,9 @@ int16 ComputerPlayer::ChooseColumn(GameState& state, YieldHook yield) {
 
 void ComputerPlayer::ClearWorkingState(GameState& state) {
     Grids& grids = workspace_.grids();
-    for (const GridClear& clear : kClearOrder)
+    for (const GridClear& clear : kClearOrder) {
         grids.get(clear.grid).Clear(clear.rows);
+    }
     // Rows 7 and 8 are the floor and keep it.
     state.board.ClearRows(kRowCount);
     BuildBoard(state, CodeComputer);
@@ -132,18 +133,16 @@ ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
     Workspace& ws = workspace_;
     const GameState& state = ws.state();
     int16 column = 0;
-    // Runs a step that can name the column; true when it did.
+    // Logs a step that can name the column and keeps its result; true when it named one.
     const auto decides = [&](PipelineStep step, int16 result) {
         steps_.Add(step);
         column = result;
         return column > 0;
     };
 
-    if (state.MoveCount >= kThreatsFromMoveCount) {
-        steps_.Add(PipelineStep::ScanThreatsOwn);
-        if ((column = ScanThreats(ws, OwnCode)) > 0) return {column, DecidingStage::ScanThreats};
-        steps_.Add(PipelineStep::ScanThreatsOpponent);
-        if ((column = ScanThreats(ws, OpponentCode)) > 0) {
+    if (state.MoveCount > kNoThreatsUpToMoveCount) {
+        if (decides(PipelineStep::ScanThreatsOwn, ScanThreats(ws, OwnCode)) ||
+            decides(PipelineStep::ScanThreatsOpponent, ScanThreats(ws, OpponentCode))) {
             return {column, DecidingStage::ScanThreats};
         }
         if (decides(PipelineStep::LastOpenColumn, LastOpenColumn(ws, kLastOpenColumnLimit))) {
