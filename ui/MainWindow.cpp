@@ -170,7 +170,7 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
     if (text.size() != 1) return false;
     const QChar key = text.front();
     if (key.toLower() != QLatin1Char('s') && key.toLower() != QLatin1Char('a')) return false;
-    // Taken here, so that the key does not travel on to the parent widgets and act twice.
+    // Consumed: no other control acts on these two keys.
     Form_KeyPress(key);
     return true;
 }
