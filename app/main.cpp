@@ -1,7 +1,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <memory>
 
+#include "app/Hauptmodul.h"
+#include "platform/Registry.h"
+#include "platform/Version.h"
 #include "ui/MainWindow.h"
 #include "ui/artwork/Artwork.h"
 
@@ -20,13 +24,27 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tessora"));
     QApplication::setWindowIcon(GameIcon());
 
-    tessora::frmHaupt window;
-    // The player confirmed the exit question: the window goes at once, and the program ends as
-    // soon as a move still running has unwound.
-    QObject::connect(&window, &tessora::frmHaupt::exitConfirmed, &app, [&window] {
-        window.hide();
-        QApplication::quit();
-    });
-    window.show();
+    std::unique_ptr<tessora::frmHaupt> window;
+    const auto showMainWindow = [&window, &app] {
+        if (!window) {
+            window = std::make_unique<tessora::frmHaupt>();
+            // The player confirmed the exit question: the window goes at once, and the program
+            // ends as soon as a move still running has unwound.
+            QObject::connect(window.get(), &tessora::frmHaupt::exitConfirmed, &app, [&window] {
+                window->hide();
+                QApplication::quit();
+            });
+        }
+        window->show();
+    };
+
+    // The start-up check ends the program before any window exists when the display is set to
+    // a custom font size.
+    const auto registry = tessora::MakeSystemRegistry();
+    const auto version = tessora::MakeSystemVersionQuery();
+    if (!tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),
+                                 showMainWindow)) {
+        return 0;
+    }
     return QApplication::exec();
 }
