@@ -22,7 +22,8 @@ void BM_ComputerMove(benchmark::State& bm) {
     const auto phase = static_cast<Phase>(bm.range(0));
     const auto strength = static_cast<int16>(bm.range(1));
     std::vector<GameState> positions = PositionSet(phase);
-    for (GameState& s : positions) s.options.Strength = strength;
+    for (GameState& s : positions)
+        s.options.Strength = strength;
     ScriptedRandom random({0.13, 0.58, 0.91, 0.27, 0.74, 0.42, 0.05});
     ComputerPlayer player(random);
     std::size_t next = 0;
@@ -36,7 +37,8 @@ void BM_ComputerMove(benchmark::State& bm) {
 void PhasesAndStrengths(benchmark::internal::Benchmark* b) {
     b->ArgNames({"phase", "strength"});
     for (int phase : {kOpening, kMiddle, kEnd}) {
-        for (int strength : {1, 3, 4}) b->Args({phase, strength});
+        for (int strength : {1, 3, 4})
+            b->Args({phase, strength});
     }
 }
 BENCHMARK(BM_ComputerMove)->Apply(PhasesAndStrengths);

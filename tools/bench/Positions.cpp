@@ -57,7 +57,8 @@ std::vector<GameState> MakePositions(int count, int minStones, int maxStones, un
             if (HasLine(s)) ok = false;
         }
         bool boardFull = true;
-        for (int c = 0; c < kColumnCount; ++c) boardFull = boardFull && s.Cells[c] != 0;
+        for (int c = 0; c < kColumnCount; ++c)
+            boardFull = boardFull && s.Cells[c] != 0;
         if (!ok || boardFull) continue;
         Finish(s, stones / 2);
         out.push_back(s);
@@ -70,7 +71,8 @@ std::vector<GameState> MakeFullBoards(int count, unsigned seed) {
     std::vector<GameState> out;
     while (static_cast<int>(out.size()) < count) {
         GameState s;
-        for (int k = 0; k < kCellCount; ++k) s.Cells[k] = (rng() & 1) != 0 ? kHuman : kComputer;
+        for (int k = 0; k < kCellCount; ++k)
+            s.Cells[k] = (rng() & 1) != 0 ? kHuman : kComputer;
         if (HasLine(s)) continue;
         Finish(s, 21);
         out.push_back(s);
