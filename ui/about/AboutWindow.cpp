@@ -1,0 +1,273 @@
+#include "ui/about/AboutWindow.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/qt/ShellExecute.h"
+#include "ui/GamePictures.h"
+#include "ui/Twips.h"
+#include "ui/artwork/Artwork.h"
+
+namespace tessora {
+
+namespace {
+constexpr int kHomePage = 4;  // lblCR index of the home-page line
+
+// The maker's contact lines, lblCR(0) to lblCR(4): name, street, town, e-mail, home page.
+constexpr std::array<const char*, 5> kContactLines = {"Tessora Spielewerkstatt", "Beispielweg 7",
+                                                      "12345 Musterstadt", "info@tessora.example",
+                                                      "www.tessora.example"};
+
+const char* const kFreewareNotice =
+    "Tessora ist Freeware: Sie dürfen das Programm kostenlos benutzen und unverändert an andere "
+    "weitergeben. Die jeweils neueste Version finden Sie unter";
+
+// The window and its controls, in twips.
+constexpr int kWindowWidth = 6300;
+constexpr int kWindowHeight = 5310;
+constexpr int kMarginLeft = 360;
+constexpr int kInnerWidth = 5580;
+constexpr int kIconTop = 300;
+constexpr int kTitleLeft = 1380;
+constexpr int kTitleTop = 240;
+constexpr int kShadowOffset = 30;
+constexpr int kSeparatorTops[2] = {1020, 3390};
+constexpr int kBoxTop = 1380;
+constexpr int kBoxHeight = 1830;
+constexpr int kLineLeft = 600;
+constexpr int kLineTop = 1500;
+constexpr int kLineStep = 315;
+constexpr int kLineHeight = 300;
+constexpr int kNoticeTop = 3510;
+constexpr int kNoticeHeight = 600;
+constexpr int kCopyLineTop = 4110;
+constexpr int kOkLeft = 2550;
+constexpr int kOkTop = 4650;
+constexpr int kOkWidth = 1200;
+constexpr int kOkHeight = 390;
+
+constexpr int kIconPixels = 48;
+constexpr int kTitlePixels = 34;
+constexpr int kLinePixels = 13;
+constexpr int kNoticePixels = 12;
+
+constexpr QRgb kTitleColour = 0xFFF6B540;  // the warm gold of the logo
+constexpr QRgb kShadowColour = 0xFF05070C;
+constexpr QRgb kTextColour = 0xFFDCE2EC;
+constexpr QRgb kLinkColour = 0xFF9CC4FF;
+constexpr QRgb kSeparatorColour = 0xFF66758F;
+
+const char* const kBoxStyle =
+    "QFrame { background-color: rgba(12, 17, 29, 190); border: 1px solid #66758F;"
+    " border-radius: 4px; }";
+// Blue and bold like the game's drawn buttons.
+const char* const kButtonStyle =
+    "QPushButton { color: #FFFFFF; font-weight: bold; border: 1px solid #0B1A55;"
+    " border-radius: 4px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5F86F0, stop:0.5 #2F58D8,"
+    " stop:1 #1C3BA8); }"
+    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #719AFA,"
+    " stop:0.5 #3A66E6, stop:1 #2345B8); }"
+    "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1C3BA8,"
+    " stop:1 #2F58D8); }"
+    "QPushButton:focus { border: 1px solid #C9D4E6; }";
+
+QFont DejaVuSans(int pixels, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, QRgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour));
+    widget->setPalette(palette);
+}
+
+QFrame* MakeLine(QWidget* parent, const QRect& place, QRgb colour) {
+    auto* line = new QFrame(parent);
+    line->setGeometry(place);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    line->setPalette(palette);
+    return line;
+}
+}  // namespace
+
+frmCopyright::frmCopyright(std::function<void(std::string_view)> playSound, QWidget* mainWindow,
+                           ShellOpener openAddress)
+    : playSound_(std::move(playSound)),
+      mainWindow_(mainWindow),
+      openAddress_(openAddress ? std::move(openAddress) : ShellOpener(&ShellExecute)),
+      picHG_(artwork::BackgroundTile()) {
+    setWindowTitle(QStringLiteral("Info"));
+    setFixedSize(TwipsRect(0, 0, kWindowWidth, kWindowHeight).size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    BuildControls();
+    Form_Load();
+}
+
+void frmCopyright::BuildControls() {
+    picInfo_ = new QLabel(this);
+    picInfo_->setPixmap(QPixmap::fromImage(artwork::AppIcon(kIconPixels)));
+    picInfo_->setGeometry(TwipsToPixels(kMarginLeft), TwipsToPixels(kIconTop), kIconPixels,
+                          kIconPixels);
+
+    const QRect title = TwipsRect(kTitleLeft, kTitleTop, kWindowWidth - kTitleLeft, 720);
+    lblInfoTitel3_ = new QLabel(this);
+    lblInfoTitel3_->setGeometry(
+        title.translated(TwipsToPixels(kShadowOffset), TwipsToPixels(kShadowOffset)));
+    lblInfoTitel0_ = new QLabel(this);
+    lblInfoTitel0_->setGeometry(title);
+    for (QLabel* label : {lblInfoTitel0_, lblInfoTitel3_}) {
+        label->setFont(DejaVuSans(kTitlePixels, true));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    SetTextColour(lblInfoTitel0_, kTitleColour);
+    SetTextColour(lblInfoTitel3_, kShadowColour);
+
+    for (int i = 0; i < 2; ++i) {
+        linTrennlinie_[i] = MakeLine(
+            this, TwipsRect(kMarginLeft, kSeparatorTops[i], kInnerWidth, 15), kSeparatorColour);
+    }
+
+    picCRKasten_ = new QFrame(this);
+    picCRKasten_->setGeometry(TwipsRect(kMarginLeft, kBoxTop, kInnerWidth, kBoxHeight));
+    picCRKasten_->setStyleSheet(QString::fromLatin1(kBoxStyle));
+
+    for (int i = 0; i < kHomePage + 1; ++i) {
+        lblCR_[i] = new QLabel(this);
+        lblCR_[i]->setGeometry(TwipsRect(kLineLeft, kLineTop + i * kLineStep,
+                                         kInnerWidth - 2 * (kLineLeft - kMarginLeft), kLineHeight));
+        lblCR_[i]->setFont(DejaVuSans(kLinePixels, i == 0));
+        SetTextColour(lblCR_[i], i >= 3 ? kLinkColour : kTextColour);
+        lblCR_[i]->installEventFilter(this);
+    }
+    lblCR_[kHomePage]->setCursor(Qt::PointingHandCursor);
+    linWWWLinie_ = MakeLine(this, QRect(), kLinkColour);
+
+    lblFreeware_ = new QLabel(QString::fromUtf8(kFreewareNotice), this);
+    lblFreeware_->setGeometry(TwipsRect(kMarginLeft, kNoticeTop, kInnerWidth, kNoticeHeight));
+    lblFreeware_->setFont(DejaVuSans(kNoticePixels));
+    lblFreeware_->setWordWrap(true);
+    lblFreeware_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColour(lblFreeware_, kTextColour);
+
+    lblCR_[5] = new QLabel(this);
+    lblCR_[5]->setGeometry(TwipsRect(kMarginLeft, kCopyLineTop, kInnerWidth, kLineHeight));
+    lblCR_[5]->setFont(DejaVuSans(kNoticePixels, true));
+    lblCR_[5]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    SetTextColour(lblCR_[5], kTextColour);
+    lblCR_[5]->installEventFilter(this);
+
+    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setGeometry(TwipsRect(kOkLeft, kOkTop, kOkWidth, kOkHeight));
+    cmdOK_->setFont(DejaVuSans(kLinePixels));
+    cmdOK_->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    cmdOK_->setDefault(true);
+    cmdOK_->setAutoDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmCopyright::cmdOK_Click);
+}
+
+void frmCopyright::Form_Load() {
+    background_ = QImage(size(), QImage::Format_RGB32);
+    TileWith(background_, picHG_);
+
+    lblInfoTitel0_->setText(QStringLiteral("Tessora"));
+    lblInfoTitel3_->setText(lblInfoTitel0_->text());
+
+    for (int i = 0; i < kHomePage + 1; ++i) {
+        lblCR_[i]->setText(QString::fromUtf8(kContactLines[i]));
+    }
+    lblCR_[5]->setText(lblCR_[kHomePage]->text());
+
+    // Underline the home-page line along its text.
+    const QLabel* homePage = lblCR_[kHomePage];
+    const QFontMetrics metrics(homePage->font());
+    linWWWLinie_->setGeometry(homePage->x(), homePage->y() + homePage->height() - 3,
+                              metrics.horizontalAdvance(homePage->text()), 1);
+}
+
+QLabel* frmCopyright::lblInfoTitel(int index) const {
+    if (index == 0) return lblInfoTitel0_;
+    if (index == 3) return lblInfoTitel3_;
+    return nullptr;
+}
+
+void frmCopyright::CentreOnScreen() {
+    const QRect screenArea = screen()->geometry();
+    move(screenArea.left() + (screenArea.width() - width()) / 2,
+         screenArea.top() + (screenArea.height() - height()) / 2);
+}
+
+bool frmCopyright::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        for (int i = 0; i < static_cast<int>(lblCR_.size()); ++i) {
+            if (watched != lblCR_[i] || mouse->button() != Qt::LeftButton) continue;
+            if (lblCR_[i]->rect().contains(mouse->position().toPoint())) lblCR_Click(i);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmCopyright::lblCR_Click(int index) {
+    if (index != kHomePage) return;
+    QLabel* homePage = lblCR_[kHomePage];
+    setCursor(Qt::BusyCursor);
+    homePage->setCursor(Qt::BusyCursor);
+    // A missing browser or a failure to start it is not the player's concern: the result is
+    // not looked at.
+    const QByteArray address = "http://" + homePage->text().toUtf8();
+    openAddress_(this, "Open", address.toStdString(), "", "", shell::kShowNormal);
+    homePage->setCursor(Qt::PointingHandCursor);
+    unsetCursor();
+}
+
+void frmCopyright::showEvent(QShowEvent* event) {
+    // Stay in front of the main window, which this window stands in for while it is up.
+    if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr &&
+        windowHandle() != nullptr) {
+        windowHandle()->setTransientParent(mainWindow_->windowHandle());
+    }
+    cmdOK_->setFocus();
+    QWidget::showEvent(event);
+}
+
+void frmCopyright::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, background_);
+}
+
+void frmCopyright::cmdOK_Click() {
+    playSound_("KLICK.WAV");
+    ReturnToMainWindow();
+    hide();
+}
+
+// Closed through the title bar: return to the game as OK does, so that the main window is
+// never left disabled behind a window that has gone.
+void frmCopyright::closeEvent(QCloseEvent* event) {
+    ReturnToMainWindow();
+    event->accept();
+}
+
+void frmCopyright::ReturnToMainWindow() {
+    if (mainWindow_ == nullptr) return;
+    mainWindow_->setEnabled(true);
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+}
+
+}  // namespace tessora
