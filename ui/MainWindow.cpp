@@ -16,7 +16,6 @@
 namespace tessora {
 
 namespace {
-constexpr int kFallIntervalMs = 40;
 constexpr int kStatusFontPixels = 12;
 constexpr QRgb kContainerGrey = 0xFFE0E0E0;
 

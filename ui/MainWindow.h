@@ -57,6 +57,13 @@ class frmHaupt : public QWidget, public Shell {
     bool FallTimerEnabled() const override;
     bool ComputerBegins() const override;
 
+    // Test hook, off by default. With a step above 0 the clock no longer follows the time of
+    // day: every reading of Timer moves it on by stepSeconds (wrapping at midnight), waits for
+    // events no longer block, and the falling-stone timer ticks on every pass of the event
+    // loop. Pauses and falls then take a fixed, small number of event-loop passes, so tests
+    // can play many games quickly. A step of 0 or less goes back to the real clock.
+    void SetSteppedClock(double stepSeconds);
+
     // The controls, for the windows opened from here and for tests.
     QWidget* picContainer() const;
     BoardView* picSpielfeld() const { return picSpielfeld_; }
@@ -84,6 +91,8 @@ class frmHaupt : public QWidget, public Shell {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    static constexpr int kFallIntervalMs = 40;
+
     void BuildControls();
     DrawnButton* MakeButton(artwork::ButtonId id, const QRect& place);
     void CentreContainer();
@@ -107,6 +116,9 @@ class frmHaupt : public QWidget, public Shell {
     Game game_;
     QTimer timFall_;
     std::string statusText_;
+    // The stepped clock of the test hook: off while the step is 0.
+    double clockStepSeconds_ = 0;
+    double steppedTimeOfDay_ = 0;
 
     PictureBox* picContainer_ = nullptr;
     BoardView* picSpielfeld_ = nullptr;
