@@ -1,0 +1,543 @@
+// A monkey plays the real main window offscreen: tens of thousands of random clicks, button
+// presses and drags, option choices and keys, many of them delivered from inside the game's own
+// waits (while a stone falls, while the computer thinks, while a line is shown), and every
+// message box answered at a random moment. After every event the position is checked; whenever
+// the window is idle again, the guards must be down and no finished game may still be in play.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QtTest>
+#include <array>
+#include <deque>
+#include <map>
+#include <random>
+
+#include "ai/support/TestBoard.h"
+#include "ui/BoardView.h"
+#include "ui/OptionsPanel.h"
+#include "ui/support/GameInvariants.h"
+#include "ui/support/WindowDriver.h"
+
+using namespace tessora;
+using namespace tessora::test;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// Events per run; the sanitizer build is several times slower and plays fewer.
+// TESSORA_MONKEY_EVENTS and TESSORA_MONKEY_SEED override the defaults.
+constexpr int kEvents = kSanitized ? 5000 : 20000;
+constexpr unsigned kSeed = 20261207;
+// Every reading of the game's clock moves it on by this much: a pause takes two waits.
+constexpr double kClockStepSeconds = 0.006;
+// Actions delivered from inside the game's waits: chance per injector tick, and how deeply
+// such actions may nest in one another.
+constexpr double kInjectChance = 0.01;
+constexpr int kMaxDepth = 3;
+// At most this many actions are injected into one top-level action (the count is drawn anew
+// for each), so that the computer's many waits do not swallow the whole run.
+constexpr int kMaxInjectedPerAction = 3;
+// Injector timers: one is busy for each nested action, the rest stay free to answer boxes.
+constexpr int kInjectors = kMaxDepth + 2;
+// Chance per injector tick that an open message box is answered now rather than later.
+constexpr double kAnswerChance = 0.3;
+constexpr std::size_t kRecentActions = 60;
+
+const QString kHumanToMove =
+    QStringLiteral("Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen.");
+
+// The offscreen platform warns about every message box it shows; nothing else is dropped.
+QtMessageHandler previousHandler = nullptr;
+void DropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QStringLiteral("propagateSizeHints"))) return;
+    previousHandler(type, context, text);
+}
+
+int FromEnvironment(const char* name, int fallback) {
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+// The main window with a silent sound device, remembering who began the game it set up last.
+class MonkeyWindow : private FakeSoundDevice, public frmHaupt {
+  public:
+    MonkeyWindow() : FakeSoundDevice(1), frmHaupt(&wave_) {}
+
+    // Asked once by every new game that is really set up (not by one that only defers itself).
+    bool ComputerBegins() const override {
+        computerBegan_ = frmHaupt::ComputerBegins();
+        return computerBegan_;
+    }
+    bool computerBegan() const { return computerBegan_; }
+
+  private:
+    // The window's own first game, set up while it was built, begins with the human.
+    mutable bool computerBegan_ = false;
+};
+
+// The cell a stone dropped into column (0..6) lands in, or -1 when the column is full.
+int LandingCell(const GameState& state, int column) {
+    int landing = -1;
+    for (int cell = column; cell < kCellCount && state.Cells[cell] == 0; cell += kColumnCount)
+        landing = cell;
+    return landing;
+}
+
+// A column where player's stone would complete four in a row, or -1.
+int WinningColumn(const GameState& state, int16 player) {
+    for (int column = 0; column < kColumnCount; ++column) {
+        const int landing = LandingCell(state, column);
+        if (landing < 0) continue;
+        GameState trial = state;
+        trial.Cells[landing] = player;
+        if (HasFourInARow(trial, player)) return column;
+    }
+    return -1;
+}
+
+// True when the human's stone in column would let the computer win on top of it.
+bool HandsTheComputerAWin(const GameState& state, int column) {
+    const int landing = LandingCell(state, column);
+    if (landing < 0) return false;
+    GameState trial = state;
+    trial.Cells[landing] = kHuman;
+    return WinningColumn(trial, kComputer) >= 0;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF position) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class Monkey : public QObject {
+  public:
+    Monkey(MonkeyWindow& window, unsigned seed) : window_(window), random_(seed), seed_(seed) {
+        for (QTimer& injector : injectors_) {
+            injector.setInterval(0);
+            connect(&injector, &QTimer::timeout, this, &Monkey::Tick);
+        }
+        buttons_ = {window.picButtonNeuesSpiel(), window.picButtonAnleitung(),
+                    window.picButtonCopyright(), window.picButtonExit()};
+        options_ = {window.picOptionen()->optAnfangSp(1), window.picOptionen()->optAnfangSp(2),
+                    window.picOptionen()->optStaerke(1), window.picOptionen()->optStaerke(3),
+                    window.picOptionen()->optStaerke(4)};
+        keyTargets_ = {&window, window.picSpielfeld(), window.picOptionen()->optAnfangSp(1),
+                       window.picOptionen()->optStaerke(4), window.picButtonNeuesSpiel()};
+    }
+
+    // Plays until the given number of events has been delivered or a check fails.
+    void Run(int events) {
+        while (events_ < events && fault_.isEmpty()) {
+            ++depth_;
+            injectionsLeft_ = Pick(kMaxInjectedPerAction + 1);
+            for (QTimer& injector : injectors_)
+                injector.start();
+            Act(false);
+            for (QTimer& injector : injectors_)
+                injector.stop();
+            --depth_;
+            // Let what the action left behind (repaints, late timer ticks) run out.
+            QCoreApplication::processEvents();
+            CheckIdle();
+        }
+    }
+
+    const QString& fault() const { return fault_; }
+
+    void Report() const {
+        qInfo("monkey: seed %u, %d events (%d delivered from inside the game's waits)", seed_,
+              events_, injected_);
+        qInfo(
+            "monkey: %d board clicks (%d inside the board), %d button sequences, %d option "
+            "clicks, %d keys",
+            boardClicks_, boardClicksInside_, buttonSequences_, optionClicks_, keys_);
+        qInfo(
+            "monkey: new games asked for %d times, %d while a stone fell, %d while the "
+            "computer thought",
+            newGameRequests_, newGamesWhileFalling_, newGamesWhileThinking_);
+        const int wins = BoxesTitled("Sieg");
+        const int losses = BoxesTitled("Niederlage");
+        const int draws = BoxesTitled("Unentschieden");
+        qInfo("monkey: %d games finished: %d won, %d lost, %d drawn", wins + losses + draws, wins,
+              losses, draws);
+        int answered = 0;
+        for (const auto& [title, count] : boxes_)
+            answered += count;
+        qInfo(
+            "monkey: %d message boxes answered: %d new-game questions, %d exit questions, %d "
+            "full columns",
+            answered, BoxesTitled("Frage:"), BoxesTitled("-=Beenden=-"),
+            BoxesTitled("Aufwachen !"));
+    }
+
+    int BoxesTitled(const QString& title) const {
+        const auto found = boxes_.find(title);
+        return found == boxes_.end() ? 0 : found->second;
+    }
+    int newGamesWhileFalling() const { return newGamesWhileFalling_; }
+    int newGamesWhileThinking() const { return newGamesWhileThinking_; }
+    int injected() const { return injected_; }
+
+  private:
+    double Chance() { return std::uniform_real_distribution<double>(0, 1)(random_); }
+    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+    double Between(double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random_);
+    }
+
+    // One tick of an injector: answers an open box now and then, otherwise sometimes acts
+    // from inside whatever the game is waiting in.
+    void Tick() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (box->isVisible() && Chance() < kAnswerChance) Answer(box);
+            return;
+        }
+        if (!fault_.isEmpty() || depth_ > kMaxDepth || injectionsLeft_ == 0) return;
+        if (Chance() >= kInjectChance) return;
+        --injectionsLeft_;
+        ++depth_;
+        Act(true);
+        --depth_;
+    }
+
+    void Answer(QMessageBox* box) {
+        const QString title = box->windowTitle();
+        ++boxes_[title];
+        // Never end the program; questions about a new game get a random answer.
+        QString wanted = QStringLiteral("OK");
+        if (title == QStringLiteral("-=Beenden=-")) wanted = QStringLiteral("Nein");
+        if (title == QStringLiteral("Frage:")) {
+            wanted = Chance() < 0.5 ? QStringLiteral("Ja") : QStringLiteral("Nein");
+            if (wanted == QStringLiteral("Ja")) CountNewGameRequest();
+        }
+        Note(QStringLiteral("answer \"%1\" with %2").arg(title, wanted));
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == wanted) {
+                button->click();
+                return;
+            }
+        }
+        Fail(QStringLiteral("box \"%1\" has no button \"%2\"").arg(title, wanted));
+        box->buttons().front()->click();
+    }
+
+    void Act(bool injected) {
+        if (injected) ++injected_;
+        const double roll = Chance();
+        if (roll < 0.60) {
+            BoardClick();
+        } else if (roll < 0.78) {
+            ButtonSequence();
+        } else if (roll < 0.86) {
+            OptionClick();
+        } else {
+            Key();
+        }
+    }
+
+    // A click anywhere on or around the board; the board reports only the release. Some clicks
+    // are aimed, so that games are also won, drawn and columns filled.
+    void BoardClick() {
+        BoardView* board = window_.picSpielfeld();
+        const double margin = 40;
+        const double roll = Chance();
+        QPointF at;
+        if (roll < 0.7) {
+            // Columns are 60 pixels apart from 20 on, each stone 40 pixels wide.
+            const int column = AimedColumn();
+            at = QPointF(20 + 60 * column + Between(0, 40), Between(0, board->height()));
+        } else if (roll < 0.93) {
+            at = QPointF(Between(0, board->width()), Between(0, board->height()));
+        } else {
+            at = QPointF(Between(-margin, board->width() + margin),
+                         Between(-margin, board->height() + margin));
+        }
+        ++boardClicks_;
+        if (at.x() >= 0 && at.y() >= 0 && at.x() <= board->width() && at.y() <= board->height())
+            ++boardClicksInside_;
+        Note(QStringLiteral("board click at %1, %2").arg(at.x()).arg(at.y()));
+        Deliver(board, QEvent::MouseButtonPress, at);
+        Deliver(board, QEvent::MouseButtonRelease, at);
+    }
+
+    // Completes the human's line, else blocks the computer's, else mostly keeps stacking one
+    // favourite column (also once it is full).
+    int AimedColumn() {
+        const GameState& state = window_.game().state();
+        int column = WinningColumn(state, kHuman);
+        if (column < 0) column = WinningColumn(state, kComputer);
+        if (column >= 0) return column;
+        if (Chance() < 0.15) favouriteColumn_ = Pick(kColumnCount);
+        for (int tries = 0; tries < kColumnCount && HandsTheComputerAWin(state, favouriteColumn_);
+             ++tries) {
+            favouriteColumn_ = (favouriteColumn_ + 1) % kColumnCount;
+        }
+        return favouriteColumn_;
+    }
+
+    // Press a drawn button, drag around in and out of it, release in or out of it.
+    void ButtonSequence() {
+        static constexpr std::array<double, 4> kWeights{0.4, 0.2, 0.2, 0.2};
+        const double roll = Chance();
+        std::size_t which = 0;
+        for (double sum = kWeights[0]; which + 1 < kWeights.size() && roll >= sum;)
+            sum += kWeights[++which];
+        DrawnButton* button = buttons_[which];
+        ++buttonSequences_;
+        const auto pointOn = [&](bool inside) {
+            const double margin = 25;
+            return inside ? QPointF(Between(0, button->width()), Between(0, button->height()))
+                          : QPointF(Between(-margin, 0) - 1, Between(-margin, margin));
+        };
+        Note(QStringLiteral("press button %1").arg(which));
+        Deliver(button, QEvent::MouseButtonPress, pointOn(true));
+        for (int moves = Pick(4); moves > 0; --moves) {
+            Deliver(button, QEvent::MouseMove, pointOn(Chance() < 0.5));
+        }
+        const bool releaseInside = Chance() < 0.7;
+        Note(QStringLiteral("release button %1 %2").arg(which).arg(releaseInside ? "in" : "out"));
+        if (releaseInside && which == 0) CountNewGameRequest();
+        Deliver(button, QEvent::MouseButtonRelease, pointOn(releaseInside));
+    }
+
+    // A click on one of the option buttons; a new selection of who begins asks a question.
+    void OptionClick() {
+        QRadioButton* option = options_[static_cast<std::size_t>(Pick(5))];
+        ++optionClicks_;
+        Note(QStringLiteral("click option \"%1\"").arg(option->text()));
+        const QPointF centre(option->width() / 2.0, option->height() / 2.0);
+        Deliver(option, QEvent::MouseButtonPress, centre);
+        Deliver(option, QEvent::MouseButtonRelease, centre);
+    }
+
+    // The sound and animation switches, in both cases, and a key that does nothing.
+    void Key() {
+        static constexpr std::array<std::pair<Qt::Key, char>, 5> kKeys{{{Qt::Key_S, 's'},
+                                                                        {Qt::Key_S, 'S'},
+                                                                        {Qt::Key_A, 'a'},
+                                                                        {Qt::Key_A, 'A'},
+                                                                        {Qt::Key_X, 'x'}}};
+        const auto& [key, text] = kKeys[static_cast<std::size_t>(Pick(5))];
+        QWidget* target = keyTargets_[static_cast<std::size_t>(Pick(5))];
+        ++keys_;
+        Note(QStringLiteral("key %1").arg(QChar(text)));
+        const Qt::KeyboardModifiers modifiers =
+            text >= 'A' && text <= 'Z' ? Qt::ShiftModifier : Qt::NoModifier;
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(QChar(text)));
+        QApplication::sendEvent(target, &press);
+        ++events_;
+        CheckAlways();
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(QChar(text)));
+        QApplication::sendEvent(target, &release);
+    }
+
+    void Deliver(QWidget* widget, QEvent::Type type, QPointF at) {
+        SendMouse(widget, type, at);
+        ++events_;
+        CheckAlways();
+    }
+
+    void CountNewGameRequest() {
+        ++newGameRequests_;
+        if (window_.game().flags().DropRunning) ++newGamesWhileFalling_;
+        if (window_.game().flags().ComputerThinking) ++newGamesWhileThinking_;
+    }
+
+    // What holds at any moment, also in the middle of a move.
+    void CheckAlways() {
+        const GameState& state = window_.game().state();
+        Expect(GravityFault(state));
+        Expect(StoneCountFault(state, window_.computerBegan()));
+        const WindowFlags& flags = window_.game().flags();
+        if (!flags.ClickBusy && !flags.DropRunning && !flags.ComputerThinking)
+            Expect(ColumnFault(state));
+    }
+
+    // What holds once the window has nothing left to do.
+    void CheckIdle() {
+        CheckAlways();
+        const GameState& state = window_.game().state();
+        Expect(FinishedPositionFault(state));
+        const WindowFlags& flags = window_.game().flags();
+        const std::pair<bool, const char*> raised[] = {
+            {flags.ClickBusy, "ClickBusy"},
+            {flags.DropRunning, "DropRunning"},
+            {flags.NewGamePending, "NewGamePending"},
+            {flags.ComputerThinking, "ComputerThinking"},
+            {window_.ButtonPressed().value, "ButtonPressed"},
+            {window_.FallTimerEnabled(), "the fall timer"}};
+        for (const auto& [up, name] : raised) {
+            if (up) Fail(QStringLiteral("%1 is still set once the window is idle").arg(name));
+        }
+        if (state.PlayerToMove != kHuman)
+            Fail(QStringLiteral("the computer is to move while the window is idle"));
+        if (window_.lblStatus()->text() != kHumanToMove || !window_.lblStatus()->isVisible())
+            Fail(QStringLiteral("the idle status line shows \"%1\"")
+                     .arg(window_.lblStatus()->text()));
+    }
+
+    void Expect(const std::string& fault) {
+        if (!fault.empty()) Fail(QString::fromStdString(fault));
+    }
+
+    void Fail(const QString& what) {
+        if (!fault_.isEmpty()) return;
+        const WindowFlags& flags = window_.game().flags();
+        fault_ = QStringLiteral(
+                     "%1\nafter event %2 at depth %3 (seed %4); flags: ClickBusy %5, "
+                     "DropRunning %6, NewGamePending %7, ComputerThinking %8\n")
+                     .arg(what)
+                     .arg(events_)
+                     .arg(depth_)
+                     .arg(seed_)
+                     .arg(flags.ClickBusy)
+                     .arg(flags.DropRunning)
+                     .arg(flags.NewGamePending)
+                     .arg(flags.ComputerThinking);
+        fault_ += QString::fromStdString(DrawCells(window_.game().state()));
+        fault_ += QStringLiteral("last actions (depth: action):\n");
+        for (const QString& action : recent_)
+            fault_ += action + QLatin1Char('\n');
+    }
+
+    void Note(const QString& action) {
+        recent_.push_back(QStringLiteral("%1: %2").arg(depth_).arg(action));
+        if (recent_.size() > kRecentActions) recent_.pop_front();
+    }
+
+    MonkeyWindow& window_;
+    std::mt19937 random_;
+    unsigned seed_;
+    std::array<QTimer, kInjectors> injectors_;
+    std::array<DrawnButton*, 4> buttons_{};
+    std::array<QRadioButton*, 5> options_{};
+    std::array<QWidget*, 5> keyTargets_{};
+
+    int favouriteColumn_ = 3;
+    int depth_ = 0;
+    int injectionsLeft_ = 0;
+    int events_ = 0;
+    int injected_ = 0;
+    int boardClicks_ = 0;
+    int boardClicksInside_ = 0;
+    int buttonSequences_ = 0;
+    int optionClicks_ = 0;
+    int keys_ = 0;
+    int newGameRequests_ = 0;
+    int newGamesWhileFalling_ = 0;
+    int newGamesWhileThinking_ = 0;
+    std::map<QString, int> boxes_;
+    std::deque<QString> recent_;
+    QString fault_;
+};
+
+}  // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The checks the monkey relies on must themselves see broken positions.
+    void positionChecksSeeBrokenPositions_data() {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<bool>("computerBegan");
+        QTest::addColumn<QString>("broken");
+        // 'x' is a computer stone, 'o' a human stone.
+        QTest::newRow("sound position")
+            << "....... ....... ....... ....... ...x... ..oox.." << false << "";
+        QTest::newRow("floating stone")
+            << "....... ....... ....... ...o... ....... ..oxx.." << true << "gravity";
+        QTest::newRow("two human stones ahead")
+            << "....... ....... ....... ....... ....... oo.o.x." << false << "count";
+        QTest::newRow("computer ahead though the human began")
+            << "....... ....... ....... ....... ....... .xx.o.." << false << "count";
+        QTest::newRow("human four")
+            << "....... ....... ....... ....... ...xxx. ...oooo" << false << "finished";
+        QTest::newRow("computer diagonal")
+            << "....... ....... ...x... ..xo... .xoo... xoooxxx" << true << "finished";
+        QTest::newRow("full board without line")
+            << "xoxoxox xoxoxox xoxoxox oxoxoxo oxoxoxo oxoxoxo" << true << "finished";
+    }
+    void positionChecksSeeBrokenPositions() {
+        QFETCH(QString, board);
+        QFETCH(bool, computerBegan);
+        QFETCH(QString, broken);
+        const GameState state = PositionFromText(board.replace(' ', '\n').toStdString());
+        QCOMPARE(GravityFault(state).empty(), broken != "gravity");
+        QCOMPARE(StoneCountFault(state, computerBegan).empty(), broken != "count");
+        QCOMPARE(FinishedPositionFault(state).empty(), broken != "finished");
+        QVERIFY(ColumnFault(state).empty());
+    }
+
+    void columnCheckSeesStaleColumnState() {
+        GameState state =
+            PositionFromText("..x....\n..o....\n..x....\n..o....\n..x....\n..o....\n");
+        QVERIFY(ColumnFault(state).empty());
+        state.ColumnState[2] = kColumnOpen;
+        QVERIFY(!ColumnFault(state).empty());
+        state.ColumnState[2] = kColumnFull;
+        state.FullColumnCount = 0;
+        QVERIFY(!ColumnFault(state).empty());
+    }
+
+    // The stepped clock moves on by its step at every reading, also across midnight.
+    void steppedClockRunsOnAtEveryReading() {
+        MonkeyWindow window;
+        window.SetSteppedClock(0.5);
+        const double first = window.Timer();
+        const double second = window.Timer();
+        QVERIFY(qAbs(second - first - 0.5) < 1e-9 || second < first);
+        window.SetSteppedClock(0);
+        QVERIFY(qAbs(window.Timer() - TimeOfDayNow()) < 1.0);
+    }
+
+    void monkeyPlaysTheWindowWithoutBreakingIt() {
+        const int events = FromEnvironment("TESSORA_MONKEY_EVENTS", kEvents);
+        const auto seed = static_cast<unsigned>(FromEnvironment("TESSORA_MONKEY_SEED", kSeed));
+        previousHandler = qInstallMessageHandler(DropSizeHintWarnings);
+        MonkeyWindow window;
+        window.SetSteppedClock(kClockStepSeconds);
+        window.show();
+        QElapsedTimer clock;
+        clock.start();
+
+        Monkey monkey(window, seed);
+        monkey.Run(events);
+
+        qInfo("monkey: %.1f s", static_cast<double>(clock.elapsed()) / 1000.0);
+        monkey.Report();
+        qInstallMessageHandler(previousHandler);
+        if (!monkey.fault().isEmpty()) QFAIL(qPrintable(monkey.fault()));
+        // The run reached the moments it is meant to stress.
+        QVERIFY(monkey.injected() > 0);
+        QVERIFY(monkey.newGamesWhileFalling() > 0);
+        QVERIFY(monkey.newGamesWhileThinking() > 0);
+        QVERIFY(monkey.BoxesTitled("Sieg") + monkey.BoxesTitled("Niederlage") > 0);
+        QVERIFY(monkey.BoxesTitled("Frage:") > 0);
+    }
+
+  private:
+    static double TimeOfDayNow() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "monkey_test.moc"

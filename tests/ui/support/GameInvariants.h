@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "core/GameState.h"
+
+namespace tessora::test {
+
+// Checks of a position that hold whatever the players did. Each returns an empty string when
+// the position passes, else a one-line description of what is wrong.
+
+// Every stone above the bottom row rests on another stone.
+std::string GravityFault(const GameState& state);
+// Stones alternate from the side that began: human minus computer stones is 0 or 1 when the
+// human began and 0 or -1 when the computer began. Stones are stored one at a time, so this
+// holds in the middle of a move as well.
+std::string StoneCountFault(const GameState& state, bool computerBegan);
+// ColumnState marks exactly the columns whose top cell is taken, and FullColumnCount counts
+// them. Only true between moves: a move updates them after its stone has been stored.
+std::string ColumnFault(const GameState& state);
+// A line of four of either player, or a full board: the game should have ended.
+std::string FinishedPositionFault(const GameState& state);
+
+// Four stones of player (1 human, 2 computer) in a row in any direction.
+bool HasFourInARow(const GameState& state, int16 player);
+
+// The position as six rows, top row first: 'h' human, 'c' computer, '.' empty.
+std::string DrawCells(const GameState& state);
+
+}  // namespace tessora::test
