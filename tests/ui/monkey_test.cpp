@@ -47,13 +47,15 @@ constexpr unsigned kSeed = 20261207;
 constexpr double kClockStepSeconds = 0.006;
 // Actions delivered from inside the game's waits: chance per injector tick, and how deeply
 // such actions may nest in one another.
-constexpr double kInjectChance = 0.01;
+constexpr double kInjectChance = 0.03;
 constexpr int kMaxDepth = 3;
 // At most this many actions are injected into one top-level action (the count is drawn anew
 // for each), so that the computer's many waits do not swallow the whole run.
 constexpr int kMaxInjectedPerAction = 3;
-// Injector timers: one is busy for each nested action, the rest stay free to answer boxes.
-constexpr int kInjectors = kMaxDepth + 2;
+// Injector timers, one per level of nesting. A timer never fires again while its own tick
+// runs, so an action injected by the timer of one level lets the next level's timer run;
+// only the deepest level's timer is live at any time.
+constexpr int kInjectors = kMaxDepth + 1;
 // Chance per injector tick that an open message box is answered now rather than later.
 constexpr double kAnswerChance = 0.3;
 constexpr std::size_t kRecentActions = 60;
@@ -211,12 +213,15 @@ class Monkey : public QObject {
             if (box->isVisible() && Chance() < kAnswerChance) Answer(box);
             return;
         }
-        if (!fault_.isEmpty() || depth_ > kMaxDepth || injectionsLeft_ == 0) return;
+        if (!fault_.isEmpty() || depth_ >= kInjectors || injectionsLeft_ == 0) return;
         if (Chance() >= kInjectChance) return;
         --injectionsLeft_;
+        QTimer& nextLevel = injectors_[static_cast<std::size_t>(depth_)];
+        nextLevel.start();
         ++depth_;
         Act(true);
         --depth_;
+        nextLevel.stop();
     }
 
     void Answer(QMessageBox* box) {
