@@ -63,8 +63,8 @@ constexpr std::size_t kRecentActions = 60;
 // its end (a win for the taking, or a draw), so that those endings are played as well.
 constexpr double kStageChance = 0.01;
 
-// Nearly finished games, 'x' a computer stone and 'o' a human stone, human to move. Without
-// its gaps each draw board is full with no four in a row anywhere.
+// Nearly finished games, 'x' a computer stone and 'o' a human stone, human to move. However
+// its gaps are filled, each draw board ends full with no four in a row anywhere.
 struct StagedGame {
     const char* name;
     bool computerBegan;
@@ -132,7 +132,7 @@ int WinningColumn(const GameState& state, int16 player) {
     return -1;
 }
 
-// True when the human's stone in column would let the computer win on top of it.
+// True when the human's stone in column would leave the computer a winning move.
 bool HandsTheComputerAWin(const GameState& state, int column) {
     const int landing = LandingCell(state, column);
     if (landing < 0) return false;
@@ -197,6 +197,11 @@ class Monkey : public QObject {
         state.ColumnState = drawn.ColumnState;
         state.FullColumnCount = drawn.FullColumnCount;
         state.board.ClearRows(kRowCount);
+        // Twice the computer's moves so far, as if they had all been played.
+        state.MoveCount = 0;
+        for (int16 cell : state.Cells) {
+            if (cell == kComputer) state.MoveCount = static_cast<int16>(state.MoveCount + 2);
+        }
         window_.StageWhoBegan(staged.computerBegan);
         window_.RestoreBoardPicture();
         for (int cell = 0; cell < kCellCount; ++cell) {
