@@ -7,7 +7,9 @@
 #include "platform/Registry.h"
 #include "platform/Version.h"
 #include "ui/MainWindow.h"
+#include "ui/about/AboutWindow.h"
 #include "ui/artwork/Artwork.h"
+#include "ui/instructions/InstructionsWindow.h"
 
 namespace {
 QIcon GameIcon() {
@@ -24,10 +26,26 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tessora"));
     QApplication::setWindowIcon(GameIcon());
 
+    // Declared after the main window, so the two other windows go first.
     std::unique_ptr<tessora::frmHaupt> window;
-    const auto showMainWindow = [&window, &app] {
+    std::unique_ptr<tessora::frmAnleitung> instructions;
+    std::unique_ptr<tessora::frmCopyright> about;
+    const auto showMainWindow = [&] {
         if (!window) {
             window = std::make_unique<tessora::frmHaupt>();
+            tessora::frmHaupt* mainWindow = window.get();
+            const auto playSound = [mainWindow](std::string_view file) {
+                mainWindow->PlaySound(file);
+            };
+            instructions = std::make_unique<tessora::frmAnleitung>(
+                playSound, mainWindow->ButtonPressed(), mainWindow);
+            about = std::make_unique<tessora::frmCopyright>(playSound, mainWindow);
+            QObject::connect(mainWindow, &tessora::frmHaupt::showInstructions, instructions.get(),
+                             &tessora::frmAnleitung::show);
+            QObject::connect(mainWindow, &tessora::frmHaupt::showCopyright, about.get(), [&about] {
+                about->CentreOnScreen();
+                about->show();
+            });
             // The player confirmed the exit question: the window goes at once, and the program
             // ends as soon as a move still running has unwound.
             QObject::connect(window.get(), &tessora::frmHaupt::exitConfirmed, &app, [&window] {
