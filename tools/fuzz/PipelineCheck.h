@@ -65,7 +65,21 @@ inline bool ReadFuzzedPosition(std::span<const std::uint8_t> bytes, FuzzedPositi
     return true;
 }
 
-// Empty when everything holds, else what went wrong.
+// A source whose script is swapped for every move, so one long-lived player can be given the
+// same draws as a fresh one.
+class SwappableRandom final : public RandomSource {
+  public:
+    void Use(RandomSource& source) { source_ = &source; }
+    void Randomize() override { source_->Randomize(); }
+    double Rnd() override { return source_->Rnd(); }
+
+  private:
+    RandomSource* source_ = nullptr;
+};
+
+// Empty when everything holds, else what went wrong. Besides a fresh player, one player lives
+// on from input to input, as the game's does from move to move: what is left over from its
+// last move must not change its next choice.
 inline std::string CheckPipeline(std::span<const std::uint8_t> bytes) {
     FuzzedPosition fuzzed;
     if (!ReadFuzzedPosition(bytes, fuzzed)) return {};
@@ -92,6 +106,18 @@ inline std::string CheckPipeline(std::span<const std::uint8_t> bytes) {
         return where + " names a full column";
     }
     if (state.Cells != cellsBefore) return where + ": the pipeline changed the stones";
+
+    static SwappableRandom longLivedRandom;
+    static ComputerPlayer longLived(longLivedRandom);
+    ScriptedRandom sameDraws(fuzzed.draws);
+    longLivedRandom.Use(sameDraws);
+    GameState again;
+    engine::BuildComputerPosition(fuzzed.moves, fuzzed.first, fuzzed.strength, again, error);
+    const int16 codeAgain = longLived.ChooseColumn(again, YieldHook{});
+    if (codeAgain != code || longLived.decidingStage() != player.decidingStage()) {
+        return where + " from a fresh player, " + std::to_string(codeAgain) +
+               " from one that moved before";
+    }
     return {};
 }
 
