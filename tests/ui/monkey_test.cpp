@@ -163,6 +163,9 @@ class Monkey : public QObject {
                     window.picOptionen()->optStaerke(4)};
         keyTargets_ = {&window, window.picSpielfeld(), window.picOptionen()->optAnfangSp(1),
                        window.picOptionen()->optStaerke(4), window.picButtonNeuesSpiel()};
+        // The exit question is always answered No, so the program must never be told to end.
+        connect(&window, &frmHaupt::exitConfirmed, this,
+                [this] { Fail(QStringLiteral("the exit was confirmed")); });
     }
 
     // Plays until the given number of events has been delivered or a check fails.
