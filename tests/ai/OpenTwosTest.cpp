@@ -8,37 +8,14 @@
 #include <utility>
 
 #include "ai/opentwos/ScanOpenTwos.h"
-#include "support/TestBoard.h"
+#include "support/Scene.h"
 
 namespace tessora {
 namespace {
 
-using CellValues = std::map<std::pair<int, int>, int>;
-
-void CountYield(void* context) {
-    ++*static_cast<int*>(context);
-}
-
-// A position drawn as text with a workspace over it; 'x' is the computer, 'o' the opponent.
-struct Scene {
-    explicit Scene(std::string_view text) : state(test::PositionFromText(text)) {}
-
-    GameState state;
-    ScriptedRandom random{{0.5}};
-    int yields = 0;
-    Workspace ws{state, random, YieldHook{&CountYield, &yields}};
-};
-
-// The cells of rows 1..6 that are not 0.
-CellValues NonZero(const Grid& grid) {
-    CellValues values;
-    for (int row = 1; row <= kRowCount; ++row) {
-        for (int column = 1; column <= kColumnCount; ++column) {
-            if (grid.at(row, column) != 0) values[{row, column}] = grid.at(row, column);
-        }
-    }
-    return values;
-}
+using test::CellValues;
+using test::NonZero;
+using test::Scene;
 
 struct ShapeCase {
     const char* name;

@@ -8,12 +8,13 @@
 #include <utility>
 
 #include "ai/opening/RandomOpening.h"
-#include "support/TestBoard.h"
+#include "support/Scene.h"
 
 namespace tessora {
 namespace {
 
-using CellValues = std::map<std::pair<int, int>, int>;
+using test::CellValues;
+using test::NonZero;
 
 // Remembers the order of re-seeding and drawing.
 class RecordingRandom final : public RandomSource {
@@ -29,16 +30,6 @@ class RecordingRandom final : public RandomSource {
   private:
     double value_;
 };
-
-CellValues NonZero(const Grid& grid) {
-    CellValues values;
-    for (int row = grid.firstRow(); row <= grid.lastRow(); ++row) {
-        for (int column = 1; column <= kColumnCount; ++column) {
-            if (grid.at(row, column) != 0) values[{row, column}] = grid.at(row, column);
-        }
-    }
-    return values;
-}
 
 struct OpeningCase {
     int16 moveCount;

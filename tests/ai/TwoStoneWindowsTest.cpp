@@ -10,36 +10,16 @@
 #include <vector>
 
 #include "ai/twostone/ScoreTwoStoneWindows.h"
-#include "support/TestBoard.h"
+#include "support/Scene.h"
 
 namespace tessora {
 namespace {
 
-using CellValues = std::map<std::pair<int, int>, int>;
+using test::CellValues;
+using test::NonZero;
 using CellRef = std::pair<int, int>;
 
-void CountYield(void* context) {
-    ++*static_cast<int*>(context);
-}
-
-struct Scene {
-    explicit Scene(std::string_view text) : state(test::PositionFromText(text)) {}
-
-    GameState state;
-    ScriptedRandom random{{0.5}};
-    int yields = 0;
-    Workspace ws{state, random, YieldHook{&CountYield, &yields}};
-};
-
-CellValues NonZero(const Grid& grid) {
-    CellValues values;
-    for (int row = grid.firstRow(); row <= grid.lastRow(); ++row) {
-        for (int column = 1; column <= kColumnCount; ++column) {
-            if (grid.at(row, column) != 0) values[{row, column}] = grid.at(row, column);
-        }
-    }
-    return values;
-}
+using test::Scene;
 
 constexpr const char* kEmptyBoard = ".......\n.......\n.......\n.......\n.......\n.......\n";
 
