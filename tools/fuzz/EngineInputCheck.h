@@ -70,6 +70,7 @@ inline std::string CheckBatchLine(std::string_view line) {
     engine::Problem problem;
     const bool answered = engine::AnswerRequestLine(line, answer, problem);
     // A readable request may still describe an impossible position: bad input found later.
+    if (answered && !readable) return "an unreadable batch line was answered";
     if (!answered && problem.kind == engine::Problem::Kind::EngineFault) {
         return "engine fault on a batch line: " + problem.message;
     }
@@ -111,12 +112,10 @@ inline std::string CheckCommandLine(std::string_view text) {
 
 // Empty when everything holds, else what went wrong.
 inline std::string CheckEngineInput(std::string_view text) {
-    std::string problem = CheckJsonReader(text);
+    if (std::string problem = CheckJsonReader(text); !problem.empty()) return problem;
     for (const std::string_view line : SplitLines(text)) {
-        if (!problem.empty()) return problem;
-        problem = CheckBatchLine(line);
+        if (std::string problem = CheckBatchLine(line); !problem.empty()) return problem;
     }
-    if (!problem.empty()) return problem;
     return CheckCommandLine(text);
 }
 
