@@ -14,13 +14,15 @@ void Board::CheckIndex(int row, int column) {
 
 void Board::ClearRows(int rows) {
     for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= kColumnCount; ++c) set(r, c, 0);
+        for (int c = 1; c <= kColumnCount; ++c)
+            set(r, c, 0);
     }
 }
 
 void SetBoardFloor(Board& board) {
     for (int r = 7; r <= 8; ++r) {
-        for (int c = 1; c <= kColumnCount; ++c) board.set(r, c, kFloor);
+        for (int c = 1; c <= kColumnCount; ++c)
+            board.set(r, c, kFloor);
     }
 }
 

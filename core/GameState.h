@@ -34,7 +34,7 @@ constexpr int16 kFloor = 3;
 // columns 1..7. In rows 1..6: 0 empty, 1 stone of the side whose move is computed, 2 the
 // other side's stone. Index 0 of both dimensions is unused so that indexes read as written.
 class Board {
-public:
+  public:
     static constexpr int kFirstRow = 1;
     static constexpr int kLastRow = 8;
 
@@ -44,7 +44,7 @@ public:
     // Clears rows 1..rows in all seven columns.
     void ClearRows(int rows);
 
-private:
+  private:
     static int index(int row, int column) {
 #if TESSORA_CHECKED_GRIDS
         CheckIndex(row, column);

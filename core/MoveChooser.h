@@ -18,7 +18,7 @@ struct YieldHook {
 // and rebuilds the working board, runs its stages and returns a column code (150..156), or 0
 // when no column is open.
 class MoveChooser {
-public:
+  public:
     virtual ~MoveChooser() = default;
     virtual int16 ChooseColumn(GameState& state, YieldHook yield) = 0;
 };

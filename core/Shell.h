@@ -36,7 +36,7 @@ constexpr int kAnswerNo = 7;
 // Everything the game core needs from its window. The Qt main window implements it; tests use a
 // fake that records calls, answers message boxes from a script and runs code at a given yield.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // Lets pending window events run once (may re-enter the game).

@@ -19,12 +19,12 @@ MessageTexts InitSprache() {
     t.LostHorizontal = Lines("Sie haben leider verloren, da der",
                              "Computer eine Reihe in horizontaler", "Richtung gebildet hat !");
     t.TitleLost = "Niederlage";
-    t.WonDiagonal =
-        Lines("Sie haben gewonnen, da Sie", "eine Reihe in diagonaler Richtung", "gebildet haben !");
-    t.WonVertical = Lines("Sie haben gewonnen, da Sie eine", "Reihe in vertikaler Richtung gebildet",
-                          "hat !");
-    t.WonHorizontal =
-        Lines("Sie haben gewonnen, da Sie eine", "Reihe in horizontaler Richtung", "gebildet haben !");
+    t.WonDiagonal = Lines("Sie haben gewonnen, da Sie", "eine Reihe in diagonaler Richtung",
+                          "gebildet haben !");
+    t.WonVertical =
+        Lines("Sie haben gewonnen, da Sie eine", "Reihe in vertikaler Richtung gebildet", "hat !");
+    t.WonHorizontal = Lines("Sie haben gewonnen, da Sie eine", "Reihe in horizontaler Richtung",
+                            "gebildet haben !");
     t.TitleWon = "Sieg";
     t.Draw = "Die Partie endet mit einem Remis !";
     t.TitleDraw = "Unentschieden";

@@ -72,17 +72,18 @@ int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title
     auto defaultIndex = static_cast<std::size_t>((style & 0xF00) >> 8);
     if (defaultIndex >= buttonCount) defaultIndex = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const ButtonSpec& spec = buttons[i];
-        if (spec.button == QMessageBox::NoButton) continue;
-        QPushButton* button = box.addButton(spec.button);
-        button->setText(QString::fromUtf8(spec.caption));
-        if (i == defaultIndex) box.setDefaultButton(spec.button);
+        const ButtonSpec& choice = buttons[i];
+        if (choice.button == QMessageBox::NoButton) continue;
+        QPushButton* button = box.addButton(choice.button);
+        button->setText(QString::fromUtf8(choice.caption));
+        if (i == defaultIndex) box.setDefaultButton(choice.button);
     }
 
     box.exec();
     const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
-    for (const ButtonSpec& spec : buttons) {
-        if (spec.button != QMessageBox::NoButton && spec.button == pressed) return spec.answer;
+    for (const ButtonSpec& choice : buttons) {
+        if (choice.button != QMessageBox::NoButton && choice.button == pressed)
+            return choice.answer;
     }
     return 0;
 }

@@ -29,8 +29,8 @@ class GivenOptions {
               std::string_view command, std::string& error) {
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string_view arg = args[i];
-            const OptionSpec* spec = Find(known, arg);
-            if (spec == nullptr) {
+            const OptionSpec* option = Find(known, arg);
+            if (option == nullptr) {
                 error = "unknown option " + Quote(arg) + " for " + std::string(command);
                 return false;
             }
@@ -38,15 +38,15 @@ class GivenOptions {
                 error = "option " + std::string(arg) + " is given twice";
                 return false;
             }
-            if (spec->isFlag) {
-                given_.push_back(GivenOption{spec->name, std::nullopt});
+            if (option->isFlag) {
+                given_.push_back(GivenOption{option->name, std::nullopt});
                 continue;
             }
             if (i + 1 == args.size()) {
                 error = "option " + std::string(arg) + " needs a value";
                 return false;
             }
-            given_.push_back(GivenOption{spec->name, std::string_view(args[++i])});
+            given_.push_back(GivenOption{option->name, std::string_view(args[++i])});
         }
         return true;
     }
@@ -59,8 +59,8 @@ class GivenOptions {
 
   private:
     static const OptionSpec* Find(std::span<const OptionSpec> known, std::string_view name) {
-        for (const OptionSpec& spec : known) {
-            if (spec.name == name) return &spec;
+        for (const OptionSpec& option : known) {
+            if (option.name == name) return &option;
         }
         return nullptr;
     }

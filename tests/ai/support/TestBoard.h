@@ -29,7 +29,9 @@ inline GameState PositionFromText(std::string_view text) {
         const int16 value = ch == 'x' ? 1 : ch == 'o' ? 2 : ch == '.' ? 0 : -1;
         if (value < 0) throw std::invalid_argument("cells are x, o or .");
         state.board.set(row, column, value);
-        state.Cells[(row - 1) * 7 + (column - 1)] = value == 1 ? kComputer : value == 2 ? kHuman : 0;
+        state.Cells[(row - 1) * 7 + (column - 1)] = value == 1   ? kComputer
+                                                    : value == 2 ? kHuman
+                                                                 : 0;
         ++column;
     }
     if (column != 1) ++row;
