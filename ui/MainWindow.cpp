@@ -30,13 +30,13 @@ std::unique_ptr<WaveOutput> SystemWaveOutputUnless(WaveOutput* given) {
 
 }  // namespace
 
-frmHaupt::frmHaupt(WaveOutput* waveOutput, QWidget* parent)
+frmHaupt::frmHaupt(WaveOutput* waveOutput, RandomSource* random, QWidget* parent)
     : QWidget(parent),
       ownWaveOutput_(SystemWaveOutputUnless(waveOutput)),
       container_(TwipsRect(0, 0, 9600, 7200).size(), QImage::Format_RGB32),
       sound_(waveOutput != nullptr ? *waveOutput : *ownWaveOutput_,
              QCoreApplication::applicationDirPath()),
-      computer_(random_),
+      computer_(random != nullptr ? *random : clockRandom_),
       game_(*this, computer_) {
     setWindowTitle(QStringLiteral("Tessora"));
     QPalette black = palette();

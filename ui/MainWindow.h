@@ -32,7 +32,10 @@ class frmHaupt : public QWidget, public Shell {
 
   public:
     // waveOutput: where sounds go; null plays through the system's sound output.
-    explicit frmHaupt(WaveOutput* waveOutput = nullptr, QWidget* parent = nullptr);
+    // A null wave output or random source means the system's: the sound device and the
+    // clock-seeded generator. Tests pass their own to hear nothing and to replay games.
+    explicit frmHaupt(WaveOutput* waveOutput = nullptr, RandomSource* random = nullptr,
+                      QWidget* parent = nullptr);
     ~frmHaupt() override;
 
     Game& game() { return game_; }
@@ -111,7 +114,7 @@ class frmHaupt : public QWidget, public Shell {
     GamePictures pictures_;
     QImage container_;
     SoundPlayer sound_;
-    ClockRandom random_;
+    ClockRandom clockRandom_;
     ComputerPlayer computer_;
     Game game_;
     QTimer timFall_;

@@ -17,6 +17,7 @@
 #include <random>
 
 #include "ai/support/TestBoard.h"
+#include "platform/Random.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/support/GameInvariants.h"
@@ -93,10 +94,16 @@ int FromEnvironment(const char* name, int fallback) {
     return ok && value > 0 ? value : fallback;
 }
 
-// The main window with a silent sound device, remembering who began the game it set up last.
-class MonkeyWindow : private FakeSoundDevice, public frmHaupt {
+// The computer's chances drawn from a fixed sequence, so that a seed replays the same games.
+struct ReplayableChances {
+    ScriptedRandom chances{{0.62, 0.07, 0.35, 0.91, 0.48, 0.23, 0.77, 0.14, 0.56, 0.99, 0.3}};
+};
+
+// The main window with a silent sound device and replayable chances, remembering who began the
+// game it set up last.
+class MonkeyWindow : private FakeSoundDevice, private ReplayableChances, public frmHaupt {
   public:
-    MonkeyWindow() : FakeSoundDevice(1), frmHaupt(&wave_) {}
+    MonkeyWindow() : FakeSoundDevice(1), frmHaupt(&wave_, &chances) {}
 
     // Asked once by every new game that is really set up (not by one that only defers itself).
     bool ComputerBegins() const override {
@@ -186,10 +193,40 @@ class Monkey : public QObject {
 
     const QString& fault() const { return fault_; }
 
-    // Puts one of the staged games on the board as if it had been played (the idle window
-    // shows the human to move), and selects who began to match it.
-    void StageNearlyFinishedGame() {
-        const StagedGame& staged = kStagedGames[static_cast<std::size_t>(Pick(4))];
+    // Puts one of the staged games on the board at random.
+    void StageNearlyFinishedGame() { Stage(kStagedGames[static_cast<std::size_t>(Pick(4))]); }
+
+    // Plays every staged ending once more to its end: the human completes the line or fills
+    // the board with a plain click, and nothing is sent from inside the game's waits (boxes are
+    // still answered from there). Random play may spoil every staged ending with a new game,
+    // so this makes sure each result message is met in every run.
+    void PlayEveryEnding() {
+        for (const StagedGame& staged : kStagedGames) {
+            if (!fault_.isEmpty()) return;
+            Stage(staged);
+            const GameState& state = window_.game().state();
+            // The winning column, else the first open one (the draws have one or two left).
+            int column = WinningColumn(state, kHuman);
+            for (int c = 0; column < 0 && c < kColumnCount; ++c) {
+                if (LandingCell(state, c) >= 0) column = c;
+            }
+            Note(QStringLiteral("finish \"%1\" in column %2").arg(staged.name).arg(column + 1));
+            ++depth_;
+            injectionsLeft_ = 0;
+            injectors_[0].start();
+            const QPointF at(20 + 60 * column + 20, 20);
+            Deliver(window_.picSpielfeld(), QEvent::MouseButtonPress, at);
+            Deliver(window_.picSpielfeld(), QEvent::MouseButtonRelease, at);
+            injectors_[0].stop();
+            --depth_;
+            QCoreApplication::processEvents();
+            CheckIdle();
+        }
+    }
+
+    // Puts a staged game on the board as if it had been played (the idle window shows the
+    // human to move), and selects who began to match it.
+    void Stage(const StagedGame& staged) {
         ++staged_;
         Note(QStringLiteral("stage \"%1\"").arg(QLatin1String(staged.name)));
         const GameState drawn = PositionFromText(QString::fromLatin1(staged.board)
@@ -577,6 +614,7 @@ class MonkeyTest : public QObject {
 
         Monkey monkey(window, seed);
         monkey.Run(events);
+        monkey.PlayEveryEnding();
 
         qInfo("monkey: %.1f s", static_cast<double>(clock.elapsed()) / 1000.0);
         monkey.Report();
