@@ -85,6 +85,10 @@ void Game::DropStone(int16 code) {
         }
         if (!flags_.DropRunning) break;
     }
+    // A new game that ran in full while this loop yielded (say from a question box, inside
+    // which the fall timer carried the stone to its cell) owns the board now: the stone
+    // belongs to the old game and is neither heard nor drawn.
+    if (state_.GameRestarted != 0) return;
 
     shell_.PlaySound("KLACK.WAV");
     SteinSetzen(landing, player);

@@ -55,6 +55,35 @@ TEST_P(NewGameDuringAMove, WhileTheHumansStoneFalls) {
     EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
 }
 
+// A question box answered "Ja" while the stone falls: the fall timer ticks on inside the box and
+// lands the stone, so the new game runs in full at once, while the drop still waits.
+TEST_P(NewGameDuringAMove, RunningInFullWhileTheFallingStoneIsAwaited) {
+    game.options().AnimationOn = true;
+    StartGame();
+    shell.AtFirstYieldWhere([this] { return game.flags().DropRunning; },
+                            [this] {
+                                while (game.flags().DropRunning)
+                                    shell.WaitForEvents(40);
+                                PressNewGame();
+                            });
+    Click(3);
+    ExpectFreshGame();
+    EXPECT_EQ(shell.sounds.size(), computerBegins() ? 1u : 0u);
+    EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
+// With the animation off the drop's wait still yields once after the stone is stored.
+TEST_P(NewGameDuringAMove, RunningInFullAtTheDropsSingleYield) {
+    StartGame();
+    shell.AtFirstYieldWhere([this] { return game.state().Cells[38] == kHuman; },
+                            [this] { PressNewGame(); });
+    Click(3);
+    ExpectFreshGame();
+    // Only the computer's opening stone is heard landing.
+    EXPECT_EQ(shell.sounds.size(), computerBegins() ? 1u : 0u);
+    EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
 TEST_P(NewGameDuringAMove, WhileTheLandingSearchYields) {
     StartGame();
     // The first yield of a click is the landing search's first step.
