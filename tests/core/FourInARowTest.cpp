@@ -114,6 +114,18 @@ const LineCase kLineCases[] = {
      153,
      kLostDiagonal,
      {17, 23, 29, 35}},
+    // Only the quick test's up-right scan sees this line, from its last start column.
+    {"computer diagonal up ending in the right column",
+     "......."
+     "......."
+     "......."
+     ".....ox"
+     "....oxo"
+     "x..oxox",
+     0,
+     156,
+     kLostDiagonal,
+     {20, 26, 32, 38}},
 };
 
 class LineFound : public GameFixture, public ::testing::WithParamInterface<LineCase> {};
@@ -208,6 +220,38 @@ TEST_F(EndOfGame, StoneCompletingHorizontalAndVerticalIsReportedAsHorizontal) {
     EXPECT_EQ(highlighted, (std::set<int>{14, 15, 16, 17}));
 }
 
+// Two diagonals of the human's cross in one cell: the one the scan order reaches first is shown.
+TEST_F(EndOfGame, OfTwoCrossingDiagonalsTheFirstScannedIsHighlighted) {
+    struct Case {
+        const char* name;
+        const char* position;
+        std::set<int> shown;
+    };
+    const Case cases[] = {
+        {"both start in the top row: down to the right comes first",
+         ".xo..x.\n.xx.xo.\n.ooxox.\n.xxoxx.\n.oxoxo.\n.xxxox.",
+         {1, 9, 17, 25}},
+        {"down to the left from the top row before down to the right from the row below",
+         ".....x.\nx...xx.\nox.xxo.\nxoxoxx.\nxoxxoo.\nxxxooxo",
+         {5, 11, 17, 23}},
+    };
+    for (const Case& c : cases) {
+        StartGame();
+        Position(c.position);
+        game.state().PlayerToMove = kHuman;
+        std::set<int> highlighted;
+        shell.onEveryYield = [&] {
+            for (int cell : shell.CellsShowing(kHighlightColour))
+                highlighted.insert(cell);
+        };
+        game.CheckFour(CodeHuman);
+        shell.onEveryYield = nullptr;
+        EXPECT_EQ(highlighted, c.shown) << c.name;
+        ASSERT_EQ(shell.boxes.size(), 1u) << c.name;
+        EXPECT_EQ(shell.boxes[0].text, kWonDiagonal) << c.name;
+    }
+}
+
 // A full board without any line: columns of two alternate in every row.
 const char* const kDrawnBoardButTopLeft = R"(
     .xooxxo
@@ -229,6 +273,20 @@ TEST_F(EndOfGame, HumansStoneFillingTheBoardIsADraw) {
     EXPECT_EQ(chooser.calls, 0);
     EXPECT_EQ(StoneCount(game.state()), 0);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
+}
+
+// The line found in the last game must not keep the draw of this one from being announced.
+TEST_F(EndOfGame, DrawIsAnnouncedAfterALineWasFoundInAnEarlierGame) {
+    StartGame();
+    Position(".......\n.......\n.......\n.......\n.......\nxxx.ooo");
+    Click(3);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    ASSERT_EQ(shell.boxes[0].title, "Sieg");
+    Position(kDrawnBoardButTopLeft);
+    Click(0);
+    ASSERT_EQ(shell.boxes.size(), 2u);
+    EXPECT_EQ(shell.boxes[1].title, "Unentschieden");
+    EXPECT_EQ(StoneCount(game.state()), 0);
 }
 
 TEST_F(EndOfGame, ComputersStoneFillingTheBoardIsADrawAfterItsTurn) {
