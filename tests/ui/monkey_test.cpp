@@ -2,7 +2,8 @@
 // presses and drags, option choices and keys, many of them delivered from inside the game's own
 // waits (while a stone falls, while the computer thinks, while a line is shown), and every
 // message box answered at a random moment. After every event the position is checked; whenever
-// the window is idle again, the guards must be down and no finished game may still be in play.
+// the window is idle again, the guards must be down, no finished game may still be in play, and
+// the board picture must show exactly the stones of the position.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,10 +16,12 @@
 #include <deque>
 #include <map>
 #include <random>
+#include <vector>
 
 #include "ai/support/TestBoard.h"
 #include "platform/Random.h"
 #include "ui/BoardView.h"
+#include "ui/GamePictures.h"
 #include "ui/OptionsPanel.h"
 #include "ui/support/GameInvariants.h"
 #include "ui/support/WindowDriver.h"
@@ -60,6 +63,8 @@ constexpr int kInjectors = kMaxDepth + 1;
 // Chance per injector tick that an open message box is answered now rather than later.
 constexpr double kAnswerChance = 0.3;
 constexpr std::size_t kRecentActions = 60;
+// Chance that an action injected while a stone falls changes who begins.
+constexpr double kWhoBeginsWhileFalling = 0.25;
 // Chance before each top-level action that the monkey sets up a game one or two stones from
 // its end (a win for the taking, or a draw), so that those endings are played as well.
 constexpr double kStageChance = 0.01;
@@ -146,6 +151,15 @@ bool HandsTheComputerAWin(const GameState& state, int column) {
     GameState trial = state;
     trial.Cells[landing] = kHuman;
     return WinningColumn(trial, kComputer) >= 0;
+}
+
+// The board picture and what it is drawn from, as the window holds them.
+BoardPictures BoardPicturesOf(const frmHaupt& window) {
+    const GamePictures& pictures = window.pictures();
+    return {SourceViewOf(pictures.Board()), SourceViewOf(pictures.EmptyBoard()),
+            SourceViewOf(pictures.Image(Picture::StoneMask)),
+            SourceViewOf(pictures.Image(Picture::HumanStone)),
+            SourceViewOf(pictures.Image(Picture::ComputerStone))};
 }
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPointF position) {
@@ -260,8 +274,8 @@ class Monkey : public QObject {
             boardClicks_, boardClicksInside_, buttonSequences_, optionClicks_, keys_);
         qInfo(
             "monkey: new games asked for %d times, %d while a stone fell, %d while the "
-            "computer thought",
-            newGameRequests_, newGamesWhileFalling_, newGamesWhileThinking_);
+            "computer thought (%d by a \"Ja\" to a question asked while a stone fell)",
+            newGameRequests_, newGamesWhileFalling_, newGamesWhileThinking_, yesWhileFalling_);
         const int wins = BoxesTitled("Sieg");
         const int losses = BoxesTitled("Niederlage");
         const int draws = BoxesTitled("Unentschieden");
@@ -283,6 +297,7 @@ class Monkey : public QObject {
     }
     int newGamesWhileFalling() const { return newGamesWhileFalling_; }
     int newGamesWhileThinking() const { return newGamesWhileThinking_; }
+    int yesWhileFalling() const { return yesWhileFalling_; }
     int injected() const { return injected_; }
 
   private:
@@ -296,7 +311,12 @@ class Monkey : public QObject {
     // from inside whatever the game is waiting in.
     void Tick() {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            if (box->isVisible() && Chance() < kAnswerChance) Answer(box);
+            // Some questions asked while a stone fell stay open until it has landed: the fall
+            // timer ticks on inside the box, and the answer then finds the drop still waiting.
+            const bool hold = !clicksInProgress_.empty() &&
+                              clicksInProgress_.back().answerOnceLanded &&
+                              window_.game().flags().DropRunning;
+            if (box->isVisible() && !hold && Chance() < kAnswerChance) Answer(box);
             return;
         }
         if (!fault_.isEmpty() || depth_ >= kInjectors || injectionsLeft_ == 0) return;
@@ -318,7 +338,11 @@ class Monkey : public QObject {
         if (title == QStringLiteral("-=Beenden=-")) wanted = QStringLiteral("Nein");
         if (title == QStringLiteral("Frage:")) {
             wanted = Chance() < 0.5 ? QStringLiteral("Ja") : QStringLiteral("Nein");
-            if (wanted == QStringLiteral("Ja")) CountNewGameRequest();
+            if (wanted == QStringLiteral("Ja")) {
+                CountNewGameRequest();
+                if (!clicksInProgress_.empty() && clicksInProgress_.back().whileFalling)
+                    ++yesWhileFalling_;
+            }
         }
         Note(QStringLiteral("answer \"%1\" with %2").arg(title, wanted));
         for (QAbstractButton* button : box->buttons()) {
@@ -333,13 +357,18 @@ class Monkey : public QObject {
 
     void Act(bool injected) {
         if (injected) ++injected_;
+        // A change of who begins while a stone falls asks its question in the middle of the drop.
+        if (injected && window_.game().flags().DropRunning && Chance() < kWhoBeginsWhileFalling) {
+            OptionClick(WhoBeginsChange());
+            return;
+        }
         const double roll = Chance();
         if (roll < 0.60) {
             BoardClick();
         } else if (roll < 0.78) {
             ButtonSequence();
         } else if (roll < 0.86) {
-            OptionClick();
+            OptionClick(options_[static_cast<std::size_t>(Pick(5))]);
         } else {
             Key();
         }
@@ -411,13 +440,22 @@ class Monkey : public QObject {
     }
 
     // A click on one of the option buttons; a new selection of who begins asks a question.
-    void OptionClick() {
-        QRadioButton* option = options_[static_cast<std::size_t>(Pick(5))];
+    void OptionClick(QRadioButton* option) {
         ++optionClicks_;
         Note(QStringLiteral("click option \"%1\"").arg(option->text()));
         const QPointF centre(option->width() / 2.0, option->height() / 2.0);
+        // The question a who-begins click asks is answered while this click is delivered.
+        const bool falling = window_.game().flags().DropRunning;
+        clicksInProgress_.push_back({falling, falling && Chance() < 0.5});
         Deliver(option, QEvent::MouseButtonPress, centre);
         Deliver(option, QEvent::MouseButtonRelease, centre);
+        clicksInProgress_.pop_back();
+    }
+
+    // The who-begins option that is not selected now: clicking it asks the new-game question.
+    QRadioButton* WhoBeginsChange() const {
+        QRadioButton* human = window_.picOptionen()->optAnfangSp(1);
+        return human->isChecked() ? window_.picOptionen()->optAnfangSp(2) : human;
     }
 
     // The sound and animation switches, in both cases, and a key that does nothing.
@@ -468,6 +506,7 @@ class Monkey : public QObject {
         CheckAlways();
         const GameState& state = window_.game().state();
         Expect(FinishedPositionFault(state));
+        Expect(BoardPictureFault(state, BoardPicturesOf(window_)));
         const WindowFlags& flags = window_.game().flags();
         const std::pair<bool, const char*> raised[] = {
             {flags.ClickBusy, "ClickBusy"},
@@ -537,6 +576,13 @@ class Monkey : public QObject {
     int newGameRequests_ = 0;
     int newGamesWhileFalling_ = 0;
     int newGamesWhileThinking_ = 0;
+    int yesWhileFalling_ = 0;
+    // The option clicks being delivered, innermost last.
+    struct OptionClickInProgress {
+        bool whileFalling;
+        bool answerOnceLanded;
+    };
+    std::vector<OptionClickInProgress> clicksInProgress_;
     std::map<QString, int> boxes_;
     std::deque<QString> recent_;
     QString fault_;
@@ -591,6 +637,23 @@ class MonkeyTest : public QObject {
         QVERIFY(!ColumnFault(state).empty());
     }
 
+    void boardCheckSeesStonesDrawnOrMissing() {
+        MonkeyWindow window;
+        GameState& state = window.game().state();
+        QVERIFY(BoardPictureFault(state, BoardPicturesOf(window)).empty());
+        state.Cells[38] = kHuman;
+        QCOMPARE(BoardPictureFault(state, BoardPicturesOf(window)),
+                 std::string("board picture: cell 38 shows empty, Cells holds human stone"));
+        window.game().SteinSetzen(38, kHuman);
+        QVERIFY(BoardPictureFault(state, BoardPicturesOf(window)).empty());
+        window.game().SteinSetzen(41, kComputer);
+        QCOMPARE(BoardPictureFault(state, BoardPicturesOf(window)),
+                 std::string("board picture: cell 41 shows computer stone, Cells holds empty"));
+        window.game().SteinSetzen(41, 3);
+        QCOMPARE(BoardPictureFault(state, BoardPicturesOf(window)),
+                 std::string("board picture: cell 41 shows something else, Cells holds empty"));
+    }
+
     // The stepped clock moves on by its step at every reading, also across midnight.
     void steppedClockRunsOnAtEveryReading() {
         MonkeyWindow window;
@@ -624,6 +687,7 @@ class MonkeyTest : public QObject {
         QVERIFY(monkey.injected() > 0);
         QVERIFY(monkey.newGamesWhileFalling() > 0);
         QVERIFY(monkey.newGamesWhileThinking() > 0);
+        QVERIFY(monkey.yesWhileFalling() > 0);
         QVERIFY(monkey.BoxesTitled("Sieg") > 0);
         QVERIFY(monkey.BoxesTitled("Niederlage") > 0);
         QVERIFY(monkey.BoxesTitled("Unentschieden") > 0);

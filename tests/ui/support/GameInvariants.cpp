@@ -1,5 +1,7 @@
 #include "ui/support/GameInvariants.h"
 
+#include <vector>
+
 namespace tessora::test {
 
 namespace {
@@ -24,7 +26,84 @@ bool LineFrom(const GameState& state, int16 player, int row, int column, int row
     }
     return true;
 }
+
+// Where a cell's stone lies on the board picture, in its pixels: columns 60 and rows 55 logical
+// pixels apart, starting at 20 and 15, scaled to the picture's own resolution.
+struct CellRect {
+    int x, y, w, h;
+};
+CellRect CellRectOf(int cell, const BoardPictures& pictures) {
+    constexpr int kLogicalBoardWidth = 440;
+    const int scale = pictures.board.width / kLogicalBoardWidth;
+    const int column = cell % kColumnCount;
+    const int row = cell / kColumnCount;
+    return {(20 + 60 * column) * scale, (15 + 55 * row) * scale, pictures.humanStone.width,
+            pictures.humanStone.height};
+}
+
+// Draws player's stone into cell of board the way the game does: the mask whitens the stone's
+// area, then the stone is ANDed in.
+void DrawStone(const PixelView& board, int cell, int16 player, const BoardPictures& pictures) {
+    const CellRect r = CellRectOf(cell, pictures);
+    const PixelView& stone = player == kComputer ? pictures.computerStone : pictures.humanStone;
+    BitBlt(board, r.x, r.y, r.w, r.h, pictures.stoneMask, 0, 0, RasterOp::MergePaint);
+    BitBlt(board, r.x, r.y, r.w, r.h, stone, 0, 0, RasterOp::SrcAnd);
+}
+
+// A copy of a picture's pixels with its view.
+struct PixelCopy {
+    std::vector<std::uint32_t> pixels;
+    PixelView view;
+    explicit PixelCopy(const PixelView& from)
+        : pixels(static_cast<std::size_t>(from.width) * static_cast<std::size_t>(from.height)),
+          view{pixels.data(), from.width, from.height, from.width} {
+        BitBlt(view, 0, 0, from.width, from.height, from, 0, 0, RasterOp::SrcCopy);
+    }
+};
+
+bool SameRect(const PixelView& a, const PixelView& b, const CellRect& r) {
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            if (a.at(x, y) != b.at(x, y)) return false;
+        }
+    }
+    return true;
+}
+
+// What a cell of the board picture shows: "empty", "human stone", "computer stone" or
+// "something else".
+std::string CellShows(int cell, const BoardPictures& pictures) {
+    const CellRect r = CellRectOf(cell, pictures);
+    const std::pair<int16, const char*> kinds[] = {
+        {0, "empty"}, {kHuman, "human stone"}, {kComputer, "computer stone"}};
+    for (const auto& [player, name] : kinds) {
+        PixelCopy expected(pictures.emptyBoard);
+        if (player != 0) DrawStone(expected.view, cell, player, pictures);
+        if (SameRect(expected.view, pictures.board, r)) return name;
+    }
+    return "something else";
+}
 }  // namespace
+
+std::string BoardPictureFault(const GameState& state, const BoardPictures& pictures) {
+    const char* const kHolds[] = {"empty", "human stone", "computer stone"};
+    PixelCopy expected(pictures.emptyBoard);
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (state.Cells[cell] != 0) DrawStone(expected.view, cell, state.Cells[cell], pictures);
+    }
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (SameRect(expected.view, pictures.board, CellRectOf(cell, pictures))) continue;
+        const int16 holds = state.Cells[cell];
+        const std::string holdsText = holds >= 0 && holds <= kComputer ? kHolds[holds] : "?";
+        return "board picture: cell " + std::to_string(cell) + " shows " +
+               CellShows(cell, pictures) + ", Cells holds " + holdsText;
+    }
+    const CellRect whole{0, 0, pictures.board.width, pictures.board.height};
+    if (!SameRect(expected.view, pictures.board, whole)) {
+        return "board picture: something is drawn between the cells";
+    }
+    return {};
+}
 
 std::string GravityFault(const GameState& state) {
     for (int i = 0; i < kCellCount - kColumnCount; ++i) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/GameState.h"
+#include "platform/BitBlt.h"
 
 namespace tessora::test {
 
@@ -20,6 +21,21 @@ std::string StoneCountFault(const GameState& state, bool computerBegan);
 std::string ColumnFault(const GameState& state);
 // A line of four of either player, or a full board: the game should have ended.
 std::string FinishedPositionFault(const GameState& state);
+
+// The pictures the board check compares: the board as drawn, the empty board it started from,
+// the stone mask and the two players' stones.
+struct BoardPictures {
+    PixelView board;
+    PixelView emptyBoard;
+    PixelView stoneMask;
+    PixelView humanStone;
+    PixelView computerStone;
+};
+// The board picture shows exactly the stones of Cells: every pixel is the empty board with each
+// stone drawn into its cell as the game draws it (mask, then stone). A stone drawn that the game
+// does not have, a stone of the game never drawn, or a leftover anywhere else is a fault. Only
+// true when no stone is falling or highlighted.
+std::string BoardPictureFault(const GameState& state, const BoardPictures& pictures);
 
 // Four stones of player (1 human, 2 computer) in a row in any direction.
 bool HasFourInARow(const GameState& state, int16 player);
