@@ -3,37 +3,35 @@
 namespace tessora {
 
 namespace {
-// The quick test's four scans over Board: the start cells' rows and columns and the step from
-// one cell of a line to the next. Rows 7 and 8 (the floor) are never part of a line.
-struct QuickScan {
-    int firstRow, lastRow, firstColumn, lastColumn, rowStep, columnStep;
-};
-constexpr std::array<QuickScan, 4> kQuickScans{{
-    {1, 6, 1, 4, 0, 1},   // horizontal
-    {1, 3, 1, 7, 1, 0},   // vertical
-    {1, 3, 1, 4, 1, 1},   // diagonal down to the right
-    {4, 6, 1, 4, -1, 1},  // diagonal up to the right
+// The quick test's four scans, on Board rows 1..6 (Cells rows 0..5); the floor rows 7 and 8 are
+// never part of a line.
+constexpr std::array<LineScan, 4> kQuickScans{{
+    // Rows 1 to 6, start columns 1 to 4.
+    {LineDirection::Horizontal, {0, 35, kStepDown}, {0, 3, 1}, kStepRight},
+    // Columns 1 to 7, start rows 1 to 3.
+    {LineDirection::Vertical, {0, 6, 1}, {0, 14, kStepDown}, kStepDown},
+    // Down to the right: start rows 1 to 3, start columns 1 to 4.
+    {LineDirection::Diagonal, {0, 14, kStepDown}, {0, 3, 1}, kStepDownRight},
+    // Up to the right: start rows 6 down to 4, start columns 1 to 4.
+    {LineDirection::Diagonal, {35, 21, -kStepDown}, {0, 3, 1}, kStepUpRight},
 }};
+static_assert(WindowsStayOnBoard(kQuickScans));
 
-bool HasLine(const Board& board, const QuickScan& scan) {
-    for (int r = scan.firstRow; r <= scan.lastRow; ++r) {
-        for (int c = scan.firstColumn; c <= scan.lastColumn; ++c) {
-            bool line = true;
-            for (int k = 0; k < 4 && line; ++k) {
-                line = board.at(r + k * scan.rowStep, c + k * scan.columnStep) == 1;
-            }
-            if (line) return true;
-        }
+// All four cells of the window hold the side to move (1) on Board.
+bool SideToMoveHolds(const Board& board, const Window& window) {
+    for (int cell : window.Cells()) {
+        if (board.at(cell / kColumnCount + 1, cell % kColumnCount + 1) != 1) return false;
     }
-    return false;
+    return true;
 }
 }  // namespace
 
 void Game::HasFourOnBoard(int16 owner, int16& result) {
     BuildBoard(state_, owner);
     result = 0;
-    for (const QuickScan& scan : kQuickScans) {
-        if (HasLine(state_.board, scan)) {
+    for (const LineScan& scan : kQuickScans) {
+        const Board& board = state_.board;
+        if (ForEachWindow(scan, [&](const Window& w) { return SideToMoveHolds(board, w); })) {
             result = 1;
             return;
         }

@@ -1,17 +1,9 @@
 #include "core/Game.h"
+#include "core/LineFinder.h"
 
 namespace tessora {
 
 namespace {
-// Cell steps of the four line directions in Cells.
-constexpr int kStepRight = 1;
-constexpr int kStepDown = 7;
-constexpr int kStepDownRight = 8;
-constexpr int kStepDownLeft = 6;
-// Every horizontal start column scans rows 0..5: its last start cell is 35 cells further.
-constexpr int kRowsSpan = 35;
-// Vertical lines start in the top three rows.
-constexpr int kLastVerticalStart = 20;
 // A found line is shown with the highlight stone for 21 pauses.
 constexpr int kHighlightPauses = 21;
 constexpr int kHighlightPicture = 3;
@@ -19,58 +11,37 @@ constexpr int kHighlightPicture = 3;
 
 void Game::CheckFour(int16 owner) {
     flags_.FourFound = false;
-    for (int s = 0; s <= 3; ++s) {
-        CheckHorizontal(owner, s, s + kRowsSpan);
-        if (flags_.FourFound) return;
-    }
-    CheckVertical(owner);
-    if (flags_.FourFound) return;
-    for (int r = 0; r <= 14; r += kColumnCount) {
-        CheckDiagonalDown(owner, r, r + 3);
-        if (flags_.FourFound) return;
-        CheckDiagonalUp(owner, r + 3, r + 6);
+    for (const LineScan& scan : kFullScanOrder) {
+        ForEachWindow(scan, [&](const Window& window) {
+            return FindAndShowLine(owner, window, scan.direction);
+        });
         if (flags_.FourFound) return;
     }
 }
 
-void Game::CheckHorizontal(int16 owner, int firstCell, int lastCell) {
-    for (int i = firstCell; i <= lastCell; i += kStepDown) {
-        if (FindAndShowLine(owner, i, kStepRight, &Game::ShowHorizontalResult)) return;
+bool Game::FindAndShowLine(int16 owner, const Window& window, LineDirection direction) {
+    if (!WindowHolds(state_.Cells, window, state_.PlayerToMove)) {
+        shell_.DoEvents();
+        return false;
     }
-}
-
-void Game::CheckVertical(int16 owner) {
-    for (int i = 0; i <= kLastVerticalStart; ++i) {
-        if (FindAndShowLine(owner, i, kStepDown, &Game::ShowVerticalResult)) return;
-    }
-}
-
-void Game::CheckDiagonalDown(int16 owner, int firstCell, int lastCell) {
-    for (int i = firstCell; i <= lastCell; ++i) {
-        if (FindAndShowLine(owner, i, kStepDownRight, &Game::ShowDiagonalResult)) return;
-    }
-}
-
-void Game::CheckDiagonalUp(int16 owner, int firstCell, int lastCell) {
-    for (int i = firstCell; i <= lastCell; ++i) {
-        if (FindAndShowLine(owner, i, kStepDownLeft, &Game::ShowDiagonalResult)) return;
-    }
-}
-
-bool Game::FindAndShowLine(int16 owner, int first, int step, ResultAnnouncement announce) {
-    const std::array<int, 4> cells{first, first + step, first + 2 * step, first + 3 * step};
-    for (int cell : cells) {
-        if (cell < 0 || cell >= kCellCount || state_.Cells[cell] != state_.PlayerToMove) {
-            shell_.DoEvents();
-            return false;
-        }
-    }
+    const std::array<int, 4> cells = window.Cells();
     DrawLine(cells, kHighlightPicture);
     for (int k = 0; k < kHighlightPauses; ++k)
         Pause();
     DrawLine(cells, state_.PlayerToMove);
     flags_.FourFound = true;
-    (this->*announce)(owner);
+    switch (direction) {
+        case LineDirection::Horizontal:
+            ShowHorizontalResult(owner);
+            break;
+        case LineDirection::Vertical:
+            ShowVerticalResult(owner);
+            break;
+        case LineDirection::Diagonal:
+        case LineDirection::None:
+            ShowDiagonalResult(owner);
+            break;
+    }
     return true;
 }
 

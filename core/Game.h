@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/GameState.h"
+#include "core/LineWindows.h"
 #include "core/MoveChooser.h"
 #include "core/Shell.h"
 #include "core/Texts.h"
@@ -69,11 +70,9 @@ class Game {
     void ComputerMove();
 
     // Four in a row and end of game.
+    // The full scan: walks kFullScanOrder (CheckHorizontal, CheckVertical, CheckDiagonalDown and
+    // CheckDiagonalUp in their order) and shows and announces the first line of PlayerToMove.
     void CheckFour(int16 owner);
-    void CheckHorizontal(int16 owner, int firstCell, int lastCell);
-    void CheckVertical(int16 owner);
-    void CheckDiagonalDown(int16 owner, int firstCell, int lastCell);
-    void CheckDiagonalUp(int16 owner, int firstCell, int lastCell);
     void ShowHorizontalResult(int16 owner);
     void ShowVerticalResult(int16 owner);
     void ShowDiagonalResult(int16 owner);
@@ -87,10 +86,9 @@ class Game {
     void timFall_Timer();
 
   private:
-    using ResultAnnouncement = void (Game::*)(int16 owner);
-
-    // Tests the four cells first, first + step, ...; on a line shows and announces it.
-    bool FindAndShowLine(int16 owner, int first, int step, ResultAnnouncement announce);
+    // Tests one window of the full scan, yielding once when it holds no line; on a line shows
+    // it, sets FourFound and announces it by its direction.
+    bool FindAndShowLine(int16 owner, const Window& window, LineDirection direction);
     void DrawLine(const std::array<int, 4>& cells, int picture);
     void AnnounceLine(int16 owner, const std::string& wonText, const std::string& lostText);
     // Top-left corner of a cell's stone in twips, by the cell geometry.

@@ -3,10 +3,9 @@
 #include <array>
 
 #include "core/GameState.h"
+#include "core/LineWindows.h"
 
 namespace tessora {
-
-enum class LineDirection { None, Horizontal, Vertical, Diagonal };
 
 // A line of four found in Cells: its direction and its cells in the order the full scan
 // tests them.
@@ -15,8 +14,11 @@ struct FoundLine {
     std::array<int, 4> cells{};
 };
 
-// Looks for four cells equal to player in the full scan's order (rows, then columns, then the
-// two diagonals row by row) without yielding; the first line found is the one reported.
+// Looks for four cells equal to player in the full scan's order without yielding; the first
+// line found is the one reported.
 FoundLine FindLine(const std::array<int16, kCellCount>& cells, int16 player);
+
+// True when all four cells of the window hold player.
+bool WindowHolds(const std::array<int16, kCellCount>& cells, const Window& window, int16 player);
 
 }  // namespace tessora

@@ -220,6 +220,16 @@ TEST_F(EndOfGame, StoneCompletingHorizontalAndVerticalIsReportedAsHorizontal) {
     EXPECT_EQ(highlighted, (std::set<int>{14, 15, 16, 17}));
 }
 
+// Every window the full scan rejects lets the window's events run once: 24 horizontal, 21
+// vertical and 24 diagonal windows.
+TEST_F(EndOfGame, FullScanYieldsOnceForEveryWindowWithoutALine) {
+    StartGame();
+    game.state().PlayerToMove = kHuman;
+    game.CheckFour(CodeHuman);
+    EXPECT_EQ(shell.doEventsCalls, 69);
+    EXPECT_FALSE(game.flags().FourFound);
+}
+
 // Two diagonals of the human's cross in one cell: the one the scan order reaches first is shown.
 TEST_F(EndOfGame, OfTwoCrossingDiagonalsTheFirstScannedIsHighlighted) {
     struct Case {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/LineFinder.h"
+
 namespace tessora::test {
 
 namespace {
@@ -11,20 +13,6 @@ int CountStones(const GameState& state, int16 player) {
         if (cell == player) ++count;
     }
     return count;
-}
-
-bool InsideBoard(int row, int column) {
-    return row >= 0 && row < kRowCount && column >= 0 && column < kColumnCount;
-}
-
-bool LineFrom(const GameState& state, int16 player, int row, int column, int rowStep,
-              int columnStep) {
-    for (int k = 0; k < 4; ++k) {
-        const int r = row + k * rowStep;
-        const int c = column + k * columnStep;
-        if (!InsideBoard(r, c) || state.Cells[r * kColumnCount + c] != player) return false;
-    }
-    return true;
 }
 
 // Where a cell's stone lies on the board picture, in its pixels: columns 60 and rows 55 logical
@@ -147,15 +135,7 @@ std::string ColumnFault(const GameState& state) {
 }
 
 bool HasFourInARow(const GameState& state, int16 player) {
-    constexpr int kDirections[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
-    for (int row = 0; row < kRowCount; ++row) {
-        for (int column = 0; column < kColumnCount; ++column) {
-            for (const auto& step : kDirections) {
-                if (LineFrom(state, player, row, column, step[0], step[1])) return true;
-            }
-        }
-    }
-    return false;
+    return FindLine(state.Cells, player).direction != LineDirection::None;
 }
 
 std::string FinishedPositionFault(const GameState& state) {
