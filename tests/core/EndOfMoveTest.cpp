@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "tests/ai/support/TestBoard.h"
 #include "tests/core/support/GameFixture.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora::test {
 namespace {
 
 class QuickTest : public GameFixture {
   protected:
-    // Runs the quick test on a position drawn with 'x' for the side to move.
+    // Runs the quick test with the computer to move: its stones ('x') are the side to move.
     int16 HasFour(std::string_view drawing) {
         game.state() = PositionFromText(drawing);
         int16 result = -1;
@@ -57,7 +57,7 @@ TEST_F(PassTurn, SwitchesTheSideToMoveUnlessANewGameBegan) {
                           {3, 0, 3}};
     for (const Case& c : cases) {
         StartGame();
-        Position(".......\n.......\n.......\n.......\n.......\nox.....");
+        Position(".......\n.......\n.......\n.......\n.......\nxo.....");
         game.state().PlayerToMove = c.player;
         game.state().GameRestarted = c.restarted;
         game.CheckAndPassTurn();
@@ -68,7 +68,7 @@ TEST_F(PassTurn, SwitchesTheSideToMoveUnlessANewGameBegan) {
 
 TEST_F(PassTurn, ComputersLineIsAnnouncedAsALoss) {
     StartGame();
-    Position(".......\n.......\n.......\n.......\nxxx....\noooo...");
+    Position(".......\n.......\n.......\n.......\nooo....\nxxxx...");
     game.state().PlayerToMove = kComputer;
     game.state().GameRestarted = 0;
     game.CheckAndPassTurn();
@@ -85,12 +85,12 @@ class FullColumns : public GameFixture {};
 TEST_F(FullColumns, AreMarkedAndCountedWithOneYieldPerColumn) {
     StartGame();
     Position(R"(
-        o.x...o
         x.o...x
         o.x...o
         x.o...x
         o.x...o
-        x.o...x)");
+        x.o...x
+        o.x...o)");
     game.state().ColumnState.fill(kColumnOpen);
     game.state().FullColumnCount = 5;
     shell.ClearRecords();
@@ -104,12 +104,12 @@ TEST_F(FullColumns, AreMarkedAndCountedWithOneYieldPerColumn) {
 TEST_F(FullColumns, FullBoardIsNoDrawWhenALineWasFound) {
     StartGame();
     Position(R"(
-        xxooxxo
         ooxxoox
         xxooxxo
         ooxxoox
         xxooxxo
-        ooxxoox)");
+        ooxxoox
+        xxooxxo)");
     game.flags().FourFound = true;
     game.CheckFullColumns();
     EXPECT_EQ(game.state().FullColumnCount, 7);

@@ -31,8 +31,8 @@ TEST_F(FallingStone, FramesFallThirtyPixelsATickAndEndOnTheLandingCell) {
         {".......\n.......\n.......\n.......\n.......\n.......",
          3,
          {0, 450, 900, 1350, 1800, 2250, 2700, 3150, 3600, 4050, 4350}},
-        {".......\n.x.....\n.o.....\n.x.....\n.o.....\n.x.....", 1, {0, 225}},
-        {".......\n.......\n.......\n......o\n......x\n......o",
+        {".......\n.o.....\n.x.....\n.o.....\n.x.....\n.o.....", 1, {0, 225}},
+        {".......\n.......\n.......\n......x\n......o\n......x",
          6,
          {0, 450, 900, 1350, 1800, 1875}},
     };
@@ -82,7 +82,7 @@ TEST_F(FallingStone, FinalFrameIsTheWholeStoneOnItsCellAndThePreviousFrameIsEras
     const int cells[] = {38, 3};
     for (int cell : cells) {
         StartGame();
-        if (cell == 3) Position(".......\n...x...\n...o...\n...x...\n...o...\n...x...");
+        if (cell == 3) Position(".......\n...o...\n...x...\n...o...\n...x...\n...o...");
         Drop(cell % 7);
         const PixelBuffer expected = BoardWithStoneAt(shell.emptyBoard(), CellLeftPixel(cell),
                                                       CellTopPixel(cell), kHumanColour);

@@ -37,18 +37,18 @@ struct LineCase {
 
 const LineCase kLineCases[] = {
     {"human horizontal in the bottom row",
-     ".......\n.......\n.......\n.......\n.......\nxxx.ooo",
+     ".......\n.......\n.......\n.......\n.......\nooo.xxx",
      3,
      0,
      kWonHorizontal,
      {35, 36, 37, 38}},
     {"human vertical in the top four cells",
      "......."
-     "x......"
-     "x......"
-     "x......"
      "o......"
-     "o.oo...",
+     "o......"
+     "o......"
+     "x......"
+     "x.xx...",
      0,
      0,
      kWonVertical,
@@ -57,20 +57,20 @@ const LineCase kLineCases[] = {
      "......."
      "......."
      "......."
-     "x......"
-     "x......"
-     "x.ooo..",
+     "o......"
+     "o......"
+     "o.xxx..",
      0,
      0,
      kWonVertical,
      {14, 21, 28, 35}},
     {"human diagonal down from the top-left corner",
      "......."
-     "ox....."
-     "xox...."
-     "ooox..."
-     "xxox..."
-     "ooxx...",
+     "xo....."
+     "oxo...."
+     "xxxo..."
+     "ooxo..."
+     "xxoo...",
      0,
      0,
      kWonDiagonal,
@@ -79,15 +79,15 @@ const LineCase kLineCases[] = {
      "......."
      "......."
      "......."
-     "..xo..."
-     ".xoo..."
-     "xoox...",
+     "..ox..."
+     ".oxx..."
+     "oxxo...",
      3,
      0,
      kWonDiagonal,
      {17, 23, 29, 35}},
     {"computer horizontal in the bottom row",
-     ".......\n.......\n.......\n.......\n.......\nooo.xx.",
+     ".......\n.......\n.......\n.......\n.......\nxxx.oo.",
      6,
      153,
      kLostHorizontal,
@@ -96,9 +96,9 @@ const LineCase kLineCases[] = {
      "......."
      "......."
      "......."
-     "......o"
-     "x.....o"
-     "x.x...o",
+     "......x"
+     "o.....x"
+     "o.o...x",
      4,
      156,
      kLostVertical,
@@ -107,9 +107,9 @@ const LineCase kLineCases[] = {
      "......."
      "......."
      "......."
-     "..ox..."
-     ".oxx..."
-     "oxxo...",
+     "..xo..."
+     ".xoo..."
+     "xoox...",
      6,
      153,
      kLostDiagonal,
@@ -119,9 +119,9 @@ const LineCase kLineCases[] = {
      "......."
      "......."
      "......."
-     ".....ox"
-     "....oxo"
-     "x..oxox",
+     ".....xo"
+     "....xox"
+     "o..xoxo",
      0,
      156,
      kLostDiagonal,
@@ -189,7 +189,7 @@ class EndOfGame : public GameFixture {};
 
 TEST_F(EndOfGame, ResultIsAnnouncedInItsOrderThenTheBoardIsReset) {
     StartGame();
-    Position(".......\n.......\n.......\n.......\n.......\nxxx.ooo");
+    Position(".......\n.......\n.......\n.......\n.......\nooo.xxx");
     shell.ClearRecords();
     Click(3);
     const std::vector<std::string> expected{
@@ -205,10 +205,10 @@ TEST_F(EndOfGame, StoneCompletingHorizontalAndVerticalIsReportedAsHorizontal) {
     Position(R"(
         .......
         .......
-        xxx....
-        ooox...
-        xoxx...
-        oxox...)");
+        ooo....
+        xxxo...
+        oxoo...
+        xoxo...)");
     std::set<int> highlighted;
     shell.onEveryYield = [&] {
         for (int cell : shell.CellsShowing(kHighlightColour))
@@ -239,10 +239,10 @@ TEST_F(EndOfGame, OfTwoCrossingDiagonalsTheFirstScannedIsHighlighted) {
     };
     const Case cases[] = {
         {"both start in the top row: down to the right comes first",
-         ".xo..x.\n.xx.xo.\n.ooxox.\n.xxoxx.\n.oxoxo.\n.xxxox.",
+         ".ox..o.\n.oo.ox.\n.xxoxo.\n.ooxoo.\n.xoxox.\n.oooxo.",
          {1, 9, 17, 25}},
         {"down to the left from the top row before down to the right from the row below",
-         ".....x.\nx...xx.\nox.xxo.\nxoxoxx.\nxoxxoo.\nxxxooxo",
+         ".....o.\no...oo.\nxo.oox.\noxoxoo.\noxooxx.\noooxxox",
          {5, 11, 17, 23}},
     };
     for (const Case& c : cases) {
@@ -264,12 +264,12 @@ TEST_F(EndOfGame, OfTwoCrossingDiagonalsTheFirstScannedIsHighlighted) {
 
 // A full board without any line: columns of two alternate in every row.
 const char* const kDrawnBoardButTopLeft = R"(
-    .xooxxo
-    ooxxoox
+    .oxxoox
     xxooxxo
     ooxxoox
     xxooxxo
-    ooxxoox)";
+    ooxxoox
+    xxooxxo)";
 
 TEST_F(EndOfGame, HumansStoneFillingTheBoardIsADraw) {
     StartGame();
@@ -288,7 +288,7 @@ TEST_F(EndOfGame, HumansStoneFillingTheBoardIsADraw) {
 // The line found in the last game must not keep the draw of this one from being announced.
 TEST_F(EndOfGame, DrawIsAnnouncedAfterALineWasFoundInAnEarlierGame) {
     StartGame();
-    Position(".......\n.......\n.......\n.......\n.......\nxxx.ooo");
+    Position(".......\n.......\n.......\n.......\n.......\nooo.xxx");
     Click(3);
     ASSERT_EQ(shell.boxes.size(), 1u);
     ASSERT_EQ(shell.boxes[0].title, "Sieg");
@@ -302,12 +302,12 @@ TEST_F(EndOfGame, DrawIsAnnouncedAfterALineWasFoundInAnEarlierGame) {
 TEST_F(EndOfGame, ComputersStoneFillingTheBoardIsADrawAfterItsTurn) {
     StartGame();
     Position(R"(
-        .xo.xxo
-        ooxxoox
+        .ox.oox
         xxooxxo
         ooxxoox
         xxooxxo
-        ooxxoox)");
+        ooxxoox
+        xxooxxo)");
     chooser.columns = {153};
     shell.onMessageBox = [&](const RecordedBox&) {
         EXPECT_TRUE(game.flags().ComputerThinking);
@@ -325,12 +325,12 @@ TEST_F(EndOfGame, ComputersStoneFillingTheBoardIsADrawAfterItsTurn) {
 TEST_F(EndOfGame, LineOnTheFortySecondStoneIsAWinNotADraw) {
     StartGame();
     Position(R"(
-        xxx.xxo
-        ooxxoox
+        ooo.oox
         xxooxxo
         ooxxoox
         xxooxxo
-        ooxxooo)");
+        ooxxoox
+        xxooxxx)");
     Click(3);
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, kWonHorizontal);
@@ -341,12 +341,12 @@ TEST_F(EndOfGame, LineOnTheFortySecondStoneIsAWinNotADraw) {
 TEST_F(EndOfGame, ComputersLineOnTheLastStoneWaitsForItsTurnToEndAndIsNoDraw) {
     StartGame();
     Position(R"(
-        .xo.xxo
-        ooxxoox
-        xxooxoo
-        ooxxooo
+        .ox.oox
         xxooxxo
-        ooxxoox)");
+        ooxxoxx
+        xxooxxx
+        ooxxoox
+        xxooxxo)");
     chooser.columns = {153};
     shell.onMessageBox = [&](const RecordedBox&) {
         EXPECT_TRUE(game.flags().ComputerThinking);
@@ -363,7 +363,7 @@ TEST_F(EndOfGame, ComputersLineOnTheLastStoneWaitsForItsTurnToEndAndIsNoDraw) {
 
 TEST_F(EndOfGame, NewGameAfterAResultLetsTheComputerOpenWhenItBegins) {
     StartGame();
-    Position(".......\n.......\n.......\n.......\n.......\nxxx.ooo");
+    Position(".......\n.......\n.......\n.......\n.......\nooo.xxx");
     shell.computerBegins = true;
     Click(3);
     ASSERT_EQ(shell.boxes.size(), 1u);

@@ -45,7 +45,7 @@ class NewGameDuringAMove : public GameFixture, public ::testing::WithParamInterf
 TEST_P(NewGameDuringAMove, WhileTheHumansStoneFalls) {
     game.options().AnimationOn = true;
     StartGame();
-    Position(".......\n.......\n.......\n.......\n.......\no.x....");
+    Position(".......\n.......\n.......\n.......\n.......\nx.o....");
     shell.AtFirstYieldWhere([this] { return shell.frameTops.size() == 3; },
                             [this] { PressNewGame(); });
     Click(0);
@@ -129,7 +129,7 @@ TEST_P(NewGameDuringAMove, WhileTheComputersStoneFalls) {
 // The count goes on over the new game's empty columns: none may stay marked full.
 TEST_P(NewGameDuringAMove, WhileTheFullColumnsAreCounted) {
     StartGame();
-    Position(".......\nx......\no......\nx......\no......\nx......");
+    Position(".......\no......\nx......\no......\nx......\no......");
     shell.AtFirstYieldWhere([this] { return game.state().ColumnState[0] == kColumnFull; },
                             [this] { PressNewGame(); });
     Click(0);

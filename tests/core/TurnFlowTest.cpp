@@ -134,7 +134,7 @@ TEST_F(TurnFlow, ComputerDropPauseWaitsFifteenPausesOnlyBeforeAnOpenColumn) {
     EXPECT_GE(shell.clock - start, 15 * 0.0111);
     EXPECT_EQ(shell.waitCalls, 15);
 
-    Position("...o...\n...x...\n...o...\n...x...\n...o...\n...x...");
+    Position("...x...\n...o...\n...x...\n...o...\n...x...\n...o...");
     shell.ClearRecords();
     start = shell.clock;
     game.ComputerDropPause(153);

@@ -18,8 +18,8 @@
 #include <random>
 #include <vector>
 
-#include "ai/support/TestBoard.h"
 #include "platform/Random.h"
+#include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
 #include "ui/GamePictures.h"
 #include "ui/OptionsPanel.h"
@@ -69,7 +69,7 @@ constexpr double kWhoBeginsWhileFalling = 0.25;
 // its end (a win for the taking, or a draw), so that those endings are played as well.
 constexpr double kStageChance = 0.01;
 
-// Nearly finished games, 'x' a computer stone and 'o' a human stone, human to move. However
+// Nearly finished games in the tests' board notation, the human to move. However
 // its gaps are filled, each draw board ends full with no four in a row anywhere.
 struct StagedGame {
     const char* name;
@@ -599,7 +599,6 @@ class MonkeyTest : public QObject {
         QTest::addColumn<QString>("board");
         QTest::addColumn<bool>("computerBegan");
         QTest::addColumn<QString>("broken");
-        // 'x' is a computer stone, 'o' a human stone.
         QTest::newRow("sound position")
             << "....... ....... ....... ....... ...x... ..oox.." << false << "";
         QTest::newRow("floating stone")

@@ -147,16 +147,4 @@ std::string FinishedPositionFault(const GameState& state) {
     return "the board is full";
 }
 
-std::string DrawCells(const GameState& state) {
-    std::string text;
-    for (int row = 0; row < kRowCount; ++row) {
-        for (int column = 0; column < kColumnCount; ++column) {
-            const int16 cell = state.Cells[row * kColumnCount + column];
-            text += cell == kHuman ? 'h' : cell == kComputer ? 'c' : '.';
-        }
-        text += '\n';
-    }
-    return text;
-}
-
 }  // namespace tessora::test

@@ -40,7 +40,4 @@ std::string BoardPictureFault(const GameState& state, const BoardPictures& pictu
 // Four stones of player (1 human, 2 computer) in a row in any direction.
 bool HasFourInARow(const GameState& state, int16 player);
 
-// The position as six rows, top row first: 'h' human, 'c' computer, '.' empty.
-std::string DrawCells(const GameState& state);
-
 }  // namespace tessora::test
