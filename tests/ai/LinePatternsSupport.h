@@ -77,7 +77,14 @@ class Shape {
     }
 
     static std::string CellName(int index) {
-        return "(" + std::to_string(index / 7 + 1) + "," + std::to_string(index % 7 + 1) + ")";
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about
+        // "(" + std::string.
+        std::string name = "(";
+        name += std::to_string(index / 7 + 1);
+        name += ',';
+        name += std::to_string(index % 7 + 1);
+        name += ')';
+        return name;
     }
 
     // The position with the examined colour drawn as own stones (otherPass false) or as the
