@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/Hauptmodul.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
@@ -22,6 +23,7 @@ QIcon GameIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = tessora::AnswerCommandLine(argc, argv)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessora"));
     QApplication::setWindowIcon(GameIcon());

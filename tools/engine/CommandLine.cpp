@@ -183,15 +183,17 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
     if (command == "move") return ParseMove(rest, out, error);
     if (command == "play") return ParsePlay(rest, out, error);
     if (command == "selfplay") return ParseSelfPlay(rest, out, error);
-    if (command == "--batch" || command == "--help") {
+    if (command == "--batch" || command == "--help" || command == "--version") {
         if (!rest.empty()) {
             error = std::string(command) + " takes no further arguments";
             return false;
         }
         if (command == "--batch") {
             out = BatchRequest{};
-        } else {
+        } else if (command == "--help") {
             out = HelpRequest{};
+        } else {
+            out = VersionRequest{};
         }
         return true;
     }
@@ -209,10 +211,15 @@ const char* UsageText() {
            "random)\n"
            "                          [--seed S]\n"
            "  tessora-engine --batch    (one JSON request per line on standard input)\n"
+           "  tessora-engine --version\n"
            "Columns are digits 1-7, left to right, the first stone first. --first and --strength\n"
            "default to the game's defaults: the human begins, strength 3.\n"
            "Exit status: 0 answered; 2 bad input (in --batch: any refused line); 3 the computer\n"
            "player named no open column.\n";
+}
+
+const char* VersionText() {
+    return "tessora-engine " TESSORA_VERSION "\n";
 }
 
 }  // namespace tessora::engine

@@ -20,4 +20,7 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
 // The usage text printed by --help, several lines.
 const char* UsageText();
 
+// The line printed by --version: the program's name and the project's version.
+const char* VersionText();
+
 }  // namespace tessora::engine

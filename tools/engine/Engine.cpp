@@ -91,6 +91,11 @@ int RunEngine(std::span<const std::string> args, std::istream& in, std::ostream&
         out.flush();
         return kExitOk;
     }
+    if (std::holds_alternative<VersionRequest>(invocation)) {
+        out << VersionText();
+        out.flush();
+        return kExitOk;
+    }
     if (std::holds_alternative<BatchRequest>(invocation)) return RunBatch(in, out);
     if (const auto* selfPlay = std::get_if<SelfPlayRequest>(&invocation)) {
         return RunSelfPlayCommand(*selfPlay, out, err);

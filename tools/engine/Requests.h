@@ -45,8 +45,11 @@ struct BatchRequest {};
 // The usage text.
 struct HelpRequest {};
 
+// The version line.
+struct VersionRequest {};
+
 // What one run of the tool is asked to do.
-using Invocation =
-    std::variant<MoveRequest, PlayRequest, SelfPlayRequest, BatchRequest, HelpRequest>;
+using Invocation = std::variant<MoveRequest, PlayRequest, SelfPlayRequest, BatchRequest,
+                                HelpRequest, VersionRequest>;
 
 }  // namespace tessora::engine

@@ -1,0 +1,131 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <array>
+#include <cstdio>
+
+namespace tessora {
+
+namespace {
+
+const QString kProgram = QStringLiteral("tessora");
+
+// Qt's own options, read by QApplication; the game lets them through untouched.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr std::array kQtOptions{
+    QtOption{"platform", true},        QtOption{"platformpluginpath", true},
+    QtOption{"platformtheme", true},   QtOption{"plugin", true},
+    QtOption{"qwindowgeometry", true}, QtOption{"qwindowicon", true},
+    QtOption{"qwindowtitle", true},    QtOption{"session", true},
+    QtOption{"display", true},         QtOption{"geometry", true},
+    QtOption{"style", true},           QtOption{"stylesheet", true},
+    QtOption{"reverse", false},        QtOption{"widgetcount", false}};
+
+QString HelpText() {
+    return QStringLiteral(
+        "Aufruf: tessora [Optionen]\n"
+        "Vier in einer Reihe gegen den Computer.\n"
+        "\n"
+        "Optionen:\n"
+        "  -h, --help     zeigt diese Hilfe und beendet das Programm\n"
+        "  -v, --version  zeigt die Versionsnummer und beendet das Programm\n"
+        "\n"
+        "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt.\n"
+        "Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.\n");
+}
+
+CommandLineAnswer Refuse(const QString& line) {
+    return {false, kExitBadCommandLine, kProgram + QStringLiteral(": ") + line + u'\n'};
+}
+
+bool TakesValue(const QString& name) {
+    for (const QtOption& option : kQtOptions) {
+        if (name == QLatin1String(option.name)) return option.takesValue;
+    }
+    return false;
+}
+
+// The name an option argument gives, without its dashes and value ("--style=x" gives "style").
+QString OptionName(const QString& argument) {
+    qsizetype start = 0;
+    while (start < argument.size() && argument[start] == u'-')
+        ++start;
+    return argument.mid(start).section(u'=', 0, 0);
+}
+
+// The options among the arguments, as typed, up to a "--" that ends them.
+QStringList OptionArguments(const QStringList& arguments) {
+    QStringList options;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("--")) break;
+        if (argument.size() > 1 && argument.startsWith(u'-')) options.append(argument);
+    }
+    return options;
+}
+
+// The German line for a command line the parser refused.
+QString RefusalLine(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList options = OptionArguments(arguments);
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        for (const QString& option : options) {
+            if (OptionName(option) == name) {
+                return QStringLiteral("Unbekannte Option: ") + option.section(u'=', 0, 0);
+            }
+        }
+        return QStringLiteral("Unbekannte Option: --") + name;
+    }
+    // Otherwise a flag was given a value, or the option that needs one came last.
+    for (const QString& option : options) {
+        if (option.contains(u'=') && !TakesValue(OptionName(option))) {
+            return QStringLiteral("Die Option %1 nimmt keinen Wert").arg(option);
+        }
+    }
+    if (!options.isEmpty() && options.constLast() == arguments.constLast()) {
+        return QStringLiteral("Der Option %1 fehlt ein Wert").arg(options.constLast());
+    }
+    return QStringLiteral("Unlesbare Befehlszeile: ") + arguments.mid(1).join(u' ');
+}
+
+}  // namespace
+
+CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's options are single-dash words ("-platform"); "-h" and "--help" read alike.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QtOption& option : kQtOptions) {
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(option.name), QString(),
+                               option.takesValue ? QStringLiteral("value") : QString()));
+    }
+
+    if (!parser.parse(arguments)) return Refuse(RefusalLine(parser, arguments));
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refuse(QStringLiteral("Unerwartetes Argument: ") +
+                      parser.positionalArguments().constFirst());
+    }
+    if (parser.isSet(help)) return {false, 0, HelpText()};
+    if (parser.isSet(version)) {
+        return {false, 0, kProgram + QStringLiteral(" " TESSORA_VERSION "\n")};
+    }
+    return {};
+}
+
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLineAnswer answer = ReadCommandLine(arguments);
+    if (answer.startGame) return std::nullopt;
+    std::fputs(answer.text.toUtf8().constData(), answer.exitStatus == 0 ? stdout : stderr);
+    return answer.exitStatus;
+}
+
+}  // namespace tessora

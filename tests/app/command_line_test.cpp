@@ -1,0 +1,90 @@
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "app/CommandLine.h"
+
+using tessora::CommandLineAnswer;
+using tessora::ReadCommandLine;
+
+namespace {
+
+CommandLineAnswer Read(QStringList arguments) {
+    arguments.prepend(QStringLiteral("tessora"));
+    return ReadCommandLine(arguments);
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void helpAndVersionPrintAndEnd_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("pattern");
+        const QString help = QStringLiteral("^Aufruf: tessora \\[Optionen\\]\n(.*\n)*.*--version");
+        const QString version = QStringLiteral("^tessora \\d+\\.\\d+\\.\\d+\n$");
+        QTest::newRow("--help") << QStringList{"--help"} << help;
+        QTest::newRow("-h") << QStringList{"-h"} << help;
+        QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << help;
+        QTest::newRow("--version") << QStringList{"--version"} << version;
+        QTest::newRow("-v") << QStringList{"-v"} << version;
+    }
+    void helpAndVersionPrintAndEnd() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, pattern);
+        const CommandLineAnswer answer = Read(arguments);
+        QVERIFY(!answer.startGame);
+        QCOMPARE(answer.exitStatus, 0);
+        QVERIFY2(QRegularExpression(pattern).match(answer.text).hasMatch(),
+                 qPrintable(answer.text));
+    }
+
+    // Nothing, or only options that Qt itself reads, starts the game.
+    void gameStarts_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no arguments") << QStringList{};
+        QTest::newRow("-platform name") << QStringList{"-platform", "offscreen"};
+        QTest::newRow("--style=name") << QStringList{"--style=Fusion"};
+        QTest::newRow("session restore") << QStringList{"-session", "1a2b", "-reverse"};
+    }
+    void gameStarts() {
+        QFETCH(QStringList, arguments);
+        const CommandLineAnswer answer = Read(arguments);
+        QVERIFY(answer.startGame);
+        QVERIFY(answer.text.isEmpty());
+    }
+
+    // A wrong command line gets one line naming the culprit as typed, and status 2.
+    void wrongCommandLineIsRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("unknown long option")
+            << QStringList{"--foo"} << QStringLiteral("tessora: Unbekannte Option: --foo\n");
+        QTest::newRow("unknown short option")
+            << QStringList{"-x"} << QStringLiteral("tessora: Unbekannte Option: -x\n");
+        QTest::newRow("unknown option with a value")
+            << QStringList{"--help", "--foo=1"}
+            << QStringLiteral("tessora: Unbekannte Option: --foo\n");
+        QTest::newRow("argument that is no option")
+            << QStringList{"spiel.txt"}
+            << QStringLiteral("tessora: Unerwartetes Argument: spiel.txt\n");
+        QTest::newRow("value missing")
+            << QStringList{"-platform"}
+            << QStringLiteral("tessora: Der Option -platform fehlt ein Wert\n");
+        QTest::newRow("flag given a value")
+            << QStringList{"--version=2"}
+            << QStringLiteral("tessora: Die Option --version=2 nimmt keinen Wert\n");
+    }
+    void wrongCommandLineIsRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        const CommandLineAnswer answer = Read(arguments);
+        QVERIFY(!answer.startGame);
+        QCOMPARE(answer.exitStatus, tessora::kExitBadCommandLine);
+        QCOMPARE(answer.text, line);
+    }
+};
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
