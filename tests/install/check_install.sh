@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs the game into a scratch folder and checks the desktop installation: the executable
-# and its wave files in the game's own folder, bin/tessora linking to it, and valid desktop
-# and AppStream files with an icon.
+# Installs a build into a scratch folder and checks what a player gets: the executable and its
+# wave files in the game's own folder; the commands where the build puts them (bin/, or games/
+# in the Debian package): a relative link to the game and tessora-engine; the manual pages;
+# valid desktop and AppStream files with an icon; and both programs answering --help and
+# --version without a display, with the version of the metainfo's newest release.
+#   check_install.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
 dest=$(mktemp -d)
@@ -9,16 +12,39 @@ trap 'rm -rf "$dest"' EXIT
 DESTDIR="$dest" cmake --install "$build_dir" --prefix /usr >/dev/null
 
 fail() { echo "install check: $*" >&2; exit 1; }
+command_dir=$(sed -n 's/^TESSORA_COMMAND_DIR:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
 root="$dest/usr"
-[ -x "$root/lib/tessora/tessora" ] || fail "lib/tessora/tessora missing"
-[ -L "$root/bin/tessora" ] || fail "bin/tessora is not a link"
-[ "$(readlink -f "$root/bin/tessora")" = "$(readlink -f "$root/lib/tessora/tessora")" ] || fail "bin/tessora links elsewhere"
+game="$root/lib/tessora/tessora"
+link="$root/$command_dir/tessora"
+engine="$root/$command_dir/tessora-engine"
+[ -x "$game" ] || fail "lib/tessora/tessora missing"
+[ -L "$link" ] || fail "$command_dir/tessora is not a link"
+# Resolved inside the scratch folder, so a link by absolute path fails here too.
+[ "$(readlink -f "$link")" = "$(readlink -f "$game")" ] || fail "$command_dir/tessora links elsewhere"
 for wave in KLACK SCHNARCH LACHEN KLATSCHN REMIS WAHL KLICK ANLEITUN TADA; do
     [ -s "$root/lib/tessora/$wave.WAV" ] || fail "$wave.WAV missing beside the executable"
 done
-if ls "$root/bin" | grep -qi '\.wav$'; then fail "wave files lie loose in bin/"; fi
+if ls "$root/$command_dir" | grep -qi '\.wav$'; then fail "wave files lie loose in $command_dir/"; fi
+[ -x "$engine" ] && [ ! -L "$engine" ] || fail "$command_dir/tessora-engine missing"
+for page in tessora tessora-engine; do
+    [ -s "$root/share/man/man6/$page.6" ] || fail "manual page $page.6 missing"
+done
+
 id=example.tessora.Tessora
+metainfo="$root/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop file invalid"
-appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo invalid"
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metainfo invalid"
 [ -s "$root/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "icon missing"
+
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+help=$("${no_display[@]}" "$link" --help) || fail "tessora --help failed"
+[[ $help == "Aufruf: tessora "* ]] || fail "tessora --help printed: $help"
+version=$("${no_display[@]}" "$link" --version) || fail "tessora --version failed"
+[[ $version =~ ^tessora\ ([0-9]+\.[0-9]+\.[0-9]+)$ ]] || fail "tessora --version printed: $version"
+number=${BASH_REMATCH[1]}
+[ "$("${no_display[@]}" "$engine" --version)" = "tessora-engine $number" ] ||
+    fail "tessora-engine --version does not say $number"
+# AppStream lists the newest release first.
+grep -m1 '<release ' "$metainfo" | grep -q "version=\"$number\"" ||
+    fail "the metainfo's newest release is not $number"
 echo "install check passed"
