@@ -8,8 +8,6 @@ namespace tessora {
 
 namespace {
 
-const QString kProgram = QStringLiteral("tessora");
-
 // Qt's own options, read by QApplication; the game lets them through untouched.
 struct QtOption {
     const char* name;
@@ -38,7 +36,7 @@ QString HelpText() {
 }
 
 CommandLineAnswer Refuse(const QString& line) {
-    return {false, kExitBadCommandLine, kProgram + QStringLiteral(": ") + line + u'\n'};
+    return {false, kExitBadCommandLine, QStringLiteral("tessora: ") + line + u'\n'};
 }
 
 bool TakesValue(const QString& name) {
@@ -113,7 +111,7 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(help)) return {false, 0, HelpText()};
     if (parser.isSet(version)) {
-        return {false, 0, kProgram + QStringLiteral(" " TESSORA_VERSION "\n")};
+        return {false, 0, QStringLiteral("tessora " TESSORA_VERSION "\n")};
     }
     return {};
 }
