@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "platform/MessageBoxStyle.h"
+
 namespace tessora {
 
 namespace {
@@ -45,7 +47,7 @@ RegHandle RegistryModule::RootKeyHandle(std::string_view name) {
 void RegistryModule::SplitKeyPath(std::string& keyPath, RegHandle& rootHandle) {
     const auto backslash = keyPath.find('\\');
     if (!keyPath.starts_with("HKEY_") || keyPath.ends_with('\\')) {
-        messageBox_("Incorrect Format:\n\n" + keyPath, kDefaultMessageTitle, 0);
+        messageBox_("Incorrect Format:\n\n" + keyPath, kDefaultMessageTitle, mb::kOk);
         return;
     }
     if (backslash != std::string::npos) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/BitBlt.h"
+#include "platform/MessageBoxStyle.h"
 
 namespace tessora {
 
@@ -21,17 +22,6 @@ enum class Picture {
 
 // Mouse pointers by their window codes.
 enum class Pointer { Default = 0, Hourglass = 11, ArrowHourglass = 13, Custom = 99 };
-
-// Message-box styles and answers by their Windows codes.
-namespace mb {
-constexpr int kOkNoIcon = 0x00;
-constexpr int kOkCritical = 0x10;
-constexpr int kYesNoQuestion = 0x24;
-constexpr int kOkExclamation = 0x30;
-constexpr int kAnswerOk = 1;
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
-}  // namespace mb
 
 // Everything the game core needs from its window. The Qt main window implements it; tests use a
 // fake that records calls, answers message boxes from a script and runs code at a given yield.

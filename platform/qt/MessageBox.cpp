@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+#include "platform/MessageBoxStyle.h"
+
 namespace tessora {
 
 namespace {
@@ -16,32 +18,29 @@ struct ButtonSpec {
     int answer;           // the Windows answer code
 };
 
-constexpr ButtonSpec kOk{QMessageBox::Ok, "OK", 1};
-constexpr ButtonSpec kCancel{QMessageBox::Cancel, "Abbrechen", 2};
-constexpr ButtonSpec kAbort{QMessageBox::Abort, "Abbrechen", 3};
-constexpr ButtonSpec kRetry{QMessageBox::Retry, "Wiederholen", 4};
-constexpr ButtonSpec kIgnore{QMessageBox::Ignore, "Ignorieren", 5};
-constexpr ButtonSpec kYes{QMessageBox::Yes, "Ja", 6};
-constexpr ButtonSpec kNo{QMessageBox::No, "Nein", 7};
-constexpr ButtonSpec kNone{QMessageBox::NoButton, "", 0};
+constexpr ButtonSpec kOk{QMessageBox::Ok, "OK", mb::kAnswerOk};
+constexpr ButtonSpec kCancel{QMessageBox::Cancel, "Abbrechen", mb::kAnswerCancel};
+constexpr ButtonSpec kAbort{QMessageBox::Abort, "Abbrechen", mb::kAnswerAbort};
+constexpr ButtonSpec kRetry{QMessageBox::Retry, "Wiederholen", mb::kAnswerRetry};
+constexpr ButtonSpec kIgnore{QMessageBox::Ignore, "Ignorieren", mb::kAnswerIgnore};
+constexpr ButtonSpec kYes{QMessageBox::Yes, "Ja", mb::kAnswerYes};
+constexpr ButtonSpec kNo{QMessageBox::No, "Nein", mb::kAnswerNo};
+constexpr ButtonSpec kNone{QMessageBox::NoButton, "", mb::kNoAnswer};
 
-// Buttons of each button style (the style's low four bits), left to right; unused slots kNone.
+// Buttons of each button set (mb::kOk to mb::kRetryCancel), left to right; unused slots kNone.
 constexpr std::array<std::array<ButtonSpec, 3>, 6> kButtonSets{{
-    {kOk, kNone, kNone},        // 0 MB_OK
-    {kOk, kCancel, kNone},      // 1 MB_OKCANCEL
-    {kAbort, kRetry, kIgnore},  // 2 MB_ABORTRETRYIGNORE
-    {kYes, kNo, kCancel},       // 3 MB_YESNOCANCEL
-    {kYes, kNo, kNone},         // 4 MB_YESNO
-    {kRetry, kCancel, kNone},   // 5 MB_RETRYCANCEL
+    {kOk, kNone, kNone},
+    {kOk, kCancel, kNone},
+    {kAbort, kRetry, kIgnore},
+    {kYes, kNo, kCancel},
+    {kYes, kNo, kNone},
+    {kRetry, kCancel, kNone},
 }};
 
-// Icon of each icon style (the style's bits 4 to 7).
+// Icon of each icon style: none, then mb::kIconStop to mb::kIconInformation.
 constexpr std::array<QMessageBox::Icon, 5> kIcons{
-    QMessageBox::NoIcon,       // 0x00
-    QMessageBox::Critical,     // 0x10 MB_ICONHAND
-    QMessageBox::Question,     // 0x20 MB_ICONQUESTION
-    QMessageBox::Warning,      // 0x30 MB_ICONEXCLAMATION
-    QMessageBox::Information,  // 0x40 MB_ICONASTERISK
+    QMessageBox::NoIcon,  QMessageBox::Critical,    QMessageBox::Question,
+    QMessageBox::Warning, QMessageBox::Information,
 };
 
 QString DisplayText(std::string_view text) {
@@ -54,8 +53,8 @@ QString DisplayText(std::string_view text) {
 }  // namespace
 
 int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title, int style) {
-    const auto buttonStyle = static_cast<std::size_t>(style & 0x0F);
-    const auto iconStyle = static_cast<std::size_t>((style & 0xF0) >> 4);
+    const auto buttonStyle = static_cast<std::size_t>(style & mb::kButtonBits);
+    const auto iconStyle = static_cast<std::size_t>((style & mb::kIconBits) >> 4);
     const auto& buttons = kButtonSets[buttonStyle < kButtonSets.size() ? buttonStyle : 0];
 
     QMessageBox box(owner);
@@ -69,7 +68,7 @@ int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title
     while (buttonCount < buttons.size() && buttons[buttonCount].button != QMessageBox::NoButton) {
         ++buttonCount;
     }
-    auto defaultIndex = static_cast<std::size_t>((style & 0xF00) >> 8);
+    auto defaultIndex = static_cast<std::size_t>((style & mb::kDefaultButtonBits) >> 8);
     if (defaultIndex >= buttonCount) defaultIndex = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ButtonSpec& choice = buttons[i];
@@ -85,7 +84,7 @@ int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title
         if (choice.button != QMessageBox::NoButton && choice.button == pressed)
             return choice.answer;
     }
-    return 0;
+    return mb::kNoAnswer;
 }
 
 }  // namespace tessora
