@@ -1,17 +1,12 @@
 #include "ui/about/AboutWindow.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 
 #include "platform/qt/ShellExecute.h"
-#include "ui/GamePictures.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 
@@ -103,15 +98,11 @@ QFrame* MakeLine(QWidget* parent, const QRect& place, QRgb colour) {
 }
 }  // namespace
 
-frmCopyright::frmCopyright(std::function<void(std::string_view)> playSound, QWidget* mainWindow,
+frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
                            ShellOpener openAddress)
-    : playSound_(std::move(playSound)),
-      mainWindow_(mainWindow),
-      openAddress_(openAddress ? std::move(openAddress) : ShellOpener(&ShellExecute)),
-      picHG_(artwork::BackgroundTile()) {
-    setWindowTitle(QStringLiteral("Info"));
-    setFixedSize(TwipsRect(0, 0, kWindowWidth, kWindowHeight).size());
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    : SideWindow(QStringLiteral("Info"), kWindowWidth, kWindowHeight, std::move(playSound),
+                 mainWindow),
+      openAddress_(openAddress ? std::move(openAddress) : ShellOpener(&ShellExecute)) {
     BuildControls();
     Form_Load();
 }
@@ -175,12 +166,11 @@ void frmCopyright::BuildControls() {
     cmdOK_->setStyleSheet(QString::fromLatin1(kButtonStyle));
     cmdOK_->setDefault(true);
     cmdOK_->setAutoDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmCopyright::cmdOK_Click);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmCopyright::ReturnWithClick);
 }
 
 void frmCopyright::Form_Load() {
-    background_ = QImage(size(), QImage::Format_RGB32);
-    TileWith(background_, picHG_);
+    TileBackground();
 
     lblInfoTitel0_->setText(QStringLiteral("Tessora"));
     lblInfoTitel3_->setText(lblInfoTitel0_->text());
@@ -195,18 +185,6 @@ void frmCopyright::Form_Load() {
     const QFontMetrics metrics(homePage->font());
     linWWWLinie_->setGeometry(homePage->x(), homePage->y() + homePage->height() - 3,
                               metrics.horizontalAdvance(homePage->text()), 1);
-}
-
-QLabel* frmCopyright::lblInfoTitel(int index) const {
-    if (index == 0) return lblInfoTitel0_;
-    if (index == 3) return lblInfoTitel3_;
-    return nullptr;
-}
-
-void frmCopyright::CentreOnScreen() {
-    const QRect screenArea = screen()->geometry();
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
 }
 
 bool frmCopyright::eventFilter(QObject* watched, QEvent* event) {
@@ -235,39 +213,8 @@ void frmCopyright::lblCR_Click(int index) {
 }
 
 void frmCopyright::showEvent(QShowEvent* event) {
-    // Stay in front of the main window, which this window stands in for while it is up.
-    if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr &&
-        windowHandle() != nullptr) {
-        windowHandle()->setTransientParent(mainWindow_->windowHandle());
-    }
     cmdOK_->setFocus();
-    QWidget::showEvent(event);
-}
-
-void frmCopyright::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, background_);
-}
-
-void frmCopyright::cmdOK_Click() {
-    playSound_("KLICK.WAV");
-    ReturnToMainWindow();
-    hide();
-}
-
-// Closed through the title bar: return to the game as OK does, so that the main window is
-// never left disabled behind a window that has gone.
-void frmCopyright::closeEvent(QCloseEvent* event) {
-    ReturnToMainWindow();
-    event->accept();
-}
-
-void frmCopyright::ReturnToMainWindow() {
-    if (mainWindow_ == nullptr) return;
-    mainWindow_->setEnabled(true);
-    mainWindow_->show();
-    mainWindow_->raise();
-    mainWindow_->activateWindow();
+    SideWindow::showEvent(event);
 }
 
 }  // namespace tessora

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <string_view>
+
+#include "ui/SideWindow.h"
 
 class QFrame;
 class QLabel;
@@ -18,44 +18,29 @@ using ShellOpener = std::function<int(QWidget*, std::string_view, std::string_vi
                                       std::string_view, std::string_view, int)>;
 
 // The about window: the game's name, the contact lines, the freeware notice and OK. A click on
-// the home-page line opens it in the web browser. Made once, then hidden and shown again; while
-// it is up the main window is disabled.
-class frmCopyright : public QWidget {
+// the home-page line opens it in the web browser.
+class frmCopyright : public SideWindow {
     Q_OBJECT
 
   public:
     // playSound plays a wave file through the main window's sound procedure; mainWindow is
     // shown and enabled again by OK; openAddress opens the home page (the shell's open unless
     // another is given).
-    frmCopyright(std::function<void(std::string_view)> playSound, QWidget* mainWindow,
-                 ShellOpener openAddress = {});
+    frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow, ShellOpener openAddress = {});
 
-    // Moves the window to the middle of its screen.
-    void CentreOnScreen();
-
-    QLabel* lblInfoTitel(int index) const;
     QLabel* lblCR(int index) const { return lblCR_.at(index); }
     QPushButton* cmdOK() const { return cmdOK_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void BuildControls();
     void Form_Load();
-    void cmdOK_Click();
     void lblCR_Click(int index);
-    void ReturnToMainWindow();
 
-    std::function<void(std::string_view)> playSound_;
-    QWidget* mainWindow_;
     ShellOpener openAddress_;
-
-    QImage picHG_;
-    QImage background_;  // the tiled window, painted once at load
 
     QLabel* lblInfoTitel0_ = nullptr;
     QLabel* lblInfoTitel3_ = nullptr;  // the title's shadow, a copy of member 0

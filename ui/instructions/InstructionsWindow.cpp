@@ -1,14 +1,10 @@
 #include "ui/instructions/InstructionsWindow.h"
 
-#include <QCloseEvent>
 #include <QFrame>
-#include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QWindow>
 
 #include "platform/BitBlt.h"
 #include "ui/GamePictures.h"
@@ -67,21 +63,17 @@ void FillText(QTextEdit* box) {
 }
 }  // namespace
 
-frmAnleitung::frmAnleitung(std::function<void(std::string_view)> playSound,
-                           ButtonPressedFlag& buttonPressed, QWidget* mainWindow)
-    : playSound_(std::move(playSound)),
-      mainWindow_(mainWindow),
-      picHG_(artwork::BackgroundTile()),
+frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& buttonPressed,
+                           QWidget* mainWindow)
+    : SideWindow(QStringLiteral("Anleitung"), kWindowWidth, kWindowHeight, std::move(playSound),
+                 mainWindow),
       picAnleitung_(artwork::InstructionsHeading()),
       picAnleitungBlack_(artwork::InstructionsHeadingMask()),
       picButtonZurueck_(new DrawnButton(artwork::Button(artwork::ButtonId::Zurueck, false),
                                         artwork::Button(artwork::ButtonId::Zurueck, true),
                                         buttonPressed, this)) {
-    setWindowTitle(QStringLiteral("Anleitung"));
-    setFixedSize(TwipsRect(0, 0, kWindowWidth, kWindowHeight).size());
-    setAttribute(Qt::WA_OpaquePaintEvent);
     BuildControls();
-    connect(picButtonZurueck_, &DrawnButton::clicked, this, &frmAnleitung::picButtonZurueck_Click);
+    connect(picButtonZurueck_, &DrawnButton::clicked, this, &frmAnleitung::ReturnWithClick);
 }
 
 void frmAnleitung::BuildControls() {
@@ -114,13 +106,8 @@ void frmAnleitung::showEvent(QShowEvent* event) {
         loaded_ = true;
         Form_Load();
     }
-    // Stay in front of the main window, which this window stands in for while it is up.
-    if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr &&
-        windowHandle() != nullptr) {
-        windowHandle()->setTransientParent(mainWindow_->windowHandle());
-    }
     Form_Activate();
-    QWidget::showEvent(event);
+    SideWindow::showEvent(event);
 }
 
 void frmAnleitung::Form_Load() {
@@ -130,16 +117,12 @@ void frmAnleitung::Form_Load() {
 
     shRahmen_->setGeometry(0, 0, width(), height());
 
-    const QRect screenArea = screen()->geometry();
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
-
-    background_ = QImage(size(), QImage::Format_RGB32);
-    TileWith(background_, picHG_);
+    CentreOnScreen();
+    TileBackground();
 
     txtAnleitung_->setGeometry(TwipsRect(kTextLeft, kTextTop, kTextWidth, kTextHeight));
     const QPoint heading = TwipsRect(kHeadingLeft, kHeadingTop, 0, 0).topLeft();
-    const PixelView window = ViewOf(background_);
+    const PixelView window = ViewOf(background());
     BitBlt(window, heading.x(), heading.y(), picAnleitung_.width(), picAnleitung_.height(),
            SourceViewOf(picAnleitungBlack_), 0, 0, RasterOp::MergePaint);
     BitBlt(window, heading.x(), heading.y(), picAnleitung_.width(), picAnleitung_.height(),
@@ -156,36 +139,6 @@ void frmAnleitung::Form_Activate() {
     cursor.movePosition(QTextCursor::Start);
     txtAnleitung_->setTextCursor(cursor);
     txtAnleitung_->verticalScrollBar()->setValue(0);
-}
-
-void frmAnleitung::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    if (background_.isNull()) {
-        painter.fillRect(rect(), Qt::black);
-        return;
-    }
-    painter.drawImage(0, 0, background_);
-}
-
-void frmAnleitung::picButtonZurueck_Click() {
-    playSound_("KLICK.WAV");
-    ReturnToMainWindow();
-    hide();
-}
-
-// Closed through the title bar: return to the game as the back button does, so that the main
-// window is never left disabled behind a window that has gone.
-void frmAnleitung::closeEvent(QCloseEvent* event) {
-    ReturnToMainWindow();
-    event->accept();
-}
-
-void frmAnleitung::ReturnToMainWindow() {
-    if (mainWindow_ == nullptr) return;
-    mainWindow_->show();
-    mainWindow_->setEnabled(true);
-    mainWindow_->raise();
-    mainWindow_->activateWindow();
 }
 
 }  // namespace tessora

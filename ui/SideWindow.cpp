@@ -1,0 +1,72 @@
+#include "ui/SideWindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include "ui/GamePictures.h"
+#include "ui/Twips.h"
+#include "ui/artwork/Artwork.h"
+
+namespace tessora {
+
+SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips,
+                       PlaySoundFunction playSound, QWidget* mainWindow)
+    : playSound_(std::move(playSound)), mainWindow_(mainWindow), picHG_(artwork::BackgroundTile()) {
+    setWindowTitle(caption);
+    setFixedSize(TwipsRect(0, 0, widthTwips, heightTwips).size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SideWindow::CentreOnScreen() {
+    const QRect screenArea = screen()->geometry();
+    move(screenArea.left() + (screenArea.width() - width()) / 2,
+         screenArea.top() + (screenArea.height() - height()) / 2);
+}
+
+void SideWindow::TileBackground() {
+    background_ = QImage(size(), QImage::Format_RGB32);
+    TileWith(background_, picHG_);
+}
+
+void SideWindow::ReturnWithClick() {
+    playSound_("KLICK.WAV");
+    ReturnToMainWindow();
+    hide();
+}
+
+void SideWindow::showEvent(QShowEvent* event) {
+    // Stay in front of the main window, which this window stands in for while it is up.
+    if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr &&
+        windowHandle() != nullptr) {
+        windowHandle()->setTransientParent(mainWindow_->windowHandle());
+    }
+    QWidget::showEvent(event);
+}
+
+// Closed through the title bar: return to the game as the window's button does, so that the
+// main window is never left disabled behind a window that has gone.
+void SideWindow::closeEvent(QCloseEvent* event) {
+    ReturnToMainWindow();
+    event->accept();
+}
+
+void SideWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    if (background_.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    painter.drawImage(0, 0, background_);
+}
+
+void SideWindow::ReturnToMainWindow() {
+    if (mainWindow_ == nullptr) return;
+    mainWindow_->setEnabled(true);
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+}
+
+}  // namespace tessora

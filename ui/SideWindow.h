@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <string_view>
+
+namespace tessora {
+
+// Plays a wave file through the main window's sound procedure.
+using PlaySoundFunction = std::function<void(std::string_view)>;
+
+// What the instructions and about windows share: a window of fixed size over a tiled
+// background that stands in for the main window while it is up. The main window disables
+// itself when it opens one; the way back (the window's own button, or closing the window)
+// enables and shows it again. Made once, then hidden and shown again.
+class SideWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Moves the window to the middle of its screen.
+    void CentreOnScreen();
+
+  protected:
+    // The window's caption and its size in twips; mainWindow is the window to return to.
+    SideWindow(const QString& caption, int widthTwips, int heightTwips, PlaySoundFunction playSound,
+               QWidget* mainWindow);
+
+    // Covers the window's picture with copies of the background tile; drawing more on the
+    // picture shows at the next repaint.
+    void TileBackground();
+    QImage& background() { return background_; }
+
+    // The back or OK button: its click, the main window enabled and shown, this window hidden.
+    void ReturnWithClick();
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void ReturnToMainWindow();
+
+    PlaySoundFunction playSound_;
+    QWidget* mainWindow_;
+    QImage picHG_;
+    QImage background_;  // what the load steps paint on the window
+};
+
+}  // namespace tessora
