@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "platform/qt/QtWaveOutput.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PictureBox.h"
@@ -23,20 +22,14 @@ constexpr QRgb kContainerGrey = 0xFFE0E0E0;
 constexpr int kLogoLeft = 3720;
 constexpr int kLogoTop = 120;
 
-std::unique_ptr<WaveOutput> SystemWaveOutputUnless(WaveOutput* given) {
-    if (given != nullptr) return nullptr;
-    return std::make_unique<QtWaveOutput>();
-}
-
 }  // namespace
 
-frmHaupt::frmHaupt(WaveOutput* waveOutput, RandomSource* random, QWidget* parent)
+frmHaupt::frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, QWidget* parent)
     : QWidget(parent),
-      ownWaveOutput_(SystemWaveOutputUnless(waveOutput)),
       container_(TwipsRect(0, 0, 9600, 7200).size(), QImage::Format_RGB32),
-      sound_(waveOutput != nullptr ? *waveOutput : *ownWaveOutput_,
-             QCoreApplication::applicationDirPath()),
-      computer_(random != nullptr ? *random : clockRandom_),
+      sound_(waveOutput, QCoreApplication::applicationDirPath()),
+      clock_(clock),
+      computer_(random),
       game_(*this, computer_) {
     setWindowTitle(QStringLiteral("Tessora"));
     QPalette black = palette();
@@ -44,7 +37,9 @@ frmHaupt::frmHaupt(WaveOutput* waveOutput, RandomSource* random, QWidget* parent
     setPalette(black);
     setAutoFillBackground(true);
 
-    timFall_.setInterval(kFallIntervalMs);
+    // A clock that moves only when read has no use for the interval: the fall goes on at every
+    // pass of the event loop.
+    timFall_.setInterval(clock_.FollowsRealTime() ? kFallIntervalMs : 0);
     timFall_.setTimerType(Qt::PreciseTimer);
     connect(&timFall_, &QTimer::timeout, this, [this] { game_.timFall_Timer(); });
 
@@ -205,19 +200,20 @@ void frmHaupt::picButtonNeuesSpiel_Click() {
 }
 
 void frmHaupt::picButtonAnleitung_Click() {
-    PlaySound("KLICK.WAV");
-    if (!isSignalConnected(QMetaMethod::fromSignal(&frmHaupt::showInstructions))) return;
-    emit showInstructions();
-    setEnabled(false);
-    PlaySound("ANLEITUN.WAV");
+    OpenSideWindow(&frmHaupt::showInstructions, "ANLEITUN.WAV");
 }
 
 void frmHaupt::picButtonCopyright_Click() {
+    OpenSideWindow(&frmHaupt::showCopyright, "TADA.WAV");
+}
+
+void frmHaupt::OpenSideWindow(void (frmHaupt::*request)(), std::string_view openingSound) {
     PlaySound("KLICK.WAV");
-    if (!isSignalConnected(QMetaMethod::fromSignal(&frmHaupt::showCopyright))) return;
-    emit showCopyright();
+    // With nobody to show the window, the main window stays usable.
+    if (!isSignalConnected(QMetaMethod::fromSignal(request))) return;
+    emit(this->*request)();
     setEnabled(false);
-    PlaySound("TADA.WAV");
+    PlaySound(openingSound);
 }
 
 void frmHaupt::picButtonExit_Click() {

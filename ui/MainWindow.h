@@ -4,12 +4,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <memory>
 #include <string>
 
 #include "ai/ComputerPlayer.h"
 #include "core/Game.h"
 #include "core/Shell.h"
+#include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/WaveOutput.h"
 #include "ui/DrawnButton.h"
@@ -31,11 +31,10 @@ class frmHaupt : public QWidget, public Shell {
     Q_OBJECT
 
   public:
-    // waveOutput: where sounds go; null plays through the system's sound output.
-    // A null wave output or random source means the system's: the sound device and the
-    // clock-seeded generator. Tests pass their own to hear nothing and to replay games.
-    explicit frmHaupt(WaveOutput* waveOutput = nullptr, RandomSource* random = nullptr,
-                      QWidget* parent = nullptr);
+    // The window plays its sounds on waveOutput, gives the computer player its chances from
+    // random and measures its pauses with clock; all three must outlive it. The game's session
+    // passes the machine's own; tests pass theirs to hear nothing, replay games or hurry time.
+    frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, QWidget* parent = nullptr);
     ~frmHaupt() override;
 
     Game& game() { return game_; }
@@ -59,13 +58,6 @@ class frmHaupt : public QWidget, public Shell {
     void SetFallTimerEnabled(bool enabled) override;
     bool FallTimerEnabled() const override;
     bool ComputerBegins() const override;
-
-    // Test hook, off by default. With a step above 0 the clock no longer follows the time of
-    // day: every reading of Timer moves it on by stepSeconds (wrapping at midnight), waits for
-    // events no longer block, and the falling-stone timer ticks on every pass of the event
-    // loop. Pauses and falls then take a fixed, small number of event-loop passes, so tests
-    // can play many games quickly. A step of 0 or less goes back to the real clock.
-    void SetSteppedClock(double stepSeconds);
 
     // The controls, for the windows opened from here and for tests.
     QWidget* picContainer() const;
@@ -99,6 +91,9 @@ class frmHaupt : public QWidget, public Shell {
     void BuildControls();
     DrawnButton* MakeButton(artwork::ButtonId id, const QRect& place);
     void CentreContainer();
+    // The instructions and about buttons: asks for the window through request, then stands
+    // aside for it with its opening sound.
+    void OpenSideWindow(void (frmHaupt::*request)(), std::string_view openingSound);
 
     void Form_Load();
     void Form_KeyPress(QChar key);
@@ -109,19 +104,15 @@ class frmHaupt : public QWidget, public Shell {
     void picButtonCopyright_Click();
     void picButtonExit_Click();
 
-    std::unique_ptr<WaveOutput> ownWaveOutput_;
     ButtonPressedFlag buttonPressed_;
     GamePictures pictures_;
     QImage container_;
     SoundPlayer sound_;
-    ClockRandom clockRandom_;
+    Clock& clock_;
     ComputerPlayer computer_;
     Game game_;
     QTimer timFall_;
     std::string statusText_;
-    // The stepped clock of the test hook: off while the step is 0.
-    double clockStepSeconds_ = 0;
-    double steppedTimeOfDay_ = 0;
 
     PictureBox* picContainer_ = nullptr;
     BoardView* picSpielfeld_ = nullptr;

@@ -16,8 +16,8 @@ void frmHaupt::DoEvents() {
 }
 
 void frmHaupt::WaitForEvents(int maxMilliseconds) {
-    // The stepped clock does not move while the thread sleeps, so there is nothing to wait for.
-    if (clockStepSeconds_ > 0) {
+    // A clock that does not move while the thread sleeps gives nothing to wait for.
+    if (!clock_.FollowsRealTime()) {
         tessora::DoEvents();
         return;
     }
@@ -25,17 +25,7 @@ void frmHaupt::WaitForEvents(int maxMilliseconds) {
 }
 
 double frmHaupt::Timer() {
-    if (clockStepSeconds_ <= 0) return TimeOfDaySeconds();
-    constexpr double kSecondsPerDay = 86400;
-    steppedTimeOfDay_ += clockStepSeconds_;
-    if (steppedTimeOfDay_ >= kSecondsPerDay) steppedTimeOfDay_ -= kSecondsPerDay;
-    return steppedTimeOfDay_;
-}
-
-void frmHaupt::SetSteppedClock(double stepSeconds) {
-    clockStepSeconds_ = stepSeconds > 0 ? stepSeconds : 0;
-    steppedTimeOfDay_ = TimeOfDaySeconds();
-    timFall_.setInterval(clockStepSeconds_ > 0 ? 0 : kFallIntervalMs);
+    return clock_.TimeOfDay();
 }
 
 void frmHaupt::SetStatusText(std::string_view text) {

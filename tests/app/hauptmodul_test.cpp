@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
 using tessora::FakeRegistry;
 using tessora::FixedVersion;

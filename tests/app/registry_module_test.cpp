@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/RegistryModule.h"
-#include "platform/FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
 using tessora::FakeRegistry;
 using tessora::RegHandle;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/FakeRegistry.h"
+#include "support/FakeRegistry.h"
 #include "platform/Registry.h"
 
 namespace tessora {

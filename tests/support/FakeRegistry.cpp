@@ -1,4 +1,4 @@
-#include "platform/FakeRegistry.h"
+#include "support/FakeRegistry.h"
 
 #include <algorithm>
 #include <cctype>

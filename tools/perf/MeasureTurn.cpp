@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
+#include "app/GameSession.h"
 #include "app/Hauptmodul.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
@@ -117,16 +117,14 @@ int main(int argc, char** argv) {
                        : mainEntered;
 
     QApplication app(argc, argv);
+    // Every paint of the program passes the watch; the first one is the main window's.
     FirstFrameWatch firstFrame;
-    std::unique_ptr<tessora::frmHaupt> window;
+    app.installEventFilter(&firstFrame);
+    tessora::GameSession session;
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
     const bool shown = tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),
-                                               [&window, &firstFrame] {
-                                                   window = std::make_unique<tessora::frmHaupt>();
-                                                   window->installEventFilter(&firstFrame);
-                                                   window->show();
-                                               });
+                                               [&session] { session.ShowMainWindow(); });
     if (!shown || !RunUntil([&] { return firstFrame.done; }, 10000)) {
         std::fprintf(stderr, "tessora-measure: the main window was never painted\n");
         return 1;
@@ -134,6 +132,8 @@ int main(int argc, char** argv) {
     std::printf("first_frame_since_start %.1f ms\n", 1000 * SecondsBetween(started, firstFrame.at));
     std::printf("first_frame_since_main %.1f ms\n",
                 1000 * SecondsBetween(mainEntered, firstFrame.at));
+    app.removeEventFilter(&firstFrame);
+    tessora::frmHaupt* window = session.mainWindow();
     // Let the start settle (sounds, late repaints) before the turns.
     RunUntil([] { return false; }, 500);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 namespace tessora::artwork {
@@ -24,5 +25,6 @@ QImage Button(ButtonId id, bool pressed);  // 110 x 27 (Exit: 89 x 27)
 QImage InstructionsHeading();              // 300 x 50, picAnleitung
 QImage InstructionsHeadingMask();  // 300 x 50, picAnleitungBlack: black where the heading is
 QImage AppIcon(int size);          // size x size, ARGB32 premultiplied with a transparent surround
+QIcon AppIconSet();                // the icon at every size a desktop asks for, up to 256
 
 }  // namespace tessora::artwork

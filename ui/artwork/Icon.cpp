@@ -1,5 +1,6 @@
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
 #include <QRadialGradient>
 
 #include "ui/artwork/Artwork.h"
@@ -52,6 +53,14 @@ QImage AppIcon(int size) {
     }
     p.end();
     return image;
+}
+
+QIcon AppIconSet() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
+    }
+    return icon;
 }
 
 }  // namespace tessora::artwork

@@ -9,7 +9,7 @@
 namespace tessora::test {
 
 RecordingWindow::RecordingWindow(int soundDevices)
-    : FakeSoundDevice(soundDevices), frmHaupt(&wave_) {}
+    : FakeSoundDevice(soundDevices), frmHaupt(wave_, chances, timeOfDay) {}
 
 void RecordingWindow::SetStatusText(std::string_view text) {
     frmHaupt::SetStatusText(text);

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/WaveOutput.h"
+#include "platform/Random.h"
+#include "platform/qt/TimeOfDayClock.h"
+#include "support/FakeWaveOutput.h"
 #include "ui/MainWindow.h"
 
 class QWidget;
@@ -19,9 +21,15 @@ struct FakeSoundDevice {
     FakeWaveOutput wave_;
 };
 
+// Holds the game's own chances and clock, so that they are built before the window.
+struct OwnChanceAndTime {
+    ClockRandom chances;
+    TimeOfDayClock timeOfDay;
+};
+
 // The main window with a fake sound device, recording every status text it is given and the
 // mouse pointers it is set to.
-class RecordingWindow : private FakeSoundDevice, public frmHaupt {
+class RecordingWindow : private FakeSoundDevice, private OwnChanceAndTime, public frmHaupt {
   public:
     explicit RecordingWindow(int soundDevices = 1);
 

@@ -1,0 +1,64 @@
+#include "app/GameSession.h"
+
+#include <QApplication>
+
+#include "platform/qt/QtWaveOutput.h"
+#include "platform/qt/TimeOfDayClock.h"
+#include "ui/MainWindow.h"
+#include "ui/about/AboutWindow.h"
+#include "ui/artwork/Artwork.h"
+#include "ui/instructions/InstructionsWindow.h"
+
+namespace tessora {
+
+struct GameSession::OwnParts {
+    QtWaveOutput waveOutput;
+    ClockRandom random;
+    TimeOfDayClock clock;
+};
+
+GameSession::GameSession() = default;
+
+GameSession::GameSession(WaveOutput& waveOutput, RandomSource& random, Clock& clock)
+    : waveOutput_(&waveOutput), random_(&random), clock_(&clock) {}
+
+GameSession::~GameSession() = default;
+
+void GameSession::ShowMainWindow() {
+    if (!window_) Build();
+    window_->show();
+}
+
+void GameSession::Build() {
+    if (waveOutput_ == nullptr) {
+        // The sound device is opened only now that the program goes on to play.
+        own_ = std::make_unique<OwnParts>();
+        waveOutput_ = &own_->waveOutput;
+        random_ = &own_->random;
+        clock_ = &own_->clock;
+    }
+    QApplication::setWindowIcon(artwork::AppIconSet());
+
+    window_ = std::make_unique<frmHaupt>(*waveOutput_, *random_, *clock_);
+    frmHaupt* mainWindow = window_.get();
+    const auto playSound = [mainWindow](std::string_view file) { mainWindow->PlaySound(file); };
+    instructions_ =
+        std::make_unique<frmAnleitung>(playSound, mainWindow->ButtonPressed(), mainWindow);
+    about_ = std::make_unique<frmCopyright>(playSound, mainWindow);
+
+    QObject::connect(mainWindow, &frmHaupt::showInstructions, instructions_.get(),
+                     &frmAnleitung::show);
+    frmCopyright* about = about_.get();
+    QObject::connect(mainWindow, &frmHaupt::showCopyright, about, [about] {
+        about->CentreOnScreen();
+        about->show();
+    });
+    // The player confirmed the exit question: the window goes at once, and the program ends as
+    // soon as a move still running has unwound.
+    QObject::connect(mainWindow, &frmHaupt::exitConfirmed, mainWindow, [mainWindow] {
+        mainWindow->hide();
+        QApplication::quit();
+    });
+}
+
+}  // namespace tessora

@@ -1,0 +1,84 @@
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/GameSession.h"
+#include "platform/qt/TimeOfDayClock.h"
+#include "support/FakeWaveOutput.h"
+#include "ui/MainWindow.h"
+#include "ui/about/AboutWindow.h"
+#include "ui/instructions/InstructionsWindow.h"
+
+using namespace tessora;
+
+namespace {
+// The session on a silent sound device, with the windows built and the main window shown.
+struct Session {
+    Session() : session(wave, random, clock) { session.ShowMainWindow(); }
+
+    QStringList SoundsPlayed() const {
+        QStringList names;
+        for (const FakeWaveOutput::Played& played : wave.played())
+            names << QFileInfo(QString::fromStdString(played.path)).fileName();
+        return names;
+    }
+
+    FakeWaveOutput wave;
+    ScriptedRandom random{{0.5}};
+    TimeOfDayClock clock;
+    GameSession session;
+};
+
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+}
+}  // namespace
+
+class GameSessionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void showsTheMainWindowWithAGameForTheHuman() {
+        Session s;
+        frmHaupt* window = s.session.mainWindow();
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->game().state().PlayerToMove, kHuman);
+        QVERIFY(!s.session.instructions()->isVisible());
+        QVERIFY(!s.session.about()->isVisible());
+        // Shown again, it is the same window.
+        s.session.ShowMainWindow();
+        QCOMPARE(s.session.mainWindow(), window);
+    }
+
+    // Each side window opens from its button, disables the main window while it is up, and its
+    // own button brings the game back.
+    void sideWindowsOpenFromTheirButtonsAndReturnToTheGame_data() {
+        QTest::addColumn<bool>("instructions");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("instructions") << true << "ANLEITUN.WAV";
+        QTest::newRow("about") << false << "TADA.WAV";
+    }
+    void sideWindowsOpenFromTheirButtonsAndReturnToTheGame() {
+        QFETCH(bool, instructions);
+        QFETCH(QString, sound);
+        Session s;
+        frmHaupt* window = s.session.mainWindow();
+        QWidget* side = instructions ? static_cast<QWidget*>(s.session.instructions())
+                                     : static_cast<QWidget*>(s.session.about());
+        Click(instructions ? window->picButtonAnleitung() : window->picButtonCopyright());
+        QVERIFY(side->isVisible());
+        QVERIFY(!window->isEnabled());
+        QCOMPARE(side->windowHandle()->transientParent(), window->windowHandle());
+        QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound}));
+
+        Click(instructions ? static_cast<QWidget*>(s.session.instructions()->picButtonZurueck())
+                           : static_cast<QWidget*>(s.session.about()->cmdOK()));
+        QVERIFY(!side->isVisible());
+        QVERIFY(window->isEnabled());
+        QVERIFY(window->isVisible());
+        QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound, "KLICK.WAV"}));
+    }
+};
+
+QTEST_MAIN(GameSessionTest)
+#include "game_session_test.moc"
