@@ -20,6 +20,15 @@ std::uint32_t Combine(std::uint32_t d, std::uint32_t s, RasterOp op) {
     return d;
 }
 
+// Moves a start that lies before 0 up to 0, with the other view's start moved alike and the
+// length shortened by as much.
+void ClipLeadingEdge(int& start, int& otherStart, int& length) {
+    if (start >= 0) return;
+    length += start;
+    otherStart -= start;
+    start = 0;
+}
+
 // True when the memory of the two views intersects.
 bool Overlap(const PixelView& a, const PixelView& b) {
     if (a.width <= 0 || a.height <= 0 || b.width <= 0 || b.height <= 0) return false;
@@ -33,26 +42,10 @@ bool Overlap(const PixelView& a, const PixelView& b) {
 void BitBlt(const PixelView& dst, int x, int y, int w, int h, const PixelView& src, int sx, int sy,
             RasterOp op) {
     // Clip the rectangle against the destination and the source, keeping both in step.
-    if (x < 0) {
-        w += x;
-        sx -= x;
-        x = 0;
-    }
-    if (y < 0) {
-        h += y;
-        sy -= y;
-        y = 0;
-    }
-    if (sx < 0) {
-        w += sx;
-        x -= sx;
-        sx = 0;
-    }
-    if (sy < 0) {
-        h += sy;
-        y -= sy;
-        sy = 0;
-    }
+    ClipLeadingEdge(x, sx, w);
+    ClipLeadingEdge(y, sy, h);
+    ClipLeadingEdge(sx, x, w);
+    ClipLeadingEdge(sy, y, h);
     w = std::min({w, dst.width - x, src.width - sx});
     h = std::min({h, dst.height - y, src.height - sy});
     if (w <= 0 || h <= 0) return;

@@ -14,7 +14,7 @@ class Clock {
     // brings a pause closer and a timer's interval means what it says. A clock that moves only
     // when it is read has no use for waits or timer intervals: the window then lets events
     // run without sleeping and its timers tick on every pass of the event loop.
-    virtual bool FollowsRealTime() const = 0;
+    virtual bool FollowsRealTime() const { return true; }
 };
 
 }  // namespace tessora

@@ -29,16 +29,18 @@ enum Style : int {
     kOkCritical = kOk | kIconStop,
 };
 
-// The answer is the button pressed; kNoAnswer when the box was closed without one.
+// The answer is the button pressed, numbered from 0 as Windows numbers them; kNoAnswer when the
+// box was closed without one.
 enum Answer : int {
-    kNoAnswer = 0,
-    kAnswerOk = 1,
-    kAnswerCancel = 2,
-    kAnswerAbort = 3,
-    kAnswerRetry = 4,
-    kAnswerIgnore = 5,
-    kAnswerYes = 6,
-    kAnswerNo = 7,
+    kNoAnswer,
+    kAnswerOk,
+    kAnswerCancel,
+    kAnswerAbort,
+    kAnswerRetry,
+    kAnswerIgnore,
+    kAnswerYes,
+    kAnswerNo,
 };
+static_assert(kAnswerOk == 1 && kAnswerYes == 6 && kAnswerNo == 7);
 
 }  // namespace tessora::mb

@@ -9,7 +9,6 @@ namespace tessora {
 class TimeOfDayClock final : public Clock {
   public:
     double TimeOfDay() override { return TimeOfDaySeconds(); }
-    bool FollowsRealTime() const override { return true; }
 };
 
 }  // namespace tessora
