@@ -13,21 +13,22 @@ enum Style : int {
     kYesNoCancel = 0x3,
     kYesNo = 0x4,
     kRetryCancel = 0x5,
-    kButtonBits = 0x0F,
+    kButtonBits = 0xF,
     // Icons.
-    kIconStop = 0x10,
-    kIconQuestion = 0x20,
-    kIconExclamation = 0x30,
-    kIconInformation = 0x40,
-    kIconBits = 0xF0,
-    // The second (0x100) or third (0x200) button as the default one.
-    kDefaultButtonBits = 0xF00,
+    kIconStop = 1 << 4,
+    kIconQuestion = 2 << 4,
+    kIconExclamation = 3 << 4,
+    kIconInformation = 4 << 4,
+    kIconBits = 0xF << 4,
+    // The second (1 << 8) or third (2 << 8) button as the default one.
+    kDefaultButtonBits = 0xF << 8,
 
     // The styles the game shows: results and complaints, questions, the start-up error.
     kOkExclamation = kOk | kIconExclamation,
     kYesNoQuestion = kYesNo | kIconQuestion,
     kOkCritical = kOk | kIconStop,
 };
+static_assert(kOkExclamation == 0x30 && kYesNoQuestion == 0x24 && kOkCritical == 0x10);
 
 // The answer is the button pressed, numbered from 0 as Windows numbers them; kNoAnswer when the
 // box was closed without one.
