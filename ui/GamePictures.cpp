@@ -41,8 +41,7 @@ void TileWith(QImage& target, const QImage& tile) {
 
 GamePictures::GamePictures()
     : emptyBoard_(Rgb32(artwork::BoardPicture())),
-      logo_(Rgb32(artwork::Logo())),
-      logoMask_(Rgb32(artwork::LogoMask())),
+      logo_(artwork::LogoWithMask()),
       backgroundTile_(Rgb32(artwork::BackgroundTile())),
       optionsTile_(Rgb32(artwork::OptionsTile())) {
     pictures_[Slot(Picture::Board)] = emptyBoard_.copy();

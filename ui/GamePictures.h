@@ -5,6 +5,7 @@
 
 #include "core/Shell.h"
 #include "platform/BitBlt.h"
+#include "ui/artwork/Paint.h"
 
 namespace tessora {
 
@@ -26,16 +27,15 @@ class GamePictures {
     // Copies the empty board over the board, discarding every stone drawn on it.
     void RestoreBoard();
 
-    QImage& Logo() { return logo_; }
-    QImage& LogoMask() { return logoMask_; }
+    QImage& Logo() { return logo_.picture; }
+    QImage& LogoMask() { return logo_.mask; }
     const QImage& BackgroundTile() const { return backgroundTile_; }
     const QImage& OptionsTile() const { return optionsTile_; }
 
   private:
     std::array<QImage, 8> pictures_;  // by Picture value
     QImage emptyBoard_;
-    QImage logo_;
-    QImage logoMask_;
+    artwork::paint::MaskedPicture logo_;
     QImage backgroundTile_;
     QImage optionsTile_;
 };

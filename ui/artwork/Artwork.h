@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
+#include "ui/artwork/Paint.h"
+
 namespace tessora::artwork {
 
 // The drawn buttons of the game's windows.
@@ -19,12 +21,14 @@ QImage StoneMask();                        // 40 x 40, picStein(4): black where 
 QImage ColumnMask();                       // 40 x 330, picSpalte: black front, white holes
 QImage Logo();                             // 273 x 66, picLogo
 QImage LogoMask();                         // 273 x 66, picLogoBlack: black where the logo is
+paint::MaskedPicture LogoWithMask();       // both of the above from one painting
 QImage BackgroundTile();                   // 128 x 128, picHG
 QImage OptionsTile();                      // 94 x 38, picHG2
 QImage Button(ButtonId id, bool pressed);  // 110 x 27 (Exit: 89 x 27)
 QImage InstructionsHeading();              // 300 x 50, picAnleitung
 QImage InstructionsHeadingMask();  // 300 x 50, picAnleitungBlack: black where the heading is
-QImage AppIcon(int size);          // size x size, ARGB32 premultiplied with a transparent surround
-QIcon AppIconSet();                // the icon at every size a desktop asks for, up to 256
+paint::MaskedPicture InstructionsHeadingWithMask();  // both of the above from one painting
+QImage AppIcon(int size);  // size x size, ARGB32 premultiplied with a transparent surround
+QIcon AppIconSet();        // the icon at every size a desktop asks for, up to 256
 
 }  // namespace tessora::artwork

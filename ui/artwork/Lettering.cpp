@@ -6,6 +6,8 @@
 #include <QTransform>
 #include <algorithm>
 
+#include "ui/artwork/Artwork.h"
+
 namespace tessora::artwork {
 
 namespace {
@@ -66,6 +68,32 @@ paint::MaskedPicture PaintLettering(const QString& text, int width, int height, 
     p.end();
 
     return paint::SplitLayer(layer, paint::kBackdrop);
+}
+
+// The game's name in big gold letters for the top of the play area, and the heading of the
+// instructions window in the same lettering.
+paint::MaskedPicture LogoWithMask() {
+    return PaintLettering(QStringLiteral("Tessora"), 273, 66, 6);
+}
+
+paint::MaskedPicture InstructionsHeadingWithMask() {
+    return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4);
+}
+
+QImage Logo() {
+    return LogoWithMask().picture;
+}
+
+QImage LogoMask() {
+    return LogoWithMask().mask;
+}
+
+QImage InstructionsHeading() {
+    return InstructionsHeadingWithMask().picture;
+}
+
+QImage InstructionsHeadingMask() {
+    return InstructionsHeadingWithMask().mask;
 }
 
 }  // namespace tessora::artwork

@@ -67,8 +67,7 @@ frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& butto
                            QWidget* mainWindow)
     : SideWindow(QStringLiteral("Anleitung"), kWindowWidth, kWindowHeight, std::move(playSound),
                  mainWindow),
-      picAnleitung_(artwork::InstructionsHeading()),
-      picAnleitungBlack_(artwork::InstructionsHeadingMask()),
+      heading_(artwork::InstructionsHeadingWithMask()),
       picButtonZurueck_(new DrawnButton(artwork::Button(artwork::ButtonId::Zurueck, false),
                                         artwork::Button(artwork::ButtonId::Zurueck, true),
                                         buttonPressed, this)) {
@@ -112,8 +111,8 @@ void frmAnleitung::showEvent(QShowEvent* event) {
 
 void frmAnleitung::Form_Load() {
     // The heading becomes white wherever its mask is white.
-    BitBlt(ViewOf(picAnleitung_), 0, 0, picAnleitung_.width(), picAnleitung_.height(),
-           SourceViewOf(picAnleitungBlack_), 0, 0, RasterOp::SrcPaint);
+    BitBlt(ViewOf(heading_.picture), 0, 0, heading_.picture.width(), heading_.picture.height(),
+           SourceViewOf(heading_.mask), 0, 0, RasterOp::SrcPaint);
 
     shRahmen_->setGeometry(0, 0, width(), height());
 
@@ -123,10 +122,10 @@ void frmAnleitung::Form_Load() {
     txtAnleitung_->setGeometry(TwipsRect(kTextLeft, kTextTop, kTextWidth, kTextHeight));
     const QPoint heading = TwipsRect(kHeadingLeft, kHeadingTop, 0, 0).topLeft();
     const PixelView window = ViewOf(background());
-    BitBlt(window, heading.x(), heading.y(), picAnleitung_.width(), picAnleitung_.height(),
-           SourceViewOf(picAnleitungBlack_), 0, 0, RasterOp::MergePaint);
-    BitBlt(window, heading.x(), heading.y(), picAnleitung_.width(), picAnleitung_.height(),
-           SourceViewOf(picAnleitung_), 0, 0, RasterOp::SrcAnd);
+    BitBlt(window, heading.x(), heading.y(), heading_.picture.width(), heading_.picture.height(),
+           SourceViewOf(heading_.mask), 0, 0, RasterOp::MergePaint);
+    BitBlt(window, heading.x(), heading.y(), heading_.picture.width(), heading_.picture.height(),
+           SourceViewOf(heading_.picture), 0, 0, RasterOp::SrcAnd);
 
     picButtonZurueck_->move(TwipsRect(kButtonLeft, kButtonTop, 0, 0).topLeft());
     shRahmen_->raise();

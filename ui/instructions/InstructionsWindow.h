@@ -4,6 +4,7 @@
 
 #include "ui/DrawnButton.h"
 #include "ui/SideWindow.h"
+#include "ui/artwork/Paint.h"
 
 class QFrame;
 class QTextEdit;
@@ -33,8 +34,7 @@ class frmAnleitung : public SideWindow {
     void Form_Activate();
 
     bool loaded_ = false;
-    QImage picAnleitung_;
-    QImage picAnleitungBlack_;
+    artwork::paint::MaskedPicture heading_;  // picAnleitung and its mask picAnleitungBlack
 
     QTextEdit* txtAnleitung_ = nullptr;
     QFrame* shRahmen_ = nullptr;
