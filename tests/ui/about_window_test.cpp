@@ -104,6 +104,18 @@ class AboutWindowTest : public QObject {
         QVERIFY(about.window.isVisible());
     }
 
+    // The maker's emblem is painted, sits in the contact box, and no contact line reaches under
+    // it (a click on it must not open the home page).
+    void makerLogoSitsInTheContactBoxBesideTheLines() {
+        AboutFixture about;
+        const QLabel* logo = about.window.picZXLogo();
+        QVERIFY(!logo->pixmap().isNull());
+        QCOMPARE(logo->size(), QSize(80, 80));
+        QVERIFY(QRect(24, 92, 372, 122).contains(logo->geometry()));
+        for (int index = 0; index <= 4; ++index)
+            QVERIFY(!about.window.lblCR(index)->geometry().intersects(logo->geometry()));
+    }
+
     void okReturnsToTheMainWindow() {
         AboutFixture about;
         QTest::mouseClick(about.window.cmdOK(), Qt::LeftButton);

@@ -37,6 +37,10 @@ constexpr int kSeparatorTops[2] = {1020, 3390};
 constexpr int kBoxTop = 1380;
 constexpr int kBoxHeight = 1830;
 constexpr int kLineLeft = 600;
+// The maker's emblem sits in the box to the right of the contact lines, which end before it.
+constexpr int kMakerLogoLeft = 4500;
+constexpr int kMakerLogoTop = 1695;
+constexpr int kLineWidth = kMakerLogoLeft - kLineLeft - 60;
 constexpr int kLineTop = 1500;
 constexpr int kLineStep = 315;
 constexpr int kLineHeight = 300;
@@ -135,10 +139,16 @@ void frmCopyright::BuildControls() {
     picCRKasten_->setGeometry(TwipsRect(kMarginLeft, kBoxTop, kInnerWidth, kBoxHeight));
     picCRKasten_->setStyleSheet(QString::fromLatin1(kBoxStyle));
 
+    picZXLogo_ = new QLabel(this);
+    const QImage makerLogo = artwork::MakerLogo();
+    picZXLogo_->setPixmap(QPixmap::fromImage(makerLogo));
+    picZXLogo_->setGeometry(QRect(TwipsRect(kMakerLogoLeft, kMakerLogoTop, 0, 0).topLeft(),
+                                  makerLogo.deviceIndependentSize().toSize()));
+
     for (int i = 0; i < kHomePage + 1; ++i) {
         lblCR_[i] = new QLabel(this);
-        lblCR_[i]->setGeometry(TwipsRect(kLineLeft, kLineTop + i * kLineStep,
-                                         kInnerWidth - 2 * (kLineLeft - kMarginLeft), kLineHeight));
+        lblCR_[i]->setGeometry(
+            TwipsRect(kLineLeft, kLineTop + i * kLineStep, kLineWidth, kLineHeight));
         lblCR_[i]->setFont(DejaVuSans(kLinePixels, i == 0));
         SetTextColour(lblCR_[i], i >= 3 ? kLinkColour : kTextColour);
         lblCR_[i]->installEventFilter(this);

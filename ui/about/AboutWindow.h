@@ -30,6 +30,7 @@ class frmCopyright : public SideWindow {
 
     QLabel* lblCR(int index) const { return lblCR_.at(index); }
     QPushButton* cmdOK() const { return cmdOK_; }
+    QLabel* picZXLogo() const { return picZXLogo_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +49,7 @@ class frmCopyright : public SideWindow {
     QLabel* lblFreeware_ = nullptr;
     QLabel* picInfo_ = nullptr;
     QFrame* picCRKasten_ = nullptr;
+    QLabel* picZXLogo_ = nullptr;
     QFrame* linWWWLinie_ = nullptr;
     std::array<QFrame*, 2> linTrennlinie_{};
     QPushButton* cmdOK_ = nullptr;

@@ -28,7 +28,8 @@ QImage Button(ButtonId id, bool pressed);  // 110 x 27 (Exit: 89 x 27)
 QImage InstructionsHeading();              // 300 x 50, picAnleitung
 QImage InstructionsHeadingMask();  // 300 x 50, picAnleitungBlack: black where the heading is
 paint::MaskedPicture InstructionsHeadingWithMask();  // both of the above from one painting
-QImage AppIcon(int size);  // size x size, ARGB32 premultiplied with a transparent surround
-QIcon AppIconSet();        // the icon at every size a desktop asks for, up to 256
+QImage AppIcon(int size);         // size x size, ARGB32 premultiplied with a transparent surround
+QIcon AppIconSet();               // the icon at every size a desktop asks for, up to 256
+QImage MakerLogo(int ratio = 1);  // 80 x 80 at ratio 1, picZXLogo: the maker's emblem, ARGB32
 
 }  // namespace tessora::artwork
