@@ -33,21 +33,32 @@ void ClipLeadingEdge(int& start, int& otherStart, int& length) {
 bool Overlap(const PixelView& a, const PixelView& b) {
     if (a.width <= 0 || a.height <= 0 || b.width <= 0 || b.height <= 0) return false;
     const std::less<const void*> before;
-    const std::uint32_t* const aEnd = a.pixels + (a.height - 1) * a.stride + a.width;
-    const std::uint32_t* const bEnd = b.pixels + (b.height - 1) * b.stride + b.width;
+    const std::uint32_t* const aEnd =
+        a.pixels + (a.deviceHeight() - 1) * a.stride + a.deviceWidth();
+    const std::uint32_t* const bEnd =
+        b.pixels + (b.deviceHeight() - 1) * b.stride + b.deviceWidth();
     return before(a.pixels, bEnd) && before(b.pixels, aEnd);
 }
 }  // namespace
 
 void BitBlt(const PixelView& dst, int x, int y, int w, int h, const PixelView& src, int sx, int sy,
             RasterOp op) {
+    if (dst.scale != src.scale || dst.scale < 1) return;
+    // From here on everything is in device pixels.
+    const int scale = dst.scale;
+    x *= scale;
+    y *= scale;
+    w *= scale;
+    h *= scale;
+    sx *= scale;
+    sy *= scale;
     // Clip the rectangle against the destination and the source, keeping both in step.
     ClipLeadingEdge(x, sx, w);
     ClipLeadingEdge(y, sy, h);
     ClipLeadingEdge(sx, x, w);
     ClipLeadingEdge(sy, y, h);
-    w = std::min({w, dst.width - x, src.width - sx});
-    h = std::min({h, dst.height - y, src.height - sy});
+    w = std::min({w, dst.deviceWidth() - x, src.deviceWidth() - sx});
+    h = std::min({h, dst.deviceHeight() - y, src.deviceHeight() - sy});
     if (w <= 0 || h <= 0) return;
     // Source and destination may share memory (one picture, or two views of one buffer). Like
     // memmove, walk backwards when the destination lies after the source, so that every source

@@ -50,6 +50,8 @@ class Picture {
     }
 
     PixelView view() { return {pixels_.data(), width_, height_, width_}; }
+    // The same pixels as a picture of twice the density: each layout pixel 2 x 2 of them.
+    PixelView doubleDensityView() { return {pixels_.data(), width_ / 2, height_ / 2, width_, 2}; }
 
     std::vector<std::string> rows() const {
         std::vector<std::string> result;
@@ -191,6 +193,22 @@ TEST(BitBlt, HonoursAStrideWiderThanTheView) {
     Picture red({"rrr", "rrr", "rrr"});
     BitBlt(window, 0, 0, 3, 3, red.view(), 0, 0, RasterOp::SrcCopy);
     EXPECT_EQ(buffer.rows(), (Rows{"....", ".rr.", ".rr."}));
+}
+
+// At twice the density positions and sizes stay in layout pixels and every device pixel of the
+// rectangle is combined on its own, so the fine detail of the source survives exactly.
+TEST(BitBlt, AtTwiceTheDensityCoversEveryDevicePixelOfTheRectangle) {
+    Picture destination({"......", "......", "......", "......"});
+    Picture stones({"#r", "rb", "bb", "##"});  // two layout pixels, one above the other
+    BitBlt(destination.doubleDensityView(), 1, 1, 1, 1, stones.doubleDensityView(), 0, 0,
+           RasterOp::SrcCopy);
+    EXPECT_EQ(destination.rows(), (Rows{"......", "......", "..#r..", "..rb.."}));
+    // Clipped at the edge in whole layout pixels; a copy between densities does nothing.
+    BitBlt(destination.doubleDensityView(), 2, -1, 1, 2, stones.doubleDensityView(), 0, 0,
+           RasterOp::SrcCopy);
+    EXPECT_EQ(destination.rows(), (Rows{"....bb", "....##", "..#r..", "..rb.."}));
+    BitBlt(destination.doubleDensityView(), 0, 0, 1, 1, stones.view(), 0, 0, RasterOp::SrcCopy);
+    EXPECT_EQ(destination.rows(), (Rows{"....bb", "....##", "..#r..", "..rb.."}));
 }
 
 }  // namespace
