@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/Game.h"
+#include "ui/PictureBox.h"
 
 namespace tessora {
 
@@ -31,13 +32,13 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 BoardView::BoardView(const QImage& board, QWidget* parent) : QWidget(parent), board_(board) {
-    setFixedSize(board_.size());
+    setFixedSize(LayoutSize(board_));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), board_, event->rect());
+    DrawPicture(painter, board_, event->rect());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/PictureBox.h"
+
 namespace tessora {
 
 DrawnButton::DrawnButton(QImage normal, QImage pressed, ButtonPressedFlag& buttonPressed,
@@ -11,13 +13,19 @@ DrawnButton::DrawnButton(QImage normal, QImage pressed, ButtonPressedFlag& butto
       normal_(std::move(normal)),
       pressed_(std::move(pressed)),
       buttonPressed_(buttonPressed) {
-    setFixedSize(normal_.size());
+    setFixedSize(LayoutSize(normal_));
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawnButton::SetPictures(QImage normal, QImage pressed) {
+    normal_ = std::move(normal);
+    pressed_ = std::move(pressed);
+    update();
 }
 
 void DrawnButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawImage(0, 0, pressedShown_ ? pressed_ : normal_);
+    DrawPicture(painter, pressedShown_ ? pressed_ : normal_, rect());
 }
 
 void DrawnButton::mousePressEvent(QMouseEvent* /*event*/) {

@@ -20,6 +20,9 @@ class DrawnButton : public QWidget {
     DrawnButton(QImage normal, QImage pressed, ButtonPressedFlag& buttonPressed,
                 QWidget* parent = nullptr);
 
+    // New pictures of the same layout size, painted for another screen ratio.
+    void SetPictures(QImage normal, QImage pressed);
+
     // True while the pressed image is on show.
     bool pressedImageShown() const { return pressedShown_; }
 

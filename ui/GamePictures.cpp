@@ -1,5 +1,9 @@
 #include "ui/GamePictures.h"
 
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
 #include "ui/artwork/Artwork.h"
 
 namespace tessora {
@@ -16,43 +20,60 @@ int Slot(Picture picture) {
 }
 }  // namespace
 
+int PictureRatioOf(const QWidget& widget) {
+    // A hair below a whole ratio counts as that ratio.
+    return std::max(1, static_cast<int>(std::ceil(widget.devicePixelRatioF() - 0.01)));
+}
+
+namespace {
+PixelView ViewOfPixels(const QImage& image, std::uint32_t* pixels) {
+    const int scale = std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
+    return PixelView{pixels, image.width() / scale, image.height() / scale,
+                     static_cast<int>(image.bytesPerLine() / sizeof(std::uint32_t)), scale};
+}
+}  // namespace
+
 PixelView ViewOf(QImage& image) {
-    auto* pixels = reinterpret_cast<std::uint32_t*>(image.bits());
-    return PixelView{pixels, image.width(), image.height(),
-                     static_cast<int>(image.bytesPerLine() / sizeof(std::uint32_t))};
+    return ViewOfPixels(image, reinterpret_cast<std::uint32_t*>(image.bits()));
 }
 
 PixelView SourceViewOf(const QImage& image) {
     // BitBlt never writes through its source view.
-    auto* pixels = reinterpret_cast<std::uint32_t*>(const_cast<uchar*>(image.constBits()));
-    return PixelView{pixels, image.width(), image.height(),
-                     static_cast<int>(image.bytesPerLine() / sizeof(std::uint32_t))};
+    return ViewOfPixels(image,
+                        reinterpret_cast<std::uint32_t*>(const_cast<uchar*>(image.constBits())));
 }
 
 void TileWith(QImage& target, const QImage& tile) {
     const PixelView to = ViewOf(target);
     const PixelView from = SourceViewOf(tile);
-    for (int x = 0; x < target.width(); x += tile.width()) {
-        for (int y = 0; y < target.height(); y += tile.height()) {
-            BitBlt(to, x, y, tile.width(), tile.height(), from, 0, 0, RasterOp::SrcCopy);
+    for (int x = 0; x < to.width; x += from.width) {
+        for (int y = 0; y < to.height; y += from.height) {
+            BitBlt(to, x, y, from.width, from.height, from, 0, 0, RasterOp::SrcCopy);
         }
     }
 }
 
-GamePictures::GamePictures()
-    : emptyBoard_(Rgb32(artwork::BoardPicture())),
-      logo_(artwork::LogoWithMask()),
-      backgroundTile_(Rgb32(artwork::BackgroundTile())),
-      optionsTile_(Rgb32(artwork::OptionsTile())) {
+QImage NewPicture(QSize size, int ratio, QRgb fill) {
+    QImage picture(size * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(fill);
+    return picture;
+}
+
+GamePictures::GamePictures(int ratio)
+    : ratio_(ratio),
+      emptyBoard_(Rgb32(artwork::BoardPicture(ratio))),
+      logo_(artwork::LogoWithMask(ratio)),
+      backgroundTile_(Rgb32(artwork::BackgroundTile(ratio))),
+      optionsTile_(Rgb32(artwork::OptionsTile(ratio))) {
     pictures_[Slot(Picture::Board)] = emptyBoard_.copy();
-    pictures_[Slot(Picture::HumanStone)] = Rgb32(artwork::HumanStone());
-    pictures_[Slot(Picture::ComputerStone)] = Rgb32(artwork::ComputerStone());
-    pictures_[Slot(Picture::HighlightStone)] = Rgb32(artwork::HighlightStone());
-    pictures_[Slot(Picture::StoneMask)] = Rgb32(artwork::StoneMask());
-    pictures_[Slot(Picture::Column)] = Rgb32(artwork::ColumnMask());
+    pictures_[Slot(Picture::HumanStone)] = Rgb32(artwork::HumanStone(ratio));
+    pictures_[Slot(Picture::ComputerStone)] = Rgb32(artwork::ComputerStone(ratio));
+    pictures_[Slot(Picture::HighlightStone)] = Rgb32(artwork::HighlightStone(ratio));
+    pictures_[Slot(Picture::StoneMask)] = Rgb32(artwork::StoneMask(ratio));
+    pictures_[Slot(Picture::Column)] = Rgb32(artwork::ColumnMask(ratio));
     for (Picture work : {Picture::FrameWork, Picture::SavedArea}) {
-        pictures_[Slot(work)] = QImage(kStoneSide, kStoneSide, QImage::Format_RGB32);
-        pictures_[Slot(work)].fill(Qt::white);
+        pictures_[Slot(work)] = NewPicture(QSize(kStoneSide, kStoneSide), ratio, 0xFFFFFFFF);
     }
 }
 

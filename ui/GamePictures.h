@@ -1,20 +1,27 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <array>
 
 #include "core/Shell.h"
 #include "platform/BitBlt.h"
 #include "ui/artwork/Paint.h"
 
+class QWidget;
+
 namespace tessora {
 
 // Every picture of the main window as a 32-bit pixel buffer: the ones the game draws with and
 // onto (board, stones, column mask, work areas) and the hidden sources of the play area (logo,
-// its mask, the two background tiles).
+// its mask, the two background tiles). All are painted at one ratio of device pixels to layout
+// pixels (that of the window's screen), and the game's surfaces carry it: the game draws in
+// layout pixels, its bit blits reach every device pixel.
 class GamePictures {
   public:
-    GamePictures();
+    explicit GamePictures(int ratio = 1);
+
+    int ratio() const { return ratio_; }
 
     // The pixels of a game picture, writable. Fetch a fresh view for every drawing: the buffer
     // stays put as long as no copy of the image is held elsewhere.
@@ -33,6 +40,7 @@ class GamePictures {
     const QImage& OptionsTile() const { return optionsTile_; }
 
   private:
+    int ratio_;
     std::array<QImage, 8> pictures_;  // by Picture value
     QImage emptyBoard_;
     artwork::paint::MaskedPicture logo_;
@@ -40,11 +48,19 @@ class GamePictures {
     QImage optionsTile_;
 };
 
-// A writable view on the pixels of an RGB32 image (detaches it from any shared copy).
+// The ratio of device pixels to layout pixels the pictures of a widget are painted at: the
+// screen's own ratio, or at a fractional one the next whole ratio, drawn down smoothly.
+int PictureRatioOf(const QWidget& widget);
+
+// A writable view on the pixels of an RGB32 image (detaches it from any shared copy), in layout
+// pixels at the image's device pixel ratio.
 PixelView ViewOf(QImage& image);
 // A view for reading only, as a bit-blit source (no detach).
 PixelView SourceViewOf(const QImage& image);
-// Fills target with copies of tile from its top-left corner on (SRCCOPY, clipped at the edges).
+// Fills target with copies of tile from its top-left corner on (SRCCOPY, clipped at the edges);
+// both at the same ratio.
 void TileWith(QImage& target, const QImage& tile);
+// A new RGB32 picture of layout size `size` at `ratio`, filled with one colour.
+QImage NewPicture(QSize size, int ratio, QRgb fill);
 
 }  // namespace tessora

@@ -26,7 +26,8 @@ constexpr int kLogoTop = 120;
 
 frmHaupt::frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, QWidget* parent)
     : QWidget(parent),
-      container_(TwipsRect(0, 0, 9600, 7200).size(), QImage::Format_RGB32),
+      pictures_(PictureRatioOf(*this)),
+      container_(NewPicture(TwipsRect(0, 0, 9600, 7200).size(), pictures_.ratio(), kContainerGrey)),
       sound_(waveOutput, QCoreApplication::applicationDirPath()),
       clock_(clock),
       computer_(random),
@@ -42,6 +43,8 @@ frmHaupt::frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, Q
     timFall_.setInterval(clock_.FollowsRealTime() ? kFallIntervalMs : 0);
     timFall_.setTimerType(Qt::PreciseTimer);
     connect(&timFall_, &QTimer::timeout, this, [this] { game_.timFall_Timer(); });
+    ratioCheck_.setSingleShot(true);
+    connect(&ratioCheck_, &QTimer::timeout, this, &frmHaupt::FollowScreenRatio);
 
     BuildControls();
     // The keys work whichever control of this window has the focus.
@@ -55,7 +58,6 @@ frmHaupt::~frmHaupt() {
 }
 
 void frmHaupt::BuildControls() {
-    container_.fill(QColor(kContainerGrey));
     picContainer_ = new PictureBox(container_, this);
 
     picSpielfeld_ = new BoardView(pictures_.Board(), picContainer_);
@@ -94,8 +96,9 @@ void frmHaupt::BuildControls() {
 }
 
 DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id, const QRect& place) {
-    auto* button = new DrawnButton(artwork::Button(id, false), artwork::Button(id, true),
-                                   buttonPressed_, picContainer_);
+    const int ratio = pictures_.ratio();
+    auto* button = new DrawnButton(artwork::Button(id, false, ratio),
+                                   artwork::Button(id, true, ratio), buttonPressed_, picContainer_);
     button->move(place.topLeft());
     return button;
 }
@@ -105,32 +108,13 @@ QWidget* frmHaupt::picContainer() const {
 }
 
 void frmHaupt::Form_Load() {
-    // Whiten the logo's surroundings and the stones' surroundings through their masks.
-    BitBlt(ViewOf(pictures_.Logo()), 0, 0, pictures_.Logo().width(), pictures_.Logo().height(),
-           ViewOf(pictures_.LogoMask()), 0, 0, RasterOp::SrcPaint);
-    const PixelView stoneMask = pictures_.Surface(Picture::StoneMask);
-    for (Picture stone : {Picture::HumanStone, Picture::ComputerStone, Picture::HighlightStone}) {
-        BitBlt(pictures_.Surface(stone), 0, 0, stoneMask.width, stoneMask.height, stoneMask, 0, 0,
-               RasterOp::SrcPaint);
-    }
-
     // Full screen, with the play area in the middle.
     const QRect screenArea = screen()->geometry();
     setGeometry(screenArea);
     setWindowState(windowState() | Qt::WindowFullScreen);
     CentreContainer();
 
-    TileWith(container_, pictures_.BackgroundTile());
-    picOptionen_->TileBackground(pictures_.OptionsTile());
-
-    // The logo through its mask: whiten its shape, then put it in.
-    const QPoint logo = TwipsRect(kLogoLeft, kLogoTop, 0, 0).topLeft();
-    const QSize logoSize = pictures_.Logo().size();
-    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoSize.width(), logoSize.height(),
-           ViewOf(pictures_.LogoMask()), 0, 0, RasterOp::MergePaint);
-    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoSize.width(), logoSize.height(),
-           ViewOf(pictures_.Logo()), 0, 0, RasterOp::SrcAnd);
-    picContainer_->update();
+    PaintPlayArea();
 
     game_.InitSprache();
 
@@ -145,6 +129,76 @@ void frmHaupt::Form_Load() {
     options.AnimationOn = true;
 
     game_.NewGame();
+}
+
+void frmHaupt::PaintPlayArea() {
+    // Whiten the logo's surroundings and the stones' surroundings through their masks.
+    const PixelView logoMask = ViewOf(pictures_.LogoMask());
+    BitBlt(ViewOf(pictures_.Logo()), 0, 0, logoMask.width, logoMask.height, logoMask, 0, 0,
+           RasterOp::SrcPaint);
+    const PixelView stoneMask = pictures_.Surface(Picture::StoneMask);
+    for (Picture stone : {Picture::HumanStone, Picture::ComputerStone, Picture::HighlightStone}) {
+        BitBlt(pictures_.Surface(stone), 0, 0, stoneMask.width, stoneMask.height, stoneMask, 0, 0,
+               RasterOp::SrcPaint);
+    }
+
+    TileWith(container_, pictures_.BackgroundTile());
+    picOptionen_->TileBackground(pictures_.OptionsTile());
+
+    // The logo through its mask: whiten its shape, then put it in.
+    const QPoint logo = TwipsRect(kLogoLeft, kLogoTop, 0, 0).topLeft();
+    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoMask.width, logoMask.height, logoMask, 0, 0,
+           RasterOp::MergePaint);
+    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoMask.width, logoMask.height,
+           ViewOf(pictures_.Logo()), 0, 0, RasterOp::SrcAnd);
+    picContainer_->update();
+}
+
+void frmHaupt::paintEvent(QPaintEvent* /*event*/) {
+    // The window was moved to a screen of another density, or the screen's density changed.
+    if (PictureRatioOf(*this) != pictures_.ratio() && !ratioCheck_.isActive()) {
+        ratioCheck_.start(0);
+    }
+}
+
+bool frmHaupt::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) ratioCheck_.start(0);
+    return QWidget::event(event);
+}
+
+void frmHaupt::FollowScreenRatio() {
+    const int ratio = PictureRatioOf(*this);
+    if (ratio == pictures_.ratio()) return;
+    // A move in progress draws on the pictures as they are (a falling stone, a highlighted
+    // line); they are painted anew as soon as the game waits for the player again.
+    const WindowFlags& flags = game_.flags();
+    if (flags.ClickBusy || flags.DropRunning || flags.ComputerThinking || FallTimerEnabled()) {
+        constexpr int kRetryMilliseconds = 200;
+        ratioCheck_.start(kRetryMilliseconds);
+        return;
+    }
+    UsePictureRatio(ratio);
+}
+
+void frmHaupt::UsePictureRatio(int ratio) {
+    pictures_ = GamePictures(ratio);
+    container_ = NewPicture(LayoutSize(container_), ratio, kContainerGrey);
+    PaintPlayArea();
+    using artwork::ButtonId;
+    const std::pair<DrawnButton*, ButtonId> buttons[] = {
+        {picButtonNeuesSpiel_, ButtonId::NeuesSpiel},
+        {picButtonAnleitung_, ButtonId::Anleitung},
+        {picButtonCopyright_, ButtonId::Copyright},
+        {picButtonExit_, ButtonId::Exit}};
+    for (const auto& [button, id] : buttons) {
+        button->SetPictures(artwork::Button(id, false, ratio), artwork::Button(id, true, ratio));
+    }
+    // The board starts empty at the new ratio; the stones of the position go back on it.
+    const GameState& state = game_.state();
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (state.Cells[cell] != 0) game_.SteinSetzen(cell, state.Cells[cell]);
+    }
+    update();
 }
 
 void frmHaupt::CentreContainer() {

@@ -71,6 +71,11 @@ class frmHaupt : public QWidget, public Shell {
     const GamePictures& pictures() const { return pictures_; }
     const QImage& containerPicture() const { return container_; }
 
+    // Paints every picture anew at `ratio` device pixels per layout pixel, with the stones of
+    // the position back on the board. Done by the window itself when it comes to a screen of
+    // another density and the game waits for the player.
+    void UsePictureRatio(int ratio);
+
   signals:
     // The instructions and about buttons ask for their windows through these. A connected
     // slot shows the window (about: centred on the screen); this window then disables itself
@@ -82,7 +87,9 @@ class frmHaupt : public QWidget, public Shell {
     void exitConfirmed();
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -91,6 +98,10 @@ class frmHaupt : public QWidget, public Shell {
     void BuildControls();
     DrawnButton* MakeButton(artwork::ButtonId id, const QRect& place);
     void CentreContainer();
+    // Form_Load's pictures: the stones and logo whitened around, the tiled play area and
+    // options panel, the logo.
+    void PaintPlayArea();
+    void FollowScreenRatio();
     // The instructions and about buttons: asks for the window through request, then stands
     // aside for it with its opening sound.
     void OpenSideWindow(void (frmHaupt::*request)(), std::string_view openingSound);
@@ -112,6 +123,7 @@ class frmHaupt : public QWidget, public Shell {
     ComputerPlayer computer_;
     Game game_;
     QTimer timFall_;
+    QTimer ratioCheck_;
     std::string statusText_;
 
     PictureBox* picContainer_ = nullptr;

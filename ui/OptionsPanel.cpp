@@ -1,10 +1,12 @@
 #include "ui/OptionsPanel.h"
 
 #include <QGroupBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 
 #include "ui/GamePictures.h"
+#include "ui/PictureBox.h"
 #include "ui/Twips.h"
 
 namespace tessora {
@@ -34,10 +36,10 @@ QPalette ControlPalette() {
 }  // namespace
 
 OptionsPanel::OptionsPanel(QWidget* parent)
-    : QWidget(parent), background_(TwipsRect(0, 0, 1815, 3375).size(), QImage::Format_RGB32) {
-    setFixedSize(background_.size());
+    : QWidget(parent),
+      background_(NewPicture(TwipsRect(0, 0, 1815, 3375).size(), 1, kControlGrey)) {
+    setFixedSize(LayoutSize(background_));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    background_.fill(QColor(kControlGrey));
 
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kFontPixels);
@@ -71,6 +73,11 @@ OptionsPanel::OptionsPanel(QWidget* parent)
 }
 
 void OptionsPanel::TileBackground(const QImage& tile) {
+    // A tile painted for another screen ratio brings a new background of that ratio.
+    const int ratio = SourceViewOf(tile).scale;
+    if (ViewOf(background_).scale != ratio) {
+        background_ = NewPicture(size(), ratio, kControlGrey);
+    }
     TileWith(background_, tile);
     update();
 }
@@ -83,9 +90,9 @@ QRadioButton* OptionsPanel::optStaerke(int index) const {
     return staerke_.at(index);
 }
 
-void OptionsPanel::paintEvent(QPaintEvent* /*event*/) {
+void OptionsPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, background_);
+    DrawPicture(painter, background_, event->rect());
 }
 
 QGroupBox* OptionsPanel::MakeFrame(const QString& caption, const QRect& place) {

@@ -5,15 +5,27 @@
 
 namespace tessora {
 
+void DrawPicture(QPainter& painter, const QImage& picture, const QRect& area) {
+    const qreal ratio = picture.devicePixelRatio();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(
+        QRectF(area), picture,
+        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+}
+
+QSize LayoutSize(const QImage& picture) {
+    return picture.deviceIndependentSize().toSize();
+}
+
 PictureBox::PictureBox(const QImage& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
-    setFixedSize(picture_.size());
+    setFixedSize(LayoutSize(picture_));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture_, event->rect());
+    DrawPicture(painter, picture_, event->rect());
 }
 
 }  // namespace tessora

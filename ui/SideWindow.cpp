@@ -1,11 +1,14 @@
 #include "ui/SideWindow.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "ui/GamePictures.h"
+#include "ui/PictureBox.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 
@@ -13,7 +16,10 @@ namespace tessora {
 
 SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips,
                        PlaySoundFunction playSound, QWidget* mainWindow)
-    : playSound_(std::move(playSound)), mainWindow_(mainWindow), picHG_(artwork::BackgroundTile()) {
+    : playSound_(std::move(playSound)),
+      mainWindow_(mainWindow),
+      ratio_(PictureRatioOf(*this)),
+      picHG_(artwork::BackgroundTile(ratio_)) {
     setWindowTitle(caption);
     setFixedSize(TwipsRect(0, 0, widthTwips, heightTwips).size());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,9 +31,26 @@ void SideWindow::CentreOnScreen() {
          screenArea.top() + (screenArea.height() - height()) / 2);
 }
 
-void SideWindow::TileBackground() {
-    background_ = QImage(size(), QImage::Format_RGB32);
+void SideWindow::PaintPictures() {
+    background_ = NewPicture(size(), ratio_, 0xFF000000);
     TileWith(background_, picHG_);
+}
+
+void SideWindow::FollowScreenRatio() {
+    const int ratio = PictureRatioOf(*this);
+    if (ratio == ratio_) return;
+    ratio_ = ratio;
+    picHG_ = artwork::BackgroundTile(ratio_);
+    // Before the load steps there is nothing painted yet; they paint at the new ratio.
+    if (!background_.isNull()) PaintPictures();
+    update();
+}
+
+bool SideWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        QTimer::singleShot(0, this, &SideWindow::FollowScreenRatio);
+    }
+    return QWidget::event(event);
 }
 
 void SideWindow::ReturnWithClick() {
@@ -52,13 +75,15 @@ void SideWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void SideWindow::paintEvent(QPaintEvent* /*event*/) {
+void SideWindow::paintEvent(QPaintEvent* event) {
+    if (PictureRatioOf(*this) != ratio_)
+        QTimer::singleShot(0, this, &SideWindow::FollowScreenRatio);
     QPainter painter(this);
     if (background_.isNull()) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    painter.drawImage(0, 0, background_);
+    DrawPicture(painter, background_, event->rect());
 }
 
 void SideWindow::ReturnToMainWindow() {

@@ -26,10 +26,13 @@ class SideWindow : public QWidget {
     SideWindow(const QString& caption, int widthTwips, int heightTwips, PlaySoundFunction playSound,
                QWidget* mainWindow);
 
-    // Covers the window's picture with copies of the background tile; drawing more on the
-    // picture shows at the next repaint.
-    void TileBackground();
+    // Paints the window's pictures at pictureRatio(): the base covers the window's background
+    // picture with copies of the background tile. A window with more pictures paints them
+    // after calling this. Run by the load steps, and again when the window comes to a screen of
+    // another density; drawing on background() shows at the next repaint.
+    virtual void PaintPictures();
     QImage& background() { return background_; }
+    int pictureRatio() const { return ratio_; }
 
     // The back or OK button: its click, the main window enabled and shown, this window hidden.
     void ReturnWithClick();
@@ -37,12 +40,15 @@ class SideWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void ReturnToMainWindow();
+    void FollowScreenRatio();
 
     PlaySoundFunction playSound_;
     QWidget* mainWindow_;
+    int ratio_;
     QImage picHG_;
     QImage background_;  // what the load steps paint on the window
 };

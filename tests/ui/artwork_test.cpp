@@ -164,18 +164,19 @@ Q_DECLARE_METATYPE(Painter)
 void ArtworkTest::everyPictureHasItsSizeAndFormat_data() {
     QTest::addColumn<Painter>("paint");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("board") << Painter(BoardPicture) << QSize(440, 345);
-    QTest::newRow("human stone") << Painter(HumanStone) << QSize(40, 40);
-    QTest::newRow("computer stone") << Painter(ComputerStone) << QSize(40, 40);
-    QTest::newRow("highlight stone") << Painter(HighlightStone) << QSize(40, 40);
-    QTest::newRow("stone mask") << Painter(StoneMask) << QSize(40, 40);
-    QTest::newRow("column mask") << Painter(ColumnMask) << QSize(40, 330);
-    QTest::newRow("logo") << Painter(Logo) << QSize(273, 66);
-    QTest::newRow("logo mask") << Painter(LogoMask) << QSize(273, 66);
-    QTest::newRow("background tile") << Painter(BackgroundTile) << QSize(128, 128);
-    QTest::newRow("options tile") << Painter(OptionsTile) << QSize(94, 38);
-    QTest::newRow("heading") << Painter(InstructionsHeading) << QSize(300, 50);
-    QTest::newRow("heading mask") << Painter(InstructionsHeadingMask) << QSize(300, 50);
+    QTest::newRow("board") << Painter([] { return BoardPicture(); }) << QSize(440, 345);
+    QTest::newRow("human stone") << Painter([] { return HumanStone(); }) << QSize(40, 40);
+    QTest::newRow("computer stone") << Painter([] { return ComputerStone(); }) << QSize(40, 40);
+    QTest::newRow("highlight stone") << Painter([] { return HighlightStone(); }) << QSize(40, 40);
+    QTest::newRow("stone mask") << Painter([] { return StoneMask(); }) << QSize(40, 40);
+    QTest::newRow("column mask") << Painter([] { return ColumnMask(); }) << QSize(40, 330);
+    QTest::newRow("logo") << Painter([] { return Logo(); }) << QSize(273, 66);
+    QTest::newRow("logo mask") << Painter([] { return LogoMask(); }) << QSize(273, 66);
+    QTest::newRow("background tile") << Painter([] { return BackgroundTile(); }) << QSize(128, 128);
+    QTest::newRow("options tile") << Painter([] { return OptionsTile(); }) << QSize(94, 38);
+    QTest::newRow("heading") << Painter([] { return InstructionsHeading(); }) << QSize(300, 50);
+    QTest::newRow("heading mask") << Painter([] { return InstructionsHeadingMask(); })
+                                  << QSize(300, 50);
     const ButtonId wide[] = {ButtonId::NeuesSpiel, ButtonId::Anleitung, ButtonId::Copyright,
                              ButtonId::Zurueck};
     for (ButtonId id : wide) {
@@ -200,10 +201,10 @@ void ArtworkTest::everyPictureHasItsSizeAndFormat() {
 
 void ArtworkTest::masksArePureBlackAndWhite_data() {
     QTest::addColumn<Painter>("paint");
-    QTest::newRow("stone mask") << Painter(StoneMask);
-    QTest::newRow("column mask") << Painter(ColumnMask);
-    QTest::newRow("logo mask") << Painter(LogoMask);
-    QTest::newRow("heading mask") << Painter(InstructionsHeadingMask);
+    QTest::newRow("stone mask") << Painter([] { return StoneMask(); });
+    QTest::newRow("column mask") << Painter([] { return ColumnMask(); });
+    QTest::newRow("logo mask") << Painter([] { return LogoMask(); });
+    QTest::newRow("heading mask") << Painter([] { return InstructionsHeadingMask(); });
 }
 
 void ArtworkTest::masksArePureBlackAndWhite() {
@@ -213,9 +214,9 @@ void ArtworkTest::masksArePureBlackAndWhite() {
 
 void ArtworkTest::stonesAreWhiteExactlyOutsideTheMask_data() {
     QTest::addColumn<Painter>("paint");
-    QTest::newRow("human") << Painter(HumanStone);
-    QTest::newRow("computer") << Painter(ComputerStone);
-    QTest::newRow("highlight") << Painter(HighlightStone);
+    QTest::newRow("human") << Painter([] { return HumanStone(); });
+    QTest::newRow("computer") << Painter([] { return ComputerStone(); });
+    QTest::newRow("highlight") << Painter([] { return HighlightStone(); });
 }
 
 void ArtworkTest::stonesAreWhiteExactlyOutsideTheMask() {
@@ -337,8 +338,9 @@ void ArtworkTest::fallingStoneOnItsLandingCellIsWhollyVisible() {
 void ArtworkTest::letteringIsWhiteOutsideItsMaskAndFillsIt_data() {
     QTest::addColumn<Painter>("picture");
     QTest::addColumn<Painter>("mask");
-    QTest::newRow("logo") << Painter(Logo) << Painter(LogoMask);
-    QTest::newRow("heading") << Painter(InstructionsHeading) << Painter(InstructionsHeadingMask);
+    QTest::newRow("logo") << Painter([] { return Logo(); }) << Painter([] { return LogoMask(); });
+    QTest::newRow("heading") << Painter([] { return InstructionsHeading(); })
+                             << Painter([] { return InstructionsHeadingMask(); });
 }
 
 void ArtworkTest::letteringIsWhiteOutsideItsMaskAndFillsIt() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/qt/ShellExecute.h"
+#include "ui/PictureBox.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 
@@ -113,7 +114,6 @@ frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
 
 void frmCopyright::BuildControls() {
     picInfo_ = new QLabel(this);
-    picInfo_->setPixmap(QPixmap::fromImage(artwork::AppIcon(kIconPixels)));
     picInfo_->setGeometry(TwipsToPixels(kMarginLeft), TwipsToPixels(kIconTop), kIconPixels,
                           kIconPixels);
 
@@ -140,10 +140,8 @@ void frmCopyright::BuildControls() {
     picCRKasten_->setStyleSheet(QString::fromLatin1(kBoxStyle));
 
     picZXLogo_ = new QLabel(this);
-    const QImage makerLogo = artwork::MakerLogo();
-    picZXLogo_->setPixmap(QPixmap::fromImage(makerLogo));
     picZXLogo_->setGeometry(QRect(TwipsRect(kMakerLogoLeft, kMakerLogoTop, 0, 0).topLeft(),
-                                  makerLogo.deviceIndependentSize().toSize()));
+                                  LayoutSize(artwork::MakerLogo())));
 
     for (int i = 0; i < kHomePage + 1; ++i) {
         lblCR_[i] = new QLabel(this);
@@ -180,7 +178,7 @@ void frmCopyright::BuildControls() {
 }
 
 void frmCopyright::Form_Load() {
-    TileBackground();
+    PaintPictures();
 
     lblInfoTitel0_->setText(QStringLiteral("Tessora"));
     lblInfoTitel3_->setText(lblInfoTitel0_->text());
@@ -195,6 +193,15 @@ void frmCopyright::Form_Load() {
     const QFontMetrics metrics(homePage->font());
     linWWWLinie_->setGeometry(homePage->x(), homePage->y() + homePage->height() - 3,
                               metrics.horizontalAdvance(homePage->text()), 1);
+}
+
+void frmCopyright::PaintPictures() {
+    SideWindow::PaintPictures();
+    const int ratio = pictureRatio();
+    QImage icon = artwork::AppIcon(kIconPixels * ratio);
+    icon.setDevicePixelRatio(ratio);
+    picInfo_->setPixmap(QPixmap::fromImage(icon));
+    picZXLogo_->setPixmap(QPixmap::fromImage(artwork::MakerLogo(ratio)));
 }
 
 bool frmCopyright::eventFilter(QObject* watched, QEvent* event) {

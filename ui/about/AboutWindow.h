@@ -35,6 +35,7 @@ class frmCopyright : public SideWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void PaintPictures() override;
 
   private:
     void BuildControls();

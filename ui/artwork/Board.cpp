@@ -64,8 +64,9 @@ Colour HoleInside(double dx, double dy) {
     return paint::Mix(c, kEdgeDark, wall * 0.55);
 }
 
-// The raised lip around a hole; t is the distance outside the hole's edge.
-Colour Lip(Colour plastic, double dx, double dy, double d, double t) {
+// The raised lip around a hole; t is the distance outside the hole's edge, in layout pixels, of
+// a device pixel 1 / ratio layout pixels wide.
+Colour Lip(Colour plastic, double dx, double dy, double d, double t, int ratio) {
     constexpr double kPi = 3.14159265358979;
     const double slope = 1.1 * std::cos(kPi * t / kLipWidth);  // rises, then falls outwards
     const double ux = dx / d, uy = dy / d;
@@ -75,7 +76,7 @@ Colour Lip(Colour plastic, double dx, double dy, double d, double t) {
     c = paint::Add(c, Colour{glint, glint, glint});
     // Close to the hole the edge falls into shadow; its first pixel also softens the hard
     // outline of a stone sitting in the hole.
-    const double coverage = paint::Clamp01(0.5 - t);
+    const double coverage = paint::Clamp01(0.5 - t * ratio);
     const double shadow = 0.45 * (1.0 - paint::SmoothStep(0.0, 1.8, t));
     return paint::Mix(c, kEdgeDark, std::max(coverage * 0.85, shadow));
 }
@@ -92,8 +93,9 @@ Colour OuterEdge(Colour c, double px, double py) {
     return c;
 }
 
-QRgb BoardPixel(int x, int y) {
-    const double px = x + 0.5, py = y + 0.5;
+// Device pixel (x, y) of the board painted at `ratio`.
+QRgb BoardPixel(int x, int y, int ratio) {
+    const double px = (x + 0.5) / ratio, py = (y + 0.5) / ratio;
     const int column = std::clamp(
         static_cast<int>(std::floor((px - kFirstLeft + 10) / kColumnStep)), 0, kColumns - 1);
     const int row =
@@ -102,22 +104,24 @@ QRgb BoardPixel(int x, int y) {
     const int top = kFirstTop + kRowStep * row;
     const double dx = px - (left + paint::kStoneCentre);
     const double dy = py - (top + paint::kStoneCentre);
-    if (paint::InStoneDisc(x - left, y - top)) return paint::ToRgb(HoleInside(dx, dy));
+    if (paint::InStoneDisc(x - left * ratio, y - top * ratio, ratio)) {
+        return paint::ToRgb(HoleInside(dx, dy));
+    }
 
     Colour c = Plastic(px, py);
     const double d = std::hypot(dx, dy);
     const double t = d - paint::kStoneRadius;
-    if (t < kLipWidth) c = Lip(c, dx, dy, d, std::max(t, 0.0));
+    if (t < kLipWidth) c = Lip(c, dx, dy, d, std::max(t, 0.0), ratio);
     return paint::ToRgb(OuterEdge(c, px, py));
 }
 }  // namespace
 
-QImage BoardPicture() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kHeight; ++y) {
+QImage BoardPicture(int ratio) {
+    QImage image = paint::NewImage(kWidth, kHeight, paint::kBlack, ratio);
+    for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x)
-            line[x] = BoardPixel(x, y);
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = BoardPixel(x, y, ratio);
     }
     return image;
 }

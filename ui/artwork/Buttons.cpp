@@ -80,9 +80,9 @@ void PaintCaption(QPainter& p, const QRectF& plate, const QString& text, bool pr
 }
 }  // namespace
 
-QImage Button(ButtonId id, bool pressed) {
+QImage Button(ButtonId id, bool pressed, int ratio) {
     const int width = id == ButtonId::Exit ? kExitWidth : kWidth;
-    QImage image = paint::NewImage(width, kHeight, paint::kBackdrop);
+    QImage image = paint::NewImage(width, kHeight, paint::kBackdrop, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -32,11 +32,13 @@ QPainterPath FittedText(const QString& text, int width, int height, int depth) {
 }
 }  // namespace
 
-paint::MaskedPicture PaintLettering(const QString& text, int width, int height, int depth) {
+paint::MaskedPicture PaintLettering(const QString& text, int width, int height, int depth,
+                                    int ratio) {
     const QPainterPath letters = FittedText(text, width, height, depth);
     const QRectF box = letters.boundingRect();
 
-    QImage layer(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(width * ratio, height * ratio, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
@@ -72,28 +74,28 @@ paint::MaskedPicture PaintLettering(const QString& text, int width, int height, 
 
 // The game's name in big gold letters for the top of the play area, and the heading of the
 // instructions window in the same lettering.
-paint::MaskedPicture LogoWithMask() {
-    return PaintLettering(QStringLiteral("Tessora"), 273, 66, 6);
+paint::MaskedPicture LogoWithMask(int ratio) {
+    return PaintLettering(QStringLiteral("Tessora"), 273, 66, 6, ratio);
 }
 
-paint::MaskedPicture InstructionsHeadingWithMask() {
-    return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4);
+paint::MaskedPicture InstructionsHeadingWithMask(int ratio) {
+    return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4, ratio);
 }
 
-QImage Logo() {
-    return LogoWithMask().picture;
+QImage Logo(int ratio) {
+    return LogoWithMask(ratio).picture;
 }
 
-QImage LogoMask() {
-    return LogoWithMask().mask;
+QImage LogoMask(int ratio) {
+    return LogoWithMask(ratio).mask;
 }
 
-QImage InstructionsHeading() {
-    return InstructionsHeadingWithMask().picture;
+QImage InstructionsHeading(int ratio) {
+    return InstructionsHeadingWithMask(ratio).picture;
 }
 
-QImage InstructionsHeadingMask() {
-    return InstructionsHeadingWithMask().mask;
+QImage InstructionsHeadingMask(int ratio) {
+    return InstructionsHeadingWithMask(ratio).mask;
 }
 
 }  // namespace tessora::artwork

@@ -24,10 +24,11 @@ int Wrap(int i, int period) {
 }
 }  // namespace
 
-bool InStoneDisc(int x, int y) {
-    if (x < 0 || y < 0 || x >= kStoneSize || y >= kStoneSize) return false;
-    const double dx = x + 0.5 - kStoneCentre;
-    const double dy = y + 0.5 - kStoneCentre;
+bool InStoneDisc(int x, int y, int ratio) {
+    const int side = kStoneSize * ratio;
+    if (x < 0 || y < 0 || x >= side || y >= side) return false;
+    const double dx = (x + 0.5) / ratio - kStoneCentre;
+    const double dy = (y + 0.5) / ratio - kStoneCentre;
     return dx * dx + dy * dy <= kStoneRadius * kStoneRadius;
 }
 
@@ -75,8 +76,9 @@ double TileableNoise(double u, double v, int periodX, int periodY, unsigned seed
     return top * (1 - ty) + bottom * ty;
 }
 
-QImage NewImage(int width, int height, QRgb fill) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage NewImage(int width, int height, QRgb fill, int ratio) {
+    QImage image(width * ratio, height * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }
@@ -94,6 +96,8 @@ MaskedPicture SplitLayer(const QImage& layer, QRgb backdrop) {
     const QImage source = layer.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     MaskedPicture out{NewImage(source.width(), source.height(), kWhite),
                       NewImage(source.width(), source.height(), kWhite)};
+    out.picture.setDevicePixelRatio(layer.devicePixelRatio());
+    out.mask.setDevicePixelRatio(layer.devicePixelRatio());
     const Colour under = FromRgb(backdrop);
     for (int y = 0; y < source.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));

@@ -18,9 +18,16 @@ inline constexpr QRgb kBlack = 0xFF000000;
 // mask blend their soft edges into it, so the hard mask edge does not show a light fringe.
 inline constexpr QRgb kBackdrop = 0xFF1A2132;
 
-// True when pixel (x, y) of a 40 x 40 stone cell lies on the stone. The stone mask, the board's
-// holes and the column mask all use this one disc, so a stone fills a hole exactly.
-bool InStoneDisc(int x, int y);
+// True when device pixel (x, y) of a stone cell painted at `ratio` device pixels per layout
+// pixel (40 x 40 layout pixels) lies on the stone. The stone mask, the board's holes and the
+// column mask all use this one disc, so a stone fills a hole exactly at every ratio.
+bool InStoneDisc(int x, int y, int ratio = 1);
+
+// The layout position of the middle of device pixel i at `ratio`, in the convention of the
+// pictures painted pixel by pixel at ratio 1, which sample pixel i at i: exactly i at ratio 1.
+inline double LayoutSample(int i, int ratio) {
+    return (i + 0.5) / ratio - 0.5;
+}
 
 // Colour channels as doubles in 0..1.
 struct Colour {
@@ -41,8 +48,9 @@ QRgb ToRgb(Colour c);
 // lattice coordinates. Used to give surfaces texture that repeats without seams.
 double TileableNoise(double u, double v, int periodX, int periodY, unsigned seed);
 
-// A new Format_RGB32 image filled with one colour.
-QImage NewImage(int width, int height, QRgb fill);
+// A new Format_RGB32 image of width x height layout pixels at `ratio` device pixels per layout
+// pixel (its device pixel ratio), filled with one colour.
+QImage NewImage(int width, int height, QRgb fill, int ratio = 1);
 
 // The game's lettering face at a pixel size.
 QFont ArtFont(int pixelSize, bool bold);
@@ -52,9 +60,9 @@ struct MaskedPicture {
     QImage mask;     // black where the picture is opaque
 };
 
-// Splits a painted layer with transparency into a picture and its monochrome mask: a pixel that
-// is mostly opaque joins the mask and keeps its colour, blended over `backdrop` where it is
-// partly transparent; every other pixel is white in both.
+// Splits a painted layer with transparency into a picture and its monochrome mask, both at the
+// layer's device pixel ratio: a pixel that is mostly opaque joins the mask and keeps its colour,
+// blended over `backdrop` where it is partly transparent; every other pixel is white in both.
 MaskedPicture SplitLayer(const QImage& layer, QRgb backdrop);
 
 }  // namespace tessora::artwork::paint

@@ -61,64 +61,68 @@ Colour StoneSample(double dx, double dy, const StoneStyle& style) {
     return paint::Add(c, Colour{gloss, gloss, gloss});
 }
 
-QRgb StonePixel(int x, int y, const StoneStyle& style) {
+// Device pixel (x, y) of a stone painted at `ratio`; the samples per device pixel shrink with
+// the ratio, so that a layout pixel gets as many at every ratio.
+QRgb StonePixel(int x, int y, const StoneStyle& style, int ratio) {
+    const int samples = std::max(1, kSamples / ratio);
     Colour sum{0, 0, 0};
-    for (int sy = 0; sy < kSamples; ++sy) {
-        for (int sx = 0; sx < kSamples; ++sx) {
-            const double dx = x + (sx + 0.5) / kSamples - paint::kStoneCentre;
-            const double dy = y + (sy + 0.5) / kSamples - paint::kStoneCentre;
+    for (int sy = 0; sy < samples; ++sy) {
+        for (int sx = 0; sx < samples; ++sx) {
+            const double dx = (x + (sx + 0.5) / samples) / ratio - paint::kStoneCentre;
+            const double dy = (y + (sy + 0.5) / samples) / ratio - paint::kStoneCentre;
             const bool onStone = dx * dx + dy * dy <= paint::kStoneRadius * paint::kStoneRadius;
             sum = paint::Add(sum, onStone ? StoneSample(dx, dy, style) : kRimShadow);
         }
     }
-    QRgb rgb = paint::ToRgb(paint::Scale(sum, 1.0 / (kSamples * kSamples)));
+    QRgb rgb = paint::ToRgb(paint::Scale(sum, 1.0 / (samples * samples)));
     // A stone pixel must never be pure white: white means "not part of the stone".
     if (rgb == paint::kWhite) rgb = qRgb(254, 254, 254);
     return rgb;
 }
 
-QImage PaintStone(const StoneStyle& style) {
-    QImage image = paint::NewImage(paint::kStoneSize, paint::kStoneSize, paint::kWhite);
-    for (int y = 0; y < paint::kStoneSize; ++y) {
+QImage PaintStone(const StoneStyle& style, int ratio) {
+    QImage image = paint::NewImage(paint::kStoneSize, paint::kStoneSize, paint::kWhite, ratio);
+    for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < paint::kStoneSize; ++x) {
-            if (paint::InStoneDisc(x, y)) line[x] = StonePixel(x, y, style);
+        for (int x = 0; x < image.width(); ++x) {
+            if (paint::InStoneDisc(x, y, ratio)) line[x] = StonePixel(x, y, style, ratio);
         }
     }
     return image;
 }
 }  // namespace
 
-QImage HumanStone() {
-    return PaintStone(kHuman);
+QImage HumanStone(int ratio) {
+    return PaintStone(kHuman, ratio);
 }
-QImage ComputerStone() {
-    return PaintStone(kComputer);
+QImage ComputerStone(int ratio) {
+    return PaintStone(kComputer, ratio);
 }
-QImage HighlightStone() {
-    return PaintStone(kHighlight);
+QImage HighlightStone(int ratio) {
+    return PaintStone(kHighlight, ratio);
 }
 
-QImage StoneMask() {
-    QImage image = paint::NewImage(paint::kStoneSize, paint::kStoneSize, paint::kWhite);
-    for (int y = 0; y < paint::kStoneSize; ++y) {
-        for (int x = 0; x < paint::kStoneSize; ++x) {
-            if (paint::InStoneDisc(x, y)) image.setPixel(x, y, paint::kBlack);
+QImage StoneMask(int ratio) {
+    QImage image = paint::NewImage(paint::kStoneSize, paint::kStoneSize, paint::kWhite, ratio);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (paint::InStoneDisc(x, y, ratio)) image.setPixel(x, y, paint::kBlack);
         }
     }
     return image;
 }
 
-QImage ColumnMask() {
+QImage ColumnMask(int ratio) {
     constexpr int kHeight = 330;
     constexpr int kFirstTop = 15;
     constexpr int kRowStep = 55;
-    QImage image = paint::NewImage(paint::kStoneSize, kHeight, paint::kBlack);
+    QImage image = paint::NewImage(paint::kStoneSize, kHeight, paint::kBlack, ratio);
+    const int side = paint::kStoneSize * ratio;
     for (int row = 0; row < 6; ++row) {
-        const int top = kFirstTop + kRowStep * row;
-        for (int y = 0; y < paint::kStoneSize; ++y) {
-            for (int x = 0; x < paint::kStoneSize; ++x) {
-                if (paint::InStoneDisc(x, y)) image.setPixel(x, top + y, paint::kWhite);
+        const int top = (kFirstTop + kRowStep * row) * ratio;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                if (paint::InStoneDisc(x, y, ratio)) image.setPixel(x, top + y, paint::kWhite);
             }
         }
     }

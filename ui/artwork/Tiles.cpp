@@ -20,8 +20,9 @@ constexpr int kPanelWidth = 94;
 constexpr int kPanelHeight = 38;
 constexpr Colour kSteel{0.33, 0.39, 0.49};
 
-// Clouded texture built from three octaves that all wrap at the tile's edge.
-double Clouds(int x, int y, int size, unsigned seed) {
+// Clouded texture built from three octaves that all wrap at the tile's edge; x and y in layout
+// pixels.
+double Clouds(double x, double y, int size, unsigned seed) {
     double sum = 0.0;
     double weight = 0.5;
     for (int cells = 4; cells <= 16; cells *= 2) {
@@ -33,8 +34,7 @@ double Clouds(int x, int y, int size, unsigned seed) {
 }
 
 // Faint embossed rings echoing the board's holes; every other row is shifted by half a step.
-double RingRelief(int x, int y) {
-    const double px = x + 0.5, py = y + 0.5;
+double RingRelief(double px, double py) {
     const int row = static_cast<int>(py / kRingSpacing);
     const double shift = (row % 2) * kRingSpacing / 2.0;
     const double cx =
@@ -50,29 +50,33 @@ double RingRelief(int x, int y) {
 }
 }  // namespace
 
-QImage BackgroundTile() {
-    QImage image(kBackgroundSize, kBackgroundSize, QImage::Format_RGB32);
-    for (int y = 0; y < kBackgroundSize; ++y) {
+QImage BackgroundTile(int ratio) {
+    QImage image = paint::NewImage(kBackgroundSize, kBackgroundSize, paint::kBlack, ratio);
+    for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kBackgroundSize; ++x) {
-            const double clouds = Clouds(x, y, kBackgroundSize, 11u) - 0.5;
-            const double relief = RingRelief(x, y);
+        const double v = paint::LayoutSample(y, ratio);
+        for (int x = 0; x < image.width(); ++x) {
+            const double u = paint::LayoutSample(x, ratio);
+            const double clouds = Clouds(u, v, kBackgroundSize, 11u) - 0.5;
+            const double relief = RingRelief(u + 0.5, v + 0.5);
             line[x] = paint::ToRgb(paint::Scale(kSlate, 1.0 + 0.32 * clouds + 0.22 * relief));
         }
     }
     return image;
 }
 
-QImage OptionsTile() {
-    QImage image(kPanelWidth, kPanelHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kPanelHeight; ++y) {
+QImage OptionsTile(int ratio) {
+    QImage image = paint::NewImage(kPanelWidth, kPanelHeight, paint::kBlack, ratio);
+    for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kPanelWidth; ++x) {
+        const double v = paint::LayoutSample(y, ratio);
+        for (int x = 0; x < image.width(); ++x) {
+            const double u = paint::LayoutSample(x, ratio);
             // Brushed metal: long horizontal streaks over a fine grain.
             const double streak =
-                paint::TileableNoise(x * 2.0 / kPanelWidth, y, 2, kPanelHeight, 23u) - 0.5;
+                paint::TileableNoise(u * 2.0 / kPanelWidth, v, 2, kPanelHeight, 23u) - 0.5;
             const double grain =
-                paint::TileableNoise(x / 2.0, y * 0.5, kPanelWidth / 2, kPanelHeight / 2, 29u) -
+                paint::TileableNoise(u / 2.0, v * 0.5, kPanelWidth / 2, kPanelHeight / 2, 29u) -
                 0.5;
             line[x] = paint::ToRgb(paint::Scale(kSteel, 1.0 + 0.18 * streak + 0.08 * grain));
         }

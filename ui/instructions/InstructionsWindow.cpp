@@ -67,10 +67,9 @@ frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& butto
                            QWidget* mainWindow)
     : SideWindow(QStringLiteral("Anleitung"), kWindowWidth, kWindowHeight, std::move(playSound),
                  mainWindow),
-      heading_(artwork::InstructionsHeadingWithMask()),
-      picButtonZurueck_(new DrawnButton(artwork::Button(artwork::ButtonId::Zurueck, false),
-                                        artwork::Button(artwork::ButtonId::Zurueck, true),
-                                        buttonPressed, this)) {
+      picButtonZurueck_(new DrawnButton(
+          artwork::Button(artwork::ButtonId::Zurueck, false, pictureRatio()),
+          artwork::Button(artwork::ButtonId::Zurueck, true, pictureRatio()), buttonPressed, this)) {
     BuildControls();
     connect(picButtonZurueck_, &DrawnButton::clicked, this, &frmAnleitung::ReturnWithClick);
 }
@@ -110,26 +109,30 @@ void frmAnleitung::showEvent(QShowEvent* event) {
 }
 
 void frmAnleitung::Form_Load() {
-    // The heading becomes white wherever its mask is white.
-    BitBlt(ViewOf(heading_.picture), 0, 0, heading_.picture.width(), heading_.picture.height(),
-           SourceViewOf(heading_.mask), 0, 0, RasterOp::SrcPaint);
-
     shRahmen_->setGeometry(0, 0, width(), height());
-
     CentreOnScreen();
-    TileBackground();
-
+    PaintPictures();
     txtAnleitung_->setGeometry(TwipsRect(kTextLeft, kTextTop, kTextWidth, kTextHeight));
-    const QPoint heading = TwipsRect(kHeadingLeft, kHeadingTop, 0, 0).topLeft();
-    const PixelView window = ViewOf(background());
-    BitBlt(window, heading.x(), heading.y(), heading_.picture.width(), heading_.picture.height(),
-           SourceViewOf(heading_.mask), 0, 0, RasterOp::MergePaint);
-    BitBlt(window, heading.x(), heading.y(), heading_.picture.width(), heading_.picture.height(),
-           SourceViewOf(heading_.picture), 0, 0, RasterOp::SrcAnd);
-
     picButtonZurueck_->move(TwipsRect(kButtonLeft, kButtonTop, 0, 0).topLeft());
     shRahmen_->raise();
     update();
+}
+
+void frmAnleitung::PaintPictures() {
+    SideWindow::PaintPictures();
+    // The heading becomes white wherever its mask is white, then goes onto the tiled background
+    // through its mask.
+    artwork::paint::MaskedPicture heading = artwork::InstructionsHeadingWithMask(pictureRatio());
+    const PixelView mask = SourceViewOf(heading.mask);
+    BitBlt(ViewOf(heading.picture), 0, 0, mask.width, mask.height, mask, 0, 0, RasterOp::SrcPaint);
+    const QPoint at = TwipsRect(kHeadingLeft, kHeadingTop, 0, 0).topLeft();
+    const PixelView window = ViewOf(background());
+    BitBlt(window, at.x(), at.y(), mask.width, mask.height, mask, 0, 0, RasterOp::MergePaint);
+    BitBlt(window, at.x(), at.y(), mask.width, mask.height, SourceViewOf(heading.picture), 0, 0,
+           RasterOp::SrcAnd);
+    using artwork::ButtonId;
+    picButtonZurueck_->SetPictures(artwork::Button(ButtonId::Zurueck, false, pictureRatio()),
+                                   artwork::Button(ButtonId::Zurueck, true, pictureRatio()));
 }
 
 // Every showing starts at the top of the text, with the caret before its first letter.

@@ -4,7 +4,6 @@
 
 #include "ui/DrawnButton.h"
 #include "ui/SideWindow.h"
-#include "ui/artwork/Paint.h"
 
 class QFrame;
 class QTextEdit;
@@ -27,6 +26,7 @@ class frmAnleitung : public SideWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void PaintPictures() override;
 
   private:
     void BuildControls();
@@ -34,7 +34,6 @@ class frmAnleitung : public SideWindow {
     void Form_Activate();
 
     bool loaded_ = false;
-    artwork::paint::MaskedPicture heading_;  // picAnleitung and its mask picAnleitungBlack
 
     QTextEdit* txtAnleitung_ = nullptr;
     QFrame* shRahmen_ = nullptr;
