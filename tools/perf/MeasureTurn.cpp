@@ -1,14 +1,17 @@
 // tessora-measure: the game's own start-up and main window, measured from outside the game.
-//   tessora-measure [--launched-ns N] [--turns N]
+//   tessora-measure [--launched-ns N] [--turns N] [--tour SECONDS]
 // --launched-ns: the wall clock (ns since the epoch) just before the program was started, so
 // the time to the first frame includes loading the program; without it the count starts at
-// main. Prints one line per measurement, "name value unit".
+// main. Prints one line per measurement, "name value unit". --tour: after the turns, open the
+// about window, then the instructions window, each for SECONDS, and go back to the game, so that
+// a screenshot tool outside can take their pictures (each step is printed when it is on show).
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +24,8 @@
 #include "platform/Version.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
+#include "ui/about/AboutWindow.h"
+#include "ui/instructions/InstructionsWindow.h"
 
 namespace {
 
@@ -97,6 +102,37 @@ void ClickColumn(tessora::frmHaupt& window, int column) {
     QApplication::sendEvent(board, &release);
 }
 
+// A click of the left button in the middle of a widget.
+void ClickMiddle(QWidget* widget) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Shows each side window for a while through its button and closes it through its own.
+void TourSideWindows(tessora::GameSession& session, int seconds) {
+    tessora::frmHaupt& window = *session.mainWindow();
+    const auto stay = [seconds] { RunUntil([] { return false; }, seconds * 1000); };
+    ClickMiddle(window.picButtonCopyright());
+    std::printf("tour about\n");
+    std::fflush(stdout);
+    stay();
+    ClickMiddle(session.about()->cmdOK());
+    ClickMiddle(window.picButtonAnleitung());
+    std::printf("tour instructions\n");
+    std::fflush(stdout);
+    stay();
+    ClickMiddle(session.instructions()->picButtonZurueck());
+    std::printf("tour back\n");
+    std::fflush(stdout);
+    stay();
+}
+
 long long ArgumentValue(int argc, char** argv, const char* name, long long fallback) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], name) == 0) return std::atoll(argv[i + 1]);
@@ -156,5 +192,7 @@ int main(int argc, char** argv) {
     }
     std::printf("turns_share %.1f %%\n", 100 * totalProcessor / totalWall);
     std::printf("peak_rss %ld KiB\n", PeakResidentKilobytes());
+    const int tourSeconds = static_cast<int>(ArgumentValue(argc, argv, "--tour", 0));
+    if (tourSeconds > 0) TourSideWindows(session, tourSeconds);
     return 0;
 }
