@@ -89,22 +89,8 @@ bool TurnFinished(tessora::frmHaupt& window) {
            !flags.DropRunning && !flags.ComputerThinking && !window.FallTimerEnabled();
 }
 
-void ClickColumn(tessora::frmHaupt& window, int column) {
-    // Stones are 40 pixels wide and 60 apart from 20 on.
-    QWidget* board = window.picSpielfeld();
-    const QPointF at(20 + 60 * column + 20, 100);
-    const QPointF global = board->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(board, &press);
-    QApplication::sendEvent(board, &release);
-}
-
-// A click of the left button in the middle of a widget.
-void ClickMiddle(QWidget* widget) {
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+// A click of the left button at a place in a widget.
+void ClickAt(QWidget* widget, QPointF at) {
     const QPointF global = widget->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -112,6 +98,15 @@ void ClickMiddle(QWidget* widget) {
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
+}
+
+void ClickColumn(tessora::frmHaupt& window, int column) {
+    // Stones are 40 pixels wide and 60 apart from 20 on.
+    ClickAt(window.picSpielfeld(), QPointF(20 + 60 * column + 20, 100));
+}
+
+void ClickMiddle(QWidget* widget) {
+    ClickAt(widget, QPointF(widget->width() / 2.0, widget->height() / 2.0));
 }
 
 // Shows each side window for a while through its button and closes it through its own.

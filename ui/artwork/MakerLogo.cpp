@@ -13,13 +13,18 @@ namespace tessora::artwork {
 namespace {
 constexpr int kSize = 80;
 constexpr double kCentre = kSize / 2.0;
-constexpr double kBadgeRadius = 38.0;
 constexpr int kTeeth = 10;
-constexpr double kCogOuter = 28.0;
-constexpr double kCogInner = 23.0;
-constexpr double kCogHole = 15.5;
-constexpr double kStoneRadius = 12.0;
 constexpr double kPi = 3.14159265358979;
+
+// Radii from the middle, outside in.
+struct Radii {
+    double badge;
+    double cogOuter;  // the tips of the teeth
+    double cogInner;  // the ring the teeth stand on
+    double cogHole;
+    double stone;
+};
+constexpr Radii kRadius{38.0, 28.0, 23.0, 15.5, 12.0};
 
 // The cog's outline: teeth with slanted flanks around a ring, the hub left open.
 QPainterPath Cog() {
@@ -30,20 +35,20 @@ QPainterPath Cog() {
         const auto point = [](double angle, double radius) {
             return QPointF(kCentre + radius * std::cos(angle), kCentre + radius * std::sin(angle));
         };
-        if (i == 0) teeth.moveTo(point(at - half * 0.95, kCogInner));
-        teeth.lineTo(point(at - half * 0.55, kCogOuter));
-        teeth.lineTo(point(at + half * 0.55, kCogOuter));
-        teeth.lineTo(point(at + half * 0.95, kCogInner));
-        teeth.lineTo(point(at + half * 1.05, kCogInner));
+        if (i == 0) teeth.moveTo(point(at - half * 0.95, kRadius.cogInner));
+        teeth.lineTo(point(at - half * 0.55, kRadius.cogOuter));
+        teeth.lineTo(point(at + half * 0.55, kRadius.cogOuter));
+        teeth.lineTo(point(at + half * 0.95, kRadius.cogInner));
+        teeth.lineTo(point(at + half * 1.05, kRadius.cogInner));
     }
     teeth.closeSubpath();
     QPainterPath hole;
-    hole.addEllipse(QPointF(kCentre, kCentre), kCogHole, kCogHole);
+    hole.addEllipse(QPointF(kCentre, kCentre), kRadius.cogHole, kRadius.cogHole);
     return teeth.subtracted(hole);
 }
 
 void PaintBadge(QPainter& p) {
-    QRadialGradient field(QPointF(kCentre - 10, kCentre - 12), kBadgeRadius * 1.4);
+    QRadialGradient field(QPointF(kCentre - 10, kCentre - 12), kRadius.badge * 1.4);
     field.setColorAt(0.0, QColor(44, 70, 140));
     field.setColorAt(1.0, QColor(10, 18, 48));
     QLinearGradient rim(0, 0, 0, kSize);
@@ -52,11 +57,11 @@ void PaintBadge(QPainter& p) {
     rim.setColorAt(1.0, QColor(150, 84, 8));
     p.setPen(QPen(QBrush(rim), 3.0));
     p.setBrush(field);
-    p.drawEllipse(QPointF(kCentre, kCentre), kBadgeRadius - 1.5, kBadgeRadius - 1.5);
+    p.drawEllipse(QPointF(kCentre, kCentre), kRadius.badge - 1.5, kRadius.badge - 1.5);
 }
 
 void PaintCog(QPainter& p) {
-    QLinearGradient gold(0, kCentre - kCogOuter, 0, kCentre + kCogOuter);
+    QLinearGradient gold(0, kCentre - kRadius.cogOuter, 0, kCentre + kRadius.cogOuter);
     gold.setColorAt(0.0, QColor(255, 244, 190));
     gold.setColorAt(0.45, QColor(240, 190, 50));
     gold.setColorAt(1.0, QColor(170, 100, 10));
@@ -67,17 +72,17 @@ void PaintCog(QPainter& p) {
 
 void PaintStone(QPainter& p) {
     const QPointF centre(kCentre, kCentre);
-    QRadialGradient body(centre + QPointF(-4, -5), kStoneRadius * 1.5);
+    QRadialGradient body(centre + QPointF(-4, -5), kRadius.stone * 1.5);
     body.setColorAt(0.0, QColor(255, 130, 110));
     body.setColorAt(0.55, QColor(210, 24, 16));
     body.setColorAt(1.0, QColor(110, 6, 4));
     p.setPen(QPen(QColor(60, 4, 2), 1.0));
     p.setBrush(body);
-    p.drawEllipse(centre, kStoneRadius, kStoneRadius);
+    p.drawEllipse(centre, kRadius.stone, kRadius.stone);
     // The groove of a moulded stone.
     p.setPen(QPen(QColor(120, 8, 6, 200), 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(centre, kStoneRadius * 0.62, kStoneRadius * 0.62);
+    p.drawEllipse(centre, kRadius.stone * 0.62, kRadius.stone * 0.62);
 }
 }  // namespace
 
