@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "ui/artwork/Artwork.h"
 #include "ui/artwork/Paint.h"
@@ -64,22 +65,89 @@ Colour HoleInside(double dx, double dy) {
     return paint::Mix(c, kEdgeDark, wall * 0.55);
 }
 
-// The raised lip around a hole; t is the distance outside the hole's edge, in layout pixels, of
-// a device pixel 1 / ratio layout pixels wide.
-Colour Lip(Colour plastic, double dx, double dy, double d, double t, int ratio) {
+// The shading of the raised lip around a hole at one offset from its middle, which the plastic's
+// colour there goes through: lit by `lit`, a `glint` added, then darkened by `dark` towards the
+// hole's edge.
+struct LipShade {
+    double lit;
+    double glint;
+    double dark;
+};
+
+// t is the distance outside the hole's edge, in layout pixels, of a device pixel 1 / ratio
+// layout pixels wide.
+LipShade Lip(double dx, double dy, double d, double t, int ratio) {
     constexpr double kPi = 3.14159265358979;
     const double slope = 1.1 * std::cos(kPi * t / kLipWidth);  // rises, then falls outwards
     const double ux = dx / d, uy = dy / d;
     const double light = Lambert(-slope * ux, -slope * uy, 1.0);
-    Colour c = paint::Scale(plastic, 0.35 + 0.65 * light);
     const double glint = std::pow(std::max(0.0, light - 1.0), 2.0) * 0.5;
-    c = paint::Add(c, Colour{glint, glint, glint});
     // Close to the hole the edge falls into shadow; its first pixel also softens the hard
     // outline of a stone sitting in the hole.
     const double coverage = paint::Clamp01(0.5 - t * ratio);
     const double shadow = 0.45 * (1.0 - paint::SmoothStep(0.0, 1.8, t));
-    return paint::Mix(c, kEdgeDark, std::max(coverage * 0.85, shadow));
+    return {0.35 + 0.65 * light, glint, std::max(coverage * 0.85, shadow)};
 }
+
+Colour Shaded(Colour plastic, const LipShade& lip) {
+    const Colour c =
+        paint::Add(paint::Scale(plastic, lip.lit), Colour{lip.glint, lip.glint, lip.glint});
+    return paint::Mix(c, kEdgeDark, lip.dark);
+}
+
+// What the 42 holes share: the wall seen through a hole and the shading of its lip depend only
+// on the offset from the hole's middle, so they are worked out once per painting, for every
+// device pixel of a hole's square widened on each side by the lip.
+class HoleShading {
+  public:
+    static constexpr int kMargin = 5;  // layout pixels around the hole's square; the lip needs 4
+
+    enum class Kind { Plastic, Hole, Lip };
+    struct Shade {
+        Kind kind = Kind::Plastic;
+        Colour inside{0, 0, 0};  // the wall, in the hole
+        LipShade lip{0, 0, 0};
+    };
+
+    explicit HoleShading(int ratio)
+        : ratio_(ratio),
+          side_((paint::kStoneSize + 2 * kMargin) * ratio),
+          shades_(static_cast<std::size_t>(side_) * side_) {
+        const int margin = kMargin * ratio;
+        const double middle = kMargin + paint::kStoneCentre;
+        for (int oy = 0; oy < side_; ++oy) {
+            for (int ox = 0; ox < side_; ++ox) {
+                Shade& shade = shades_[static_cast<std::size_t>(oy) * side_ + ox];
+                const double dx = (ox + 0.5) / ratio - middle;
+                const double dy = (oy + 0.5) / ratio - middle;
+                if (paint::InStoneDisc(ox - margin, oy - margin, ratio)) {
+                    shade.kind = Kind::Hole;
+                    shade.inside = HoleInside(dx, dy);
+                    continue;
+                }
+                const double d = std::hypot(dx, dy);
+                const double t = d - paint::kStoneRadius;
+                if (t < kLipWidth) {
+                    shade.kind = Kind::Lip;
+                    shade.lip = Lip(dx, dy, d, std::max(t, 0.0), ratio);
+                }
+            }
+        }
+    }
+
+    // The shade at device offset (ox, oy) from the widened square's top-left corner; plastic
+    // outside the square.
+    const Shade& At(int ox, int oy) const {
+        static const Shade kPlastic{};
+        if (ox < 0 || oy < 0 || ox >= side_ || oy >= side_) return kPlastic;
+        return shades_[static_cast<std::size_t>(oy) * side_ + ox];
+    }
+
+  private:
+    int ratio_;
+    int side_;
+    std::vector<Shade> shades_;
+};
 
 // Darkens or lightens the rounded outer edge of the board.
 Colour OuterEdge(Colour c, double px, double py) {
@@ -93,35 +161,70 @@ Colour OuterEdge(Colour c, double px, double py) {
     return c;
 }
 
+// The plastic's colour changes smoothly, so for a denser painting it is worked out at the middle
+// of every layout pixel and drawn between those for the device pixels; at ratio 1 every pixel
+// gets its own colour as it is. Keeps the two rows of layout pixels last asked for.
+class PlasticColours {
+  public:
+    explicit PlasticColours(int ratio) : ratio_(ratio) {
+        for (std::vector<Colour>& row : rows_)
+            row.resize(kWidth);
+    }
+
+    Colour At(double px, double py) {
+        if (ratio_ == 1) return Plastic(px, py);
+        const double fx = std::clamp(px - 0.5, 0.0, kWidth - 1.0);
+        const double fy = std::clamp(py - 0.5, 0.0, kHeight - 1.0);
+        const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
+        const int x1 = std::min(x0 + 1, kWidth - 1), y1 = std::min(y0 + 1, kHeight - 1);
+        const double tx = fx - x0, ty = fy - y0;
+        const std::vector<Colour>& upper = Row(y0);
+        const std::vector<Colour>& lower = Row(y1);
+        return paint::Mix(paint::Mix(upper[x0], upper[x1], tx),
+                          paint::Mix(lower[x0], lower[x1], tx), ty);
+    }
+
+  private:
+    const std::vector<Colour>& Row(int y) {
+        const int slot = y % 2;
+        if (rowOf_[slot] != y) {
+            for (int x = 0; x < kWidth; ++x)
+                rows_[slot][x] = Plastic(x + 0.5, y + 0.5);
+            rowOf_[slot] = y;
+        }
+        return rows_[slot];
+    }
+
+    int ratio_;
+    std::vector<Colour> rows_[2];
+    int rowOf_[2] = {-1, -1};
+};
+
 // Device pixel (x, y) of the board painted at `ratio`.
-QRgb BoardPixel(int x, int y, int ratio) {
+QRgb BoardPixel(int x, int y, int ratio, const HoleShading& holes, PlasticColours& plastic) {
     const double px = (x + 0.5) / ratio, py = (y + 0.5) / ratio;
     const int column = std::clamp(
         static_cast<int>(std::floor((px - kFirstLeft + 10) / kColumnStep)), 0, kColumns - 1);
     const int row =
         std::clamp(static_cast<int>(std::floor((py - kFirstTop + 7.5) / kRowStep)), 0, kRows - 1);
-    const int left = kFirstLeft + kColumnStep * column;
-    const int top = kFirstTop + kRowStep * row;
-    const double dx = px - (left + paint::kStoneCentre);
-    const double dy = py - (top + paint::kStoneCentre);
-    if (paint::InStoneDisc(x - left * ratio, y - top * ratio, ratio)) {
-        return paint::ToRgb(HoleInside(dx, dy));
-    }
-
-    Colour c = Plastic(px, py);
-    const double d = std::hypot(dx, dy);
-    const double t = d - paint::kStoneRadius;
-    if (t < kLipWidth) c = Lip(c, dx, dy, d, std::max(t, 0.0), ratio);
+    const int left = kFirstLeft + kColumnStep * column - HoleShading::kMargin;
+    const int top = kFirstTop + kRowStep * row - HoleShading::kMargin;
+    const HoleShading::Shade& shade = holes.At(x - left * ratio, y - top * ratio);
+    if (shade.kind == HoleShading::Kind::Hole) return paint::ToRgb(shade.inside);
+    Colour c = plastic.At(px, py);
+    if (shade.kind == HoleShading::Kind::Lip) c = Shaded(c, shade.lip);
     return paint::ToRgb(OuterEdge(c, px, py));
 }
 }  // namespace
 
 QImage BoardPicture(int ratio) {
+    const HoleShading holes(ratio);
+    PlasticColours plastic(ratio);
     QImage image = paint::NewImage(kWidth, kHeight, paint::kBlack, ratio);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = BoardPixel(x, y, ratio);
+            line[x] = BoardPixel(x, y, ratio, holes, plastic);
     }
     return image;
 }
