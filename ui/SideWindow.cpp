@@ -60,6 +60,10 @@ void SideWindow::ReturnWithClick() {
 }
 
 void SideWindow::showEvent(QShowEvent* event) {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
     // Stay in front of the main window, which this window stands in for while it is up.
     if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr &&
         windowHandle() != nullptr) {

@@ -26,6 +26,9 @@ class SideWindow : public QWidget {
     SideWindow(const QString& caption, int widthTwips, int heightTwips, PlaySoundFunction playSound,
                QWidget* mainWindow);
 
+    // The load steps: lay out, paint and fill the window. Run once, when it is first shown.
+    virtual void Form_Load() = 0;
+
     // Paints the window's pictures at pictureRatio(): the base covers the window's background
     // picture with copies of the background tile. A window with more pictures paints them
     // after calling this. Run by the load steps, and again when the window comes to a screen of
@@ -48,6 +51,7 @@ class SideWindow : public QWidget {
 
     PlaySoundFunction playSound_;
     QWidget* mainWindow_;
+    bool loaded_ = false;
     int ratio_;
     QImage picHG_;
     QImage background_;  // what the load steps paint on the window

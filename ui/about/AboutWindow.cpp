@@ -109,7 +109,6 @@ frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
                  mainWindow),
       openAddress_(openAddress ? std::move(openAddress) : ShellOpener(&ShellExecute)) {
     BuildControls();
-    Form_Load();
 }
 
 void frmCopyright::BuildControls() {

@@ -39,7 +39,7 @@ class frmCopyright : public SideWindow {
 
   private:
     void BuildControls();
-    void Form_Load();
+    void Form_Load() override;
     void lblCR_Click(int index);
 
     ShellOpener openAddress_;

@@ -100,12 +100,8 @@ void frmAnleitung::BuildControls() {
 }
 
 void frmAnleitung::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
-    Form_Activate();
     SideWindow::showEvent(event);
+    Form_Activate();
 }
 
 void frmAnleitung::Form_Load() {

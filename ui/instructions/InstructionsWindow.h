@@ -30,10 +30,8 @@ class frmAnleitung : public SideWindow {
 
   private:
     void BuildControls();
-    void Form_Load();
+    void Form_Load() override;
     void Form_Activate();
-
-    bool loaded_ = false;
 
     QTextEdit* txtAnleitung_ = nullptr;
     QFrame* shRahmen_ = nullptr;
