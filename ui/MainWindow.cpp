@@ -19,8 +19,7 @@ constexpr int kStatusFontPixels = 12;
 constexpr QRgb kContainerGrey = 0xFFE0E0E0;
 
 // The logo's place on the play area, in twips.
-constexpr int kLogoLeft = 3720;
-constexpr int kLogoTop = 120;
+constexpr TwipsPlace kLogo{3720, 120};
 
 }  // namespace
 
@@ -146,7 +145,7 @@ void frmHaupt::PaintPlayArea() {
     picOptionen_->TileBackground(pictures_.OptionsTile());
 
     // The logo through its mask: whiten its shape, then put it in.
-    const QPoint logo = TwipsRect(kLogoLeft, kLogoTop, 0, 0).topLeft();
+    const QPoint logo = kLogo.TopLeft();
     BitBlt(ViewOf(container_), logo.x(), logo.y(), logoMask.width, logoMask.height, logoMask, 0, 0,
            RasterOp::MergePaint);
     BitBlt(ViewOf(container_), logo.x(), logo.y(), logoMask.width, logoMask.height,

@@ -17,11 +17,10 @@ constexpr QRgb kControlGrey = 0xFFC0C0C0;
 constexpr int kFontPixels = 11;
 
 // Positions in twips inside the panel and inside the frames.
-constexpr int kFrameLeft = 150;
-constexpr int kFrameWidth = 1455;
-constexpr int kOptionLeft = 120;
-constexpr int kOptionWidth = 1215;
-constexpr int kOptionHeight = 255;
+constexpr TwipsPlace kAnfangFrame{150, 240, 1455, 1095};
+constexpr TwipsPlace kStaerkeFrame{150, 1560, 1455, 1575};
+// An option button's left edge and size; its top is its own.
+constexpr TwipsPlace kOption{120, 0, 1215, 255};
 
 QPalette ControlPalette() {
     QPalette palette;
@@ -45,13 +44,11 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     font.setPixelSize(kFontPixels);
     setFont(font);
 
-    frAnfang_ =
-        MakeFrame(QStringLiteral("Wer beginnt ?"), TwipsRect(kFrameLeft, 240, kFrameWidth, 1095));
+    frAnfang_ = MakeFrame(QStringLiteral("Wer beginnt ?"), kAnfangFrame.Pixels());
     anfang_[1] = MakeOption(frAnfang_, QStringLiteral("Spieler"), 360);
     anfang_[2] = MakeOption(frAnfang_, QStringLiteral("Computer"), 720);
 
-    frSpielstaerke_ =
-        MakeFrame(QStringLiteral("Spielstärke :"), TwipsRect(kFrameLeft, 1560, kFrameWidth, 1575));
+    frSpielstaerke_ = MakeFrame(QStringLiteral("Spielstärke :"), kStaerkeFrame.Pixels());
     staerke_[1] = MakeOption(frSpielstaerke_, QStringLiteral("Anfänger"), 360);
     staerke_[3] = MakeOption(frSpielstaerke_, QStringLiteral("Experte"), 720);
     staerke_[4] = MakeOption(frSpielstaerke_, QStringLiteral("Profi"), 1080);
@@ -105,7 +102,7 @@ QGroupBox* OptionsPanel::MakeFrame(const QString& caption, const QRect& place) {
 
 QRadioButton* OptionsPanel::MakeOption(QGroupBox* frame, const QString& caption, int top) {
     auto* option = new QRadioButton(caption, frame);
-    option->setGeometry(TwipsRect(kOptionLeft, top, kOptionWidth, kOptionHeight));
+    option->setGeometry(TwipsRect(kOption.left, top, kOption.width, kOption.height));
     option->setPalette(ControlPalette());
     option->setAutoFillBackground(true);
     return option;

@@ -18,4 +18,15 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
                  TwipsToPixels(height));
 }
 
+// A control's place in its parent, in twips; a place given without a size is only a position.
+struct TwipsPlace {
+    int left;
+    int top;
+    int width = 0;
+    int height = 0;
+
+    QRect Pixels() const { return TwipsRect(left, top, width, height); }
+    QPoint TopLeft() const { return Pixels().topLeft(); }
+};
+
 }  // namespace tessora

@@ -1,6 +1,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSize>
 
 #include "ui/artwork/Artwork.h"
 #include "ui/artwork/Paint.h"
@@ -10,9 +11,8 @@
 namespace tessora::artwork {
 
 namespace {
-constexpr int kWidth = 110;
+constexpr QSize kPlate(110, 27);
 constexpr int kExitWidth = 89;
-constexpr int kHeight = 27;
 constexpr double kCorner = 5.0;
 constexpr int kCaptionSize = 12;
 
@@ -81,12 +81,12 @@ void PaintCaption(QPainter& p, const QRectF& plate, const QString& text, bool pr
 }  // namespace
 
 QImage Button(ButtonId id, bool pressed, int ratio) {
-    const int width = id == ButtonId::Exit ? kExitWidth : kWidth;
-    QImage image = paint::NewImage(width, kHeight, paint::kBackdrop, ratio);
+    const int width = id == ButtonId::Exit ? kExitWidth : kPlate.width();
+    QImage image = paint::NewImage(width, kPlate.height(), paint::kBackdrop, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF plate(0.5, 0.5, width - 1.0, kHeight - 1.0);
+    const QRectF plate(0.5, 0.5, width - 1.0, kPlate.height() - 1.0);
     PaintPlate(p, plate, pressed);
     PaintCaption(p, plate, Caption(id), pressed);
     return image;

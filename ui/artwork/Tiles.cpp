@@ -48,40 +48,38 @@ double RingRelief(double px, double py) {
     const double facing = -(dx + dy) / (d * 1.41421356);
     return facing * std::sin(across * 3.14159265358979) * std::cos(across * 1.5707963);
 }
-}  // namespace
-
-QImage BackgroundTile(int ratio) {
-    QImage image = paint::NewImage(kBackgroundSize, kBackgroundSize, paint::kBlack, ratio);
+// A tile of width x height layout pixels painted at `ratio`: every device pixel gets the colour
+// of its layout position (u, v), in the convention of pixel-by-pixel pictures at ratio 1.
+template <typename ColourAt>
+QImage PaintTile(int width, int height, int ratio, ColourAt colourAt) {
+    QImage image = paint::NewImage(width, height, paint::kBlack, ratio);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         const double v = paint::LayoutSample(y, ratio);
-        for (int x = 0; x < image.width(); ++x) {
-            const double u = paint::LayoutSample(x, ratio);
-            const double clouds = Clouds(u, v, kBackgroundSize, 11u) - 0.5;
-            const double relief = RingRelief(u + 0.5, v + 0.5);
-            line[x] = paint::ToRgb(paint::Scale(kSlate, 1.0 + 0.32 * clouds + 0.22 * relief));
-        }
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = colourAt(paint::LayoutSample(x, ratio), v);
     }
     return image;
 }
+}  // namespace
+
+QImage BackgroundTile(int ratio) {
+    return PaintTile(kBackgroundSize, kBackgroundSize, ratio, [](double u, double v) {
+        const double clouds = Clouds(u, v, kBackgroundSize, 11u) - 0.5;
+        const double relief = RingRelief(u + 0.5, v + 0.5);
+        return paint::ToRgb(paint::Scale(kSlate, 1.0 + 0.32 * clouds + 0.22 * relief));
+    });
+}
 
 QImage OptionsTile(int ratio) {
-    QImage image = paint::NewImage(kPanelWidth, kPanelHeight, paint::kBlack, ratio);
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const double v = paint::LayoutSample(y, ratio);
-        for (int x = 0; x < image.width(); ++x) {
-            const double u = paint::LayoutSample(x, ratio);
-            // Brushed metal: long horizontal streaks over a fine grain.
-            const double streak =
-                paint::TileableNoise(u * 2.0 / kPanelWidth, v, 2, kPanelHeight, 23u) - 0.5;
-            const double grain =
-                paint::TileableNoise(u / 2.0, v * 0.5, kPanelWidth / 2, kPanelHeight / 2, 29u) -
-                0.5;
-            line[x] = paint::ToRgb(paint::Scale(kSteel, 1.0 + 0.18 * streak + 0.08 * grain));
-        }
-    }
-    return image;
+    return PaintTile(kPanelWidth, kPanelHeight, ratio, [](double u, double v) {
+        // Brushed metal: long horizontal streaks over a fine grain.
+        const double streak =
+            paint::TileableNoise(u * 2.0 / kPanelWidth, v, 2, kPanelHeight, 23u) - 0.5;
+        const double grain =
+            paint::TileableNoise(u / 2.0, v * 0.5, kPanelWidth / 2, kPanelHeight / 2, 29u) - 0.5;
+        return paint::ToRgb(paint::Scale(kSteel, 1.0 + 0.18 * streak + 0.08 * grain));
+    });
 }
 
 }  // namespace tessora::artwork

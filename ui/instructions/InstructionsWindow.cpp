@@ -16,16 +16,10 @@ namespace tessora {
 
 namespace {
 // The window and its controls, in twips.
-constexpr int kWindowWidth = 7200;
-constexpr int kWindowHeight = 6000;
-constexpr int kHeadingLeft = 1350;
-constexpr int kHeadingTop = 180;
-constexpr int kTextLeft = 360;
-constexpr int kTextTop = 1080;
-constexpr int kTextWidth = 6480;
-constexpr int kTextHeight = 3990;
-constexpr int kButtonLeft = 2775;
-constexpr int kButtonTop = 5310;
+constexpr TwipsPlace kWindow{0, 0, 7200, 6000};
+constexpr TwipsPlace kHeading{1350, 180};
+constexpr TwipsPlace kText{360, 1080, 6480, 3990};
+constexpr TwipsPlace kButton{2775, 5310};
 
 constexpr int kFontPixels = 13;
 constexpr int kParagraphIndentPixels = 18;
@@ -65,7 +59,7 @@ void FillText(QTextEdit* box) {
 
 frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& buttonPressed,
                            QWidget* mainWindow)
-    : SideWindow(QStringLiteral("Anleitung"), kWindowWidth, kWindowHeight, std::move(playSound),
+    : SideWindow(QStringLiteral("Anleitung"), kWindow.width, kWindow.height, std::move(playSound),
                  mainWindow),
       picButtonZurueck_(new DrawnButton(
           artwork::Button(artwork::ButtonId::Zurueck, false, pictureRatio()),
@@ -108,8 +102,8 @@ void frmAnleitung::Form_Load() {
     shRahmen_->setGeometry(0, 0, width(), height());
     CentreOnScreen();
     PaintPictures();
-    txtAnleitung_->setGeometry(TwipsRect(kTextLeft, kTextTop, kTextWidth, kTextHeight));
-    picButtonZurueck_->move(TwipsRect(kButtonLeft, kButtonTop, 0, 0).topLeft());
+    txtAnleitung_->setGeometry(kText.Pixels());
+    picButtonZurueck_->move(kButton.TopLeft());
     shRahmen_->raise();
     update();
 }
@@ -121,7 +115,7 @@ void frmAnleitung::PaintPictures() {
     artwork::paint::MaskedPicture heading = artwork::InstructionsHeadingWithMask(pictureRatio());
     const PixelView mask = SourceViewOf(heading.mask);
     BitBlt(ViewOf(heading.picture), 0, 0, mask.width, mask.height, mask, 0, 0, RasterOp::SrcPaint);
-    const QPoint at = TwipsRect(kHeadingLeft, kHeadingTop, 0, 0).topLeft();
+    const QPoint at = kHeading.TopLeft();
     const PixelView window = ViewOf(background());
     BitBlt(window, at.x(), at.y(), mask.width, mask.height, mask, 0, 0, RasterOp::MergePaint);
     BitBlt(window, at.x(), at.y(), mask.width, mask.height, SourceViewOf(heading.picture), 0, 0,
