@@ -110,8 +110,7 @@ class HoleShading {
     };
 
     explicit HoleShading(int ratio)
-        : ratio_(ratio),
-          side_((paint::kStoneSize + 2 * kMargin) * ratio),
+        : side_((paint::kStoneSize + 2 * kMargin) * ratio),
           shades_(static_cast<std::size_t>(side_) * side_) {
         const int margin = kMargin * ratio;
         const double middle = kMargin + paint::kStoneCentre;
@@ -144,7 +143,6 @@ class HoleShading {
     }
 
   private:
-    int ratio_;
     int side_;
     std::vector<Shade> shades_;
 };
