@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "support/FakeRegistry.h"
 #include "platform/Registry.h"
+#include "support/FakeRegistry.h"
 
 namespace tessora {
 namespace {
