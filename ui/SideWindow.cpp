@@ -16,10 +16,7 @@ namespace tessora {
 
 SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips,
                        PlaySoundFunction playSound, QWidget* mainWindow)
-    : playSound_(std::move(playSound)),
-      mainWindow_(mainWindow),
-      ratio_(PictureRatioOf(*this)),
-      picHG_(artwork::BackgroundTile(ratio_)) {
+    : playSound_(std::move(playSound)), mainWindow_(mainWindow), ratio_(PictureRatioOf(*this)) {
     setWindowTitle(caption);
     setFixedSize(TwipsRect(0, 0, widthTwips, heightTwips).size());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,6 +29,8 @@ void SideWindow::CentreOnScreen() {
 }
 
 void SideWindow::PaintPictures() {
+    // The tile too is painted only when the window is first shown, not when it is made.
+    if (picHG_.isNull()) picHG_ = artwork::BackgroundTile(ratio_);
     background_ = NewPicture(size(), ratio_, 0xFF000000);
     TileWith(background_, picHG_);
 }
@@ -40,7 +39,7 @@ void SideWindow::FollowScreenRatio() {
     const int ratio = PictureRatioOf(*this);
     if (ratio == ratio_) return;
     ratio_ = ratio;
-    picHG_ = artwork::BackgroundTile(ratio_);
+    picHG_ = QImage();
     // Before the load steps there is nothing painted yet; they paint at the new ratio.
     if (!background_.isNull()) PaintPictures();
     update();

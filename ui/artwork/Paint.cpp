@@ -58,7 +58,13 @@ Colour FromRgb(QRgb rgb) {
 }
 
 QRgb ToRgb(Colour c) {
-    auto channel = [](double v) { return static_cast<int>(std::lround(Clamp01(v) * 255.0)); };
+    // Rounds half up, as std::lround does for these non-negative values, without its library
+    // call: every pixel of every picture passes through here.
+    auto channel = [](double v) {
+        const double scaled = Clamp01(v) * 255.0;
+        const int whole = static_cast<int>(scaled);
+        return scaled - whole >= 0.5 ? whole + 1 : whole;
+    };
     return qRgb(channel(c.r), channel(c.g), channel(c.b));
 }
 
