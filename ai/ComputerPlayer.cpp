@@ -37,8 +37,6 @@ constexpr int kNoThreatsUpToMoveCount = 5;
 constexpr int kOpeningUpToMoveCount = 4;
 // Five full columns leave exactly two open.
 constexpr int kTwoColumnsOpen = 5;
-// The one-open-column test looks for more than this many full columns.
-constexpr int kLastOpenColumnLimit = 5;
 
 }  // namespace
 
@@ -124,7 +122,7 @@ void ComputerPlayer::ClearWorkingState(GameState& state) {
     }
     // Rows 7 and 8 are the floor and keep it.
     state.board.ClearRows(kRowCount);
-    BuildBoard(state, CodeComputer);
+    BuildBoard(state);
     workspace_.BestChoice()[0] = 0;
     workspace_.BestChoice()[1] = 0;
 }
@@ -145,7 +143,7 @@ ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
             decides(PipelineStep::ScanThreatsOpponent, ScanThreats(ws, OpponentCode))) {
             return {column, DecidingStage::ScanThreats};
         }
-        if (decides(PipelineStep::LastOpenColumn, LastOpenColumn(ws, kLastOpenColumnLimit))) {
+        if (decides(PipelineStep::LastOpenColumn, LastOpenColumn(ws))) {
             return {column, DecidingStage::LastOpenColumn};
         }
         if (decides(PipelineStep::BlockStackedThreats, BlockStackedThreats(ws))) {

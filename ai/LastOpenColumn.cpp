@@ -2,9 +2,9 @@
 
 namespace tessora {
 
-int16 LastOpenColumn(Workspace& ws, int n) {
+int16 LastOpenColumn(Workspace& ws) {
     const GameState& state = ws.state();
-    if (!(state.FullColumnCount > n && state.FullColumnCount == 6)) return 0;
+    if (state.FullColumnCount != kColumnCount - 1) return 0;
     int16 open = 0;
     for (int16 code = kFirstColumnCode; code <= kLastColumnCode; ++code) {
         ws.DoEvents();

@@ -4,8 +4,7 @@
 
 namespace tessora {
 
-// With exactly six columns full (and more than n), returns the code of the one open column;
-// otherwise 0.
-int16 LastOpenColumn(Workspace& ws, int n);
+// With exactly six columns full, returns the code of the one open column; otherwise 0.
+int16 LastOpenColumn(Workspace& ws);
 
 }  // namespace tessora

@@ -61,7 +61,6 @@ class Workspace {
 
     // Names the stage, rule and side for the trace; cheap, so stages call it freely.
     void SetOrigin(StageId stage, int rule, int16 colour) { origin_ = Origin{stage, rule, colour}; }
-    void SetRule(int rule) { origin_.rule = rule; }
     const Origin& origin() const { return origin_; }
 
     void AttachTrace(Trace* trace) { trace_ = trace; }

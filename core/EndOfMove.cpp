@@ -26,8 +26,8 @@ bool SideToMoveHolds(const Board& board, const Window& window) {
 }
 }  // namespace
 
-void Game::HasFourOnBoard(int16 owner, int16& result) {
-    BuildBoard(state_, owner);
+void Game::HasFourOnBoard(int16 /*owner*/, int16& result) {
+    BuildBoard(state_);
     result = 0;
     for (const LineScan& scan : kQuickScans) {
         const Board& board = state_.board;

@@ -26,7 +26,7 @@ void SetBoardFloor(Board& board) {
     }
 }
 
-void BuildBoard(GameState& state, int16 /*owner*/) {
+void BuildBoard(GameState& state) {
     for (int i = 0; i < kCellCount; ++i) {
         if (state.Cells[i] == 0) continue;
         const int row = i / 7 + 1;

@@ -85,7 +85,7 @@ struct GameState {
 void SetBoardFloor(Board& board);
 
 // Copies Cells into Board rows 1..6 relative to PlayerToMove (its stones 1, the other's 2),
-// writing only occupied cells, then sets SideCode to 1. The owner argument is ignored.
-void BuildBoard(GameState& state, int16 owner);
+// writing only occupied cells, then sets SideCode to 1.
+void BuildBoard(GameState& state);
 
 }  // namespace tessora

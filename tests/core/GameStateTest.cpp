@@ -13,7 +13,7 @@ TEST(BuildBoard, MapsCornersAndIsRelativeToTheSideToMove) {
     state.Cells[35] = kHuman;
     state.Cells[41] = kComputer;
     state.PlayerToMove = kComputer;
-    BuildBoard(state, CodeComputer);
+    BuildBoard(state);
     EXPECT_EQ(state.board.at(1, 1), 2);
     EXPECT_EQ(state.board.at(1, 7), 1);
     EXPECT_EQ(state.board.at(6, 1), 2);
@@ -34,7 +34,7 @@ TEST(BuildBoard, WithTheHumanToMoveHumanStonesAreOne) {
     state.Cells[38] = kHuman;
     state.Cells[31] = kComputer;
     state.PlayerToMove = kHuman;
-    BuildBoard(state, CodeHuman);
+    BuildBoard(state);
     EXPECT_EQ(state.board.at(6, 4), 1);
     EXPECT_EQ(state.board.at(5, 4), 2);
 }
@@ -45,7 +45,7 @@ TEST(BuildBoard, WritesOnlyOccupiedCells) {
     state.board.set(3, 3, 2);
     state.Cells[0] = kComputer;
     state.PlayerToMove = kComputer;
-    BuildBoard(state, CodeComputer);
+    BuildBoard(state);
     EXPECT_EQ(state.board.at(1, 1), 1);
     EXPECT_EQ(state.board.at(3, 3), 2);
     EXPECT_EQ(state.board.at(1, 2), 0);

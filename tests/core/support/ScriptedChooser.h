@@ -25,7 +25,7 @@ class ScriptedChooser : public MoveChooser {
         ++calls;
         moveCountsSeen.push_back(state.MoveCount);
         state.board.ClearRows(kRowCount);
-        BuildBoard(state, CodeComputer);
+        BuildBoard(state);
         for (int k = 0; k < yieldsPerMove; ++k)
             yield();
         if (whileChoosing) whileChoosing();
