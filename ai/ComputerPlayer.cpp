@@ -40,64 +40,6 @@ constexpr int kTwoColumnsOpen = 5;
 
 }  // namespace
 
-const char* DecidingStageName(DecidingStage stage) {
-    switch (stage) {
-        case DecidingStage::None:
-            return "None";
-        case DecidingStage::ScanThreats:
-            return "ScanThreats";
-        case DecidingStage::LastOpenColumn:
-            return "LastOpenColumn";
-        case DecidingStage::BlockStackedThreats:
-            return "BlockStackedThreats";
-        case DecidingStage::ChooseBestCell:
-            return "ChooseBestCell";
-        case DecidingStage::TwoColumnEndgame:
-            return "TwoColumnEndgame";
-        case DecidingStage::FallbackColumn:
-            return "FallbackColumn";
-    }
-    return "?";
-}
-
-const char* PipelineStepName(PipelineStep step) {
-    switch (step) {
-        case PipelineStep::ScanThreatsOwn:
-            return "ScanThreats(own)";
-        case PipelineStep::ScanThreatsOpponent:
-            return "ScanThreats(opponent)";
-        case PipelineStep::LastOpenColumn:
-            return "LastOpenColumn";
-        case PipelineStep::BlockStackedThreats:
-            return "BlockStackedThreats";
-        case PipelineStep::ScanOpenTwosOwn:
-            return "ScanOpenTwos(own)";
-        case PipelineStep::ScanOpenTwosOpponent:
-            return "ScanOpenTwos(opponent)";
-        case PipelineStep::RewardStackedThreats:
-            return "RewardStackedThreats";
-        case PipelineStep::ScoreTwoStoneWindowsOwn:
-            return "ScoreTwoStoneWindows(own)";
-        case PipelineStep::ScoreTwoStoneWindowsOpponent:
-            return "ScoreTwoStoneWindows(opponent)";
-        case PipelineStep::ScoreLinePatternsOwn:
-            return "ScoreLinePatterns(own)";
-        case PipelineStep::ScoreLinePatternsOpponent:
-            return "ScoreLinePatterns(opponent)";
-        case PipelineStep::RandomOpening:
-            return "RandomOpening";
-        case PipelineStep::ChooseBestCell:
-            return "ChooseBestCell";
-        case PipelineStep::TwoColumnEndgame:
-            return "TwoColumnEndgame";
-        case PipelineStep::MarkDoubtCells:
-            return "MarkDoubtCells";
-        case PipelineStep::FallbackColumn:
-            return "FallbackColumn";
-    }
-    return "?";
-}
-
 ComputerPlayer::ComputerPlayer(RandomSource& random)
     : workspace_(placeholderState_, random, YieldHook{}) {}
 
@@ -111,7 +53,7 @@ int16 ComputerPlayer::ChooseColumn(GameState& state, YieldHook yield) {
     // The last stage names a column whenever one is open, so the pipeline runs once; with a full
     // board it finds none and there is nothing to play.
     const Decision decision = RunStages(strength);
-    decidingStage_ = decision.column > 0 ? decision.stage : DecidingStage::None;
+    decidingStage_ = decision.column > 0 ? decision.stage : Stage::None;
     return decision.column > 0 ? decision.column : 0;
 }
 
@@ -130,67 +72,59 @@ void ComputerPlayer::ClearWorkingState(GameState& state) {
 ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
     Workspace& ws = workspace_;
     const GameState& state = ws.state();
-    int16 column = 0;
+    Decision decision{0, Stage::None};
     // Logs a step that can name the column and keeps its result; true when it named one.
-    const auto decides = [&](PipelineStep step, int16 result) {
-        steps_.Add(step);
-        column = result;
+    const auto decides = [&](Stage stage, int16 colour, int16 column) {
+        steps_.Add({stage, colour});
+        decision = {column, stage};
         return column > 0;
     };
+    // Logs a step that only writes the working grids.
+    const auto runs = [&](Stage stage, int16 colour) { steps_.Add({stage, colour}); };
 
     if (state.MoveCount > kNoThreatsUpToMoveCount) {
-        if (decides(PipelineStep::ScanThreatsOwn, ScanThreats(ws, OwnCode)) ||
-            decides(PipelineStep::ScanThreatsOpponent, ScanThreats(ws, OpponentCode))) {
-            return {column, DecidingStage::ScanThreats};
+        if (decides(Stage::ScanThreats, OwnCode, ScanThreats(ws, OwnCode)) ||
+            decides(Stage::ScanThreats, OpponentCode, ScanThreats(ws, OpponentCode)) ||
+            decides(Stage::LastOpenColumn, 0, LastOpenColumn(ws)) ||
+            decides(Stage::BlockStackedThreats, 0, BlockStackedThreats(ws))) {
+            return decision;
         }
-        if (decides(PipelineStep::LastOpenColumn, LastOpenColumn(ws))) {
-            return {column, DecidingStage::LastOpenColumn};
-        }
-        if (decides(PipelineStep::BlockStackedThreats, BlockStackedThreats(ws))) {
-            return {column, DecidingStage::BlockStackedThreats};
-        }
-        steps_.Add(PipelineStep::ScanOpenTwosOwn);
+        runs(Stage::ScanOpenTwos, OwnCode);
         ScanOpenTwos(ws, OwnCode);
-        steps_.Add(PipelineStep::ScanOpenTwosOpponent);
+        runs(Stage::ScanOpenTwos, OpponentCode);
         ScanOpenTwos(ws, OpponentCode);
-        steps_.Add(PipelineStep::RewardStackedThreats);
+        runs(Stage::RewardStackedThreats, 0);
         RewardStackedThreats(ws);
     }
-    steps_.Add(PipelineStep::ScoreTwoStoneWindowsOwn);
+    runs(Stage::ScoreTwoStoneWindows, OwnCode);
     ScoreTwoStoneWindows(ws, OwnCode);
-    steps_.Add(PipelineStep::ScoreTwoStoneWindowsOpponent);
+    runs(Stage::ScoreTwoStoneWindows, OpponentCode);
     ScoreTwoStoneWindows(ws, OpponentCode);
     if (strength > 1) {
-        steps_.Add(PipelineStep::ScoreLinePatternsOwn);
+        runs(Stage::ScoreLinePatterns, OwnCode);
         ScoreLinePatterns(ws, OwnCode);
-        if (strength < 3 && decides(PipelineStep::ChooseBestCell, ChooseBestCell(ws))) {
-            return {column, DecidingStage::ChooseBestCell};
-        }
+        if (strength < 3 && decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
     }
     if (strength > 2) {
-        steps_.Add(PipelineStep::ScoreLinePatternsOpponent);
+        runs(Stage::ScoreLinePatterns, OpponentCode);
         ScoreLinePatterns(ws, OpponentCode);
-        if (decides(PipelineStep::ChooseBestCell, ChooseBestCell(ws))) {
-            return {column, DecidingStage::ChooseBestCell};
-        }
+        if (decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
     }
     if (state.MoveCount <= kOpeningUpToMoveCount) {
-        steps_.Add(PipelineStep::RandomOpening);
+        runs(Stage::RandomOpening, 0);
         RandomOpening(ws);
     }
-    if (decides(PipelineStep::ChooseBestCell, ChooseBestCell(ws))) {
-        return {column, DecidingStage::ChooseBestCell};
-    }
+    if (decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
     if (state.FullColumnCount == kTwoColumnsOpen &&
-        decides(PipelineStep::TwoColumnEndgame, TwoColumnEndgame(ws))) {
-        return {column, DecidingStage::TwoColumnEndgame};
+        decides(Stage::TwoColumnEndgame, 0, TwoColumnEndgame(ws))) {
+        return decision;
     }
     if (strength > 3) {
-        steps_.Add(PipelineStep::MarkDoubtCells);
+        runs(Stage::MarkDoubtCells, 0);
         MarkDoubtCells(ws, OpponentCode);
     }
-    decides(PipelineStep::FallbackColumn, FallbackColumn(ws));
-    return {column, DecidingStage::FallbackColumn};
+    decides(Stage::FallbackColumn, 0, FallbackColumn(ws));
+    return decision;
 }
 
 }  // namespace tessora

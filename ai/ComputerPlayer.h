@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
+#include "ai/Stage.h"
 #include "ai/Trace.h"
 #include "ai/Workspace.h"
 #include "core/MoveChooser.h"
@@ -10,40 +10,13 @@
 
 namespace tessora {
 
-// The procedures that can name the computer's column.
-enum class DecidingStage : std::uint8_t {
-    None,
-    ScanThreats,
-    LastOpenColumn,
-    BlockStackedThreats,
-    ChooseBestCell,
-    TwoColumnEndgame,
-    FallbackColumn
+// One step of a move: the stage and, for the stages that run once for each side, the side
+// examined (OwnCode or OpponentCode; 0 for the others).
+struct StepRun {
+    Stage stage;
+    int16 colour;
+    bool operator==(const StepRun&) const = default;
 };
-
-const char* DecidingStageName(DecidingStage stage);
-
-// Every step of the pipeline, own and opponent passes apart, to record which ones ran.
-enum class PipelineStep : std::uint8_t {
-    ScanThreatsOwn,
-    ScanThreatsOpponent,
-    LastOpenColumn,
-    BlockStackedThreats,
-    ScanOpenTwosOwn,
-    ScanOpenTwosOpponent,
-    RewardStackedThreats,
-    ScoreTwoStoneWindowsOwn,
-    ScoreTwoStoneWindowsOpponent,
-    ScoreLinePatternsOwn,
-    ScoreLinePatternsOpponent,
-    RandomOpening,
-    ChooseBestCell,
-    TwoColumnEndgame,
-    MarkDoubtCells,
-    FallbackColumn
-};
-
-const char* PipelineStepName(PipelineStep step);
 
 // The steps of one move in the order they ran.
 class StepLog {
@@ -51,15 +24,15 @@ class StepLog {
     static constexpr int kCapacity = 24;
 
     void Clear() { size_ = 0; }
-    void Add(PipelineStep step) {
+    void Add(StepRun step) {
         if (size_ < kCapacity) steps_[size_++] = step;
     }
     int size() const { return size_; }
-    const PipelineStep* begin() const { return steps_.data(); }
-    const PipelineStep* end() const { return steps_.data() + size_; }
+    const StepRun* begin() const { return steps_.data(); }
+    const StepRun* end() const { return steps_.data() + size_; }
 
   private:
-    std::array<PipelineStep, kCapacity> steps_{};
+    std::array<StepRun, kCapacity> steps_{};
     int size_ = 0;
 };
 
@@ -72,7 +45,8 @@ class ComputerPlayer final : public MoveChooser {
 
     int16 ChooseColumn(GameState& state, YieldHook yield) override;
 
-    DecidingStage decidingStage() const { return decidingStage_; }
+    // The stage that named the last move's column (None when every column was full).
+    Stage decidingStage() const { return decidingStage_; }
     // The pipeline steps the last move ran, the deciding one last.
     const StepLog& stepsRun() const { return steps_; }
     const Workspace& workspace() const { return workspace_; }
@@ -82,7 +56,7 @@ class ComputerPlayer final : public MoveChooser {
   private:
     struct Decision {
         int16 column;
-        DecidingStage stage;
+        Stage stage;
     };
 
     void ClearWorkingState(GameState& state);
@@ -90,7 +64,7 @@ class ComputerPlayer final : public MoveChooser {
 
     GameState placeholderState_{};
     Workspace workspace_;
-    DecidingStage decidingStage_ = DecidingStage::None;
+    Stage decidingStage_ = Stage::None;
     StepLog steps_{};
 };
 

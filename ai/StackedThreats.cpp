@@ -20,7 +20,7 @@ int16 BlockStackedThreats(Workspace& ws) {
 }
 
 void RewardStackedThreats(Workspace& ws) {
-    ws.SetOrigin(StageId::RewardStackedThreats, 0, OwnCode);
+    ws.SetOrigin(Stage::RewardStackedThreats, 0, OwnCode);
     Grids& grids = ws.grids();
     for (int r = 1; r <= 4; ++r) {
         for (int c = 1; c <= kColumnCount; ++c) {

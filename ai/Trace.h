@@ -1,30 +1,16 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "ai/Grid.h"
+#include "ai/Stage.h"
 
 namespace tessora {
-
-// The procedures that change the working grids.
-enum class StageId : std::uint8_t {
-    None,
-    ScanThreats,
-    ScanOpenTwos,
-    ScoreTwoStoneWindows,
-    ScoreLinePatterns,
-    MarkDoubtCells,
-    RandomOpening,
-    RewardStackedThreats
-};
-
-const char* StageName(StageId stage);
 
 // Who is changing the grids right now: the stage, its scan or rule number (0 when the stage
 // has no numbered scans) and the side code it examines.
 struct Origin {
-    StageId stage = StageId::None;
+    Stage stage = Stage::None;
     int rule = 0;
     int16 colour = 0;
 };

@@ -60,7 +60,7 @@ class Workspace {
     void mark(Grid& grid, int row, int column) { set(grid, row, column, 1); }
 
     // Names the stage, rule and side for the trace; cheap, so stages call it freely.
-    void SetOrigin(StageId stage, int rule, int16 colour) { origin_ = Origin{stage, rule, colour}; }
+    void SetOrigin(Stage stage, int rule, int16 colour) { origin_ = Origin{stage, rule, colour}; }
     const Origin& origin() const { return origin_; }
 
     void AttachTrace(Trace* trace) { trace_ = trace; }

@@ -44,7 +44,7 @@ bool TargetPlayable(const Workspace& ws, Cell target) {
 }
 
 void ApplyLineRule(Workspace& ws, int16 colour, const LineRule& rule) {
-    ws.SetOrigin(StageId::MarkDoubtCells, rule.number, colour);
+    ws.SetOrigin(Stage::MarkDoubtCells, rule.number, colour);
     for (int value = rule.kFirst; value <= rule.kLast; ++value) {
         const Cell target = Resolve(rule.target, value);
         if (!TargetPlayable(ws, target)) continue;
@@ -61,7 +61,7 @@ void ApplyLineRule(Workspace& ws, int16 colour, const LineRule& rule) {
 void MarkDoubtCells(Workspace& ws, int16 colour) {
     for (const LineRule& rule : doubt::kLineRules) {
         if (rule.number == doubt::kBoxedRowRuleNumber + 1) {
-            ws.SetOrigin(StageId::MarkDoubtCells, doubt::kBoxedRowRuleNumber, colour);
+            ws.SetOrigin(Stage::MarkDoubtCells, doubt::kBoxedRowRuleNumber, colour);
             MarkBoxedRowGaps(ws, colour);
         }
         ApplyLineRule(ws, colour, rule);

@@ -40,7 +40,7 @@ class LinePass {
     LinePass(Workspace& ws, int16 colour) : ws_(ws), colour_(colour) {}
 
     // Names the rule in the trace; every rule calls it before it looks at the board.
-    void BeginRule(int rule) { ws_.SetOrigin(StageId::ScoreLinePatterns, rule, colour_); }
+    void BeginRule(int rule) { ws_.SetOrigin(Stage::ScoreLinePatterns, rule, colour_); }
     void DoEvents() const { ws_.DoEvents(); }
 
     bool IsOwnPass() const { return ws_.IsOwnPass(colour_); }

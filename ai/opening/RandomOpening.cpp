@@ -23,7 +23,7 @@ constexpr int kLastBottomRowMarkValue = 29;
 }  // namespace
 
 void RandomOpening(Workspace& ws) {
-    ws.SetOrigin(StageId::RandomOpening, 0, 0);
+    ws.SetOrigin(Stage::RandomOpening, 0, 0);
     RandomSource& random = ws.random();
     random.Randomize();
     const int a = static_cast<int>(random.Rnd() * 100 + 1);  // 1..100

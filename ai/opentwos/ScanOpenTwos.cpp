@@ -127,7 +127,7 @@ void RunScan(Workspace& ws, const OpenTwoScan& scan, int16 colour) {
 
 void ScanOpenTwos(Workspace& ws, int16 colour) {
     for (const OpenTwoScan& scan : kOpenTwoScans) {
-        ws.SetOrigin(StageId::ScanOpenTwos, scan.number, colour);
+        ws.SetOrigin(Stage::ScanOpenTwos, scan.number, colour);
         RunScan(ws, scan, colour);
     }
 }

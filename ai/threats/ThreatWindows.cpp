@@ -31,7 +31,7 @@ void ScoreGap(Workspace& ws, bool own, int gr, int gc) {
 
 void ScanThreatWindow(Workspace& ws, const ThreatWindow& window, int16 colour,
                       const StartBounds& bounds) {
-    ws.SetOrigin(StageId::ScanThreats, window.scan, colour);
+    ws.SetOrigin(Stage::ScanThreats, window.scan, colour);
     const bool own = ws.IsOwnPass(colour);
     Grids& grids = ws.grids();
     for (int i = bounds.firstRow; i <= bounds.lastRow; ++i) {
@@ -49,7 +49,7 @@ void ScanThreatWindow(Workspace& ws, const ThreatWindow& window, int16 colour,
 }
 
 void ScanVerticalThreats(Workspace& ws, int16 colour) {
-    ws.SetOrigin(StageId::ScanThreats, kVerticalScan, colour);
+    ws.SetOrigin(Stage::ScanThreats, kVerticalScan, colour);
     const bool own = ws.IsOwnPass(colour);
     Grids& grids = ws.grids();
     for (int i = 1; i <= 3; ++i) {

@@ -132,7 +132,7 @@ void TwoStoneWindowScan(Workspace& ws, const TwoStoneScan& scan, int16 colour) {
 
 void ScoreTwoStoneWindows(Workspace& ws, int16 colour) {
     for (const TwoStoneScan& scan : kTwoStoneScans) {
-        ws.SetOrigin(StageId::ScoreTwoStoneWindows, scan.number, colour);
+        ws.SetOrigin(Stage::ScoreTwoStoneWindows, scan.number, colour);
         TwoStoneWindowScan(ws, scan, colour);
     }
 }

@@ -10,7 +10,26 @@
 namespace tessora {
 namespace {
 
-using Step = PipelineStep;
+using Step = StepRun;
+
+// The pipeline's steps as the step log records them.
+namespace step {
+constexpr Step ScanThreatsOwn{Stage::ScanThreats, OwnCode};
+constexpr Step ScanThreatsOpponent{Stage::ScanThreats, OpponentCode};
+constexpr Step LastOpenColumn{Stage::LastOpenColumn, 0};
+constexpr Step BlockStackedThreats{Stage::BlockStackedThreats, 0};
+constexpr Step ScanOpenTwosOwn{Stage::ScanOpenTwos, OwnCode};
+constexpr Step ScanOpenTwosOpponent{Stage::ScanOpenTwos, OpponentCode};
+constexpr Step RewardStackedThreats{Stage::RewardStackedThreats, 0};
+constexpr Step ScoreTwoStoneWindowsOwn{Stage::ScoreTwoStoneWindows, OwnCode};
+constexpr Step ScoreTwoStoneWindowsOpponent{Stage::ScoreTwoStoneWindows, OpponentCode};
+constexpr Step ScoreLinePatternsOwn{Stage::ScoreLinePatterns, OwnCode};
+constexpr Step ScoreLinePatternsOpponent{Stage::ScoreLinePatterns, OpponentCode};
+constexpr Step RandomOpening{Stage::RandomOpening, 0};
+constexpr Step ChooseBestCell{Stage::ChooseBestCell, 0};
+constexpr Step MarkDoubtCells{Stage::MarkDoubtCells, 0};
+constexpr Step FallbackColumn{Stage::FallbackColumn, 0};
+}  // namespace step
 
 constexpr std::string_view kEmptyBoard =
     ".......\n"
@@ -58,7 +77,7 @@ GameState FromBoard(std::string_view board, int moveCount, int16 strength) {
 
 struct Move {
     int column;
-    DecidingStage stage;
+    Stage stage;
 };
 
 Move Play(GameState& state, std::vector<double> draws, YieldHook hook = {}) {
@@ -81,10 +100,10 @@ struct PipelineCase {
     std::vector<Step> steps;
 };
 
-const std::vector<Step> kThreatSteps = {Step::ScanThreatsOwn,      Step::ScanThreatsOpponent,
-                                        Step::LastOpenColumn,      Step::BlockStackedThreats,
-                                        Step::ScanOpenTwosOwn,     Step::ScanOpenTwosOpponent,
-                                        Step::RewardStackedThreats};
+const std::vector<Step> kThreatSteps = {step::ScanThreatsOwn,      step::ScanThreatsOpponent,
+                                        step::LastOpenColumn,      step::BlockStackedThreats,
+                                        step::ScanOpenTwosOwn,     step::ScanOpenTwosOpponent,
+                                        step::RewardStackedThreats};
 
 std::vector<Step> Join(std::vector<Step> first, const std::vector<Step>& second) {
     first.insert(first.end(), second.begin(), second.end());
@@ -99,7 +118,7 @@ TEST_P(DriverPipeline, RunsTheStagesTheStrengthAndMoveCountAllow) {
     ScriptedRandom random({0.495});
     ComputerPlayer player(random);
     EXPECT_NE(player.ChooseColumn(state, YieldHook{}), 0);
-    EXPECT_EQ(player.decidingStage(), DecidingStage::FallbackColumn);
+    EXPECT_EQ(player.decidingStage(), Stage::FallbackColumn);
     EXPECT_EQ(Steps(player), pipeline.steps);
 }
 
@@ -108,43 +127,43 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         PipelineCase{
             "Beginner", 1, 6,
-            Join(kThreatSteps, {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-                                Step::ChooseBestCell, Step::FallbackColumn})},
+            Join(kThreatSteps, {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+                                step::ChooseBestCell, step::FallbackColumn})},
         PipelineCase{
             "LevelTwo", 2, 6,
-            Join(kThreatSteps, {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-                                Step::ScoreLinePatternsOwn, Step::ChooseBestCell,
-                                Step::ChooseBestCell, Step::FallbackColumn})},
+            Join(kThreatSteps, {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+                                step::ScoreLinePatternsOwn, step::ChooseBestCell,
+                                step::ChooseBestCell, step::FallbackColumn})},
         PipelineCase{
             "Expert", 3, 8,
-            Join(kThreatSteps, {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-                                Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent,
-                                Step::ChooseBestCell, Step::ChooseBestCell, Step::FallbackColumn})},
+            Join(kThreatSteps, {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+                                step::ScoreLinePatternsOwn, step::ScoreLinePatternsOpponent,
+                                step::ChooseBestCell, step::ChooseBestCell, step::FallbackColumn})},
         PipelineCase{
             "Professional", 4, 6,
             Join(kThreatSteps,
-                 {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-                  Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent, Step::ChooseBestCell,
-                  Step::ChooseBestCell, Step::MarkDoubtCells, Step::FallbackColumn})},
+                 {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+                  step::ScoreLinePatternsOwn, step::ScoreLinePatternsOpponent, step::ChooseBestCell,
+                  step::ChooseBestCell, step::MarkDoubtCells, step::FallbackColumn})},
         PipelineCase{"BeginnerFirstMove",
                      1,
                      2,
-                     {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-                      Step::RandomOpening, Step::ChooseBestCell, Step::FallbackColumn}},
+                     {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+                      step::RandomOpening, step::ChooseBestCell, step::FallbackColumn}},
         PipelineCase{
             "ExpertSecondMove",
             3,
             4,
-            {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-             Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent, Step::ChooseBestCell,
-             Step::RandomOpening, Step::ChooseBestCell, Step::FallbackColumn}},
+            {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+             step::ScoreLinePatternsOwn, step::ScoreLinePatternsOpponent, step::ChooseBestCell,
+             step::RandomOpening, step::ChooseBestCell, step::FallbackColumn}},
         PipelineCase{"ProfessionalFirstMove",
                      4,
                      2,
-                     {Step::ScoreTwoStoneWindowsOwn, Step::ScoreTwoStoneWindowsOpponent,
-                      Step::ScoreLinePatternsOwn, Step::ScoreLinePatternsOpponent,
-                      Step::ChooseBestCell, Step::RandomOpening, Step::ChooseBestCell,
-                      Step::MarkDoubtCells, Step::FallbackColumn}}),
+                     {step::ScoreTwoStoneWindowsOwn, step::ScoreTwoStoneWindowsOpponent,
+                      step::ScoreLinePatternsOwn, step::ScoreLinePatternsOpponent,
+                      step::ChooseBestCell, step::RandomOpening, step::ChooseBestCell,
+                      step::MarkDoubtCells, step::FallbackColumn}}),
     [](const testing::TestParamInfo<PipelineCase>& info) { return std::string(info.param.name); });
 
 // The human has a vertical three in column 1 (moves 1, 7, 1, 7, 1).
@@ -161,7 +180,7 @@ TEST(Driver, BlocksASingleThreatFromTheThirdMoveOn) {
     ASSERT_EQ(state.MoveCount, 6);
     const Move move = Play(state, {0.3});
     EXPECT_EQ(move.column, 1);
-    EXPECT_EQ(move.stage, DecidingStage::ScanThreats);
+    EXPECT_EQ(move.stage, Stage::ScanThreats);
 }
 
 TEST(Driver, LooksForNoThreatsInTheFirstTwoMoves) {
@@ -170,10 +189,10 @@ TEST(Driver, LooksForNoThreatsInTheFirstTwoMoves) {
         ScriptedRandom random({0.3});
         ComputerPlayer player(random);
         player.ChooseColumn(state, YieldHook{});
-        EXPECT_NE(player.decidingStage(), DecidingStage::ScanThreats);
+        EXPECT_NE(player.decidingStage(), Stage::ScanThreats);
         EXPECT_EQ(player.workspace().grids().DefenceScore.at(3, 1), 0);
         EXPECT_EQ(player.workspace().grids().FoeThreat.at(3, 1), 0);
-        EXPECT_EQ(Steps(player).front(), Step::ScoreTwoStoneWindowsOwn);
+        EXPECT_EQ(Steps(player).front(), step::ScoreTwoStoneWindowsOwn);
     }
 }
 
@@ -185,7 +204,7 @@ TEST(Driver, TakesAnImmediateWinBeforeBlocking) {
             GameState state = FromMoves("1415261", true, strength);
             const Move move = Play(state, {draw});
             EXPECT_EQ(move.column, 3);
-            EXPECT_EQ(move.stage, DecidingStage::ScanThreats);
+            EXPECT_EQ(move.stage, Stage::ScanThreats);
         }
     }
 }
@@ -196,7 +215,7 @@ TEST(Driver, TakesAWinWhenTheComputerBegan) {
     ASSERT_EQ(state.MoveCount, 8);
     const Move move = Play(state, {0.6});
     EXPECT_EQ(move.column, 4);
-    EXPECT_EQ(move.stage, DecidingStage::ScanThreats);
+    EXPECT_EQ(move.stage, Stage::ScanThreats);
 }
 
 // Positions from played games in which one of the endgame stages names the column.
@@ -205,7 +224,7 @@ struct EndgameGame {
     const char* moves;
     std::vector<double> draws;
     int column;
-    DecidingStage stage;
+    Stage stage;
 };
 
 class DriverEndgames : public testing::TestWithParam<EndgameGame> {};
@@ -223,14 +242,14 @@ const std::vector<double> kSevenDraws = {0.05, 0.93, 0.41, 0.66, 0.12, 0.88, 0.5
 INSTANTIATE_TEST_SUITE_P(
     PlayedGames, DriverEndgames,
     testing::Values(EndgameGame{"OneColumnLeft", "34411261156337341421377376755256655467422",
-                                kSevenDraws, 2, DecidingStage::LastOpenColumn},
+                                kSevenDraws, 2, Stage::LastOpenColumn},
                     EndgameGame{"StackedThreats", "35154347345233762457446722577235211",
-                                kSevenDraws, 6, DecidingStage::BlockStackedThreats},
+                                kSevenDraws, 6, Stage::BlockStackedThreats},
                     EndgameGame{"TwoColumnsLeft",
                                 "6667132515513532216313566152223",
                                 {0.7},
                                 7,
-                                DecidingStage::TwoColumnEndgame}),
+                                Stage::TwoColumnEndgame}),
     [](const testing::TestParamInfo<EndgameGame>& info) { return std::string(info.param.name); });
 
 // The stacked-threat reward lands on the top cell of full column 1, but the stone goes
@@ -259,7 +278,7 @@ TEST(Driver, ReturnsNothingWhenEveryColumnIsFull) {
         44, 4);
     const Move move = Play(state, {0.5});
     EXPECT_EQ(move.column, 0);
-    EXPECT_EQ(move.stage, DecidingStage::None);
+    EXPECT_EQ(move.stage, Stage::None);
 }
 
 TEST(Driver, StrengthChangedDuringTheMoveAppliesFromTheNextMove) {
@@ -271,8 +290,8 @@ TEST(Driver, StrengthChangedDuringTheMoveAppliesFromTheNextMove) {
     player.ChooseColumn(state, raiseStrength);
     ASSERT_EQ(state.options.Strength, 4);
     for (const Step step : Steps(player)) {
-        EXPECT_NE(step, Step::ScoreLinePatternsOwn);
-        EXPECT_NE(step, Step::MarkDoubtCells);
+        EXPECT_NE(step, step::ScoreLinePatternsOwn);
+        EXPECT_NE(step, step::MarkDoubtCells);
     }
 }
 

@@ -120,7 +120,7 @@ inline std::vector<Effect> RuleEffects(const GameState& state, int16 colour, int
     ScoreLinePatterns(ws, colour);
     std::vector<Effect> effects;
     for (const TraceRecord& record : trace) {
-        if (record.origin.stage != StageId::ScoreLinePatterns || record.origin.rule != rule) {
+        if (record.origin.stage != Stage::ScoreLinePatterns || record.origin.rule != rule) {
             continue;
         }
         EXPECT_EQ(record.origin.colour, colour);

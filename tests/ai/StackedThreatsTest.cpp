@@ -95,7 +95,7 @@ TEST_P(RewardStackedThreatsCases, RewardsTheUpperOfTwoStackedOwnThreats) {
     }
     EXPECT_EQ(rewarded, GetParam().rewardedRow);
     for (const TraceRecord& record : trace) {
-        EXPECT_EQ(record.origin.stage, StageId::RewardStackedThreats);
+        EXPECT_EQ(record.origin.stage, Stage::RewardStackedThreats);
     }
 }
 

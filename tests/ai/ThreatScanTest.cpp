@@ -123,7 +123,7 @@ TEST_P(ThreatWindowScan, OpponentPlayableGapIsABlockAndAFoeThreat) {
     EXPECT_EQ(bench.Total(GridId::AttackScore), 0);
     EXPECT_EQ(bench.Total(GridId::OwnThreat), 0);
     for (const TraceRecord& record : bench.trace) {
-        EXPECT_EQ(record.origin.stage, StageId::ScanThreats);
+        EXPECT_EQ(record.origin.stage, Stage::ScanThreats);
         EXPECT_EQ(record.origin.colour, OpponentCode);
     }
 }

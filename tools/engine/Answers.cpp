@@ -102,7 +102,7 @@ std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace) {
     out += "{\"column\":";
     AppendInt(out, outcome.column);
     out += ",\"stage\":";
-    AppendJsonString(out, DecidingStageName(outcome.stage));
+    AppendJsonString(out, StageName(outcome.stage));
     out += ",\"grids\":{";
     for (std::size_t i = 0; i < kGridOrder.size(); ++i) {
         if (i != 0) out.push_back(',');

@@ -19,8 +19,7 @@ bool CheckChosenColumn(int16 code, const GameState& state, const char* stageName
 
 bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Problem& problem) {
     const int16 code = player.ChooseColumn(state, YieldHook{});
-    return CheckChosenColumn(code, state, DecidingStageName(player.decidingStage()), column,
-                             problem);
+    return CheckChosenColumn(code, state, StageName(player.decidingStage()), column, problem);
 }
 
 }  // namespace tessora::engine

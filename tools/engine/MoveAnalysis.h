@@ -12,7 +12,7 @@ namespace tessora::engine {
 // returned.
 struct MoveOutcome {
     int column = 0;  // 1..7
-    DecidingStage stage = DecidingStage::None;
+    Stage stage = Stage::None;
     Grids grids{};
     Trace trace;  // every grid change of the move, in order; empty unless asked for
 };
