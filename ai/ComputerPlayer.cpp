@@ -15,22 +15,6 @@
 namespace tessora {
 namespace {
 
-// The working grids in the order they are cleared, with the number of rows cleared from row 1.
-struct GridClear {
-    GridId grid;
-    int rows;
-};
-constexpr std::array<GridClear, kGridCount> kClearOrder{{
-    {GridId::AttackScore, 8},
-    {GridId::DefenceScore, 8},
-    {GridId::ForbiddenMark, 9},
-    {GridId::DoubtMark, 6},
-    {GridId::AvoidMark, 8},
-    {GridId::CautionMark, 8},
-    {GridId::OwnThreat, 10},
-    {GridId::FoeThreat, 9},
-}};
-
 // Up to the computer's second move the opponent has at most two stones: no threat can exist.
 constexpr int kNoThreatsUpToMoveCount = 5;
 // The computer's first two moves get the random opening preference.
@@ -58,10 +42,7 @@ int16 ComputerPlayer::ChooseColumn(GameState& state, YieldHook yield) {
 }
 
 void ComputerPlayer::ClearWorkingState(GameState& state) {
-    Grids& grids = workspace_.grids();
-    for (const GridClear& clear : kClearOrder) {
-        grids.get(clear.grid).Clear(clear.rows);
-    }
+    workspace_.grids().Clear();
     // Rows 7 and 8 are the floor and keep it.
     state.board.ClearRows(kRowCount);
     BuildBoard(state);

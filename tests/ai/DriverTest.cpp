@@ -337,10 +337,8 @@ TEST(Driver, StartsEveryMoveFromClearedGridsAndAFreshBoard) {
         EXPECT_EQ(empty.board.at(8, c), kFloor);
     }
     const Grids& grids = player.workspace().grids();
-    for (const GridId id :
-         {GridId::AttackScore, GridId::DefenceScore, GridId::OwnThreat, GridId::FoeThreat,
-          GridId::ForbiddenMark, GridId::AvoidMark, GridId::CautionMark, GridId::DoubtMark}) {
-        EXPECT_EQ(NonZeroCells(grids.get(id)), 0) << GridName(id);
+    for (const GridEntry& entry : kGridTable) {
+        EXPECT_EQ(NonZeroCells(grids.get(entry.id)), 0) << entry.name;
     }
 }
 

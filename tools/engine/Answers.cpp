@@ -8,10 +8,6 @@ namespace tessora::engine {
 
 namespace {
 
-constexpr std::array kGridOrder{GridId::AttackScore, GridId::DefenceScore,  GridId::OwnThreat,
-                                GridId::FoeThreat,   GridId::ForbiddenMark, GridId::AvoidMark,
-                                GridId::CautionMark, GridId::DoubtMark};
-
 void AppendInt(std::string& out, long long value) {
     std::array<char, 24> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -104,10 +100,10 @@ std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace) {
     out += ",\"stage\":";
     AppendJsonString(out, StageName(outcome.stage));
     out += ",\"grids\":{";
-    for (std::size_t i = 0; i < kGridOrder.size(); ++i) {
-        if (i != 0) out.push_back(',');
-        AppendKey(out, GridName(kGridOrder[i]));
-        AppendGrid(out, outcome.grids.get(kGridOrder[i]));
+    for (const GridEntry& grid : kGridTable) {
+        if (&grid != &kGridTable.front()) out.push_back(',');
+        AppendKey(out, grid.name);
+        AppendGrid(out, outcome.grids.get(grid.id));
     }
     out.push_back('}');
     if (withTrace) {
