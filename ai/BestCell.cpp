@@ -47,7 +47,7 @@ void OfferCell(Workspace& ws, const Grid& grid, int row, int column) {
     // on occupied cells); a full column can never take the stone.
     if (ws.state().ColumnState[column - 1] == kColumnFull) return;
     best[1] = value;
-    best[0] = static_cast<int16>(column + 149);
+    best[0] = ColumnCode(column);
 }
 
 }  // namespace tessora

@@ -27,6 +27,8 @@ struct LimitStep {
 constexpr std::array<LimitStep, 4> kLimitSteps{{{15, 16}, {7, 8}, {3, 4}, {1, 2}}};
 constexpr int kStartLimit = 30;
 
+constexpr CellRange kPlayingCells{{1, kRowCount}, {1, kColumnCount}};
+
 // Counts the empty cells from the top of an avoid-class column down to its first stone, as
 // long as every one of them is an opponent threat or sits right above one; 0 otherwise.
 int ThreatRunLength(const Workspace& ws, int column) {
@@ -79,16 +81,15 @@ int WeightedRandomColumn(Workspace& ws, const PenaltyClasses& classes, int limit
 PenaltyClasses ColumnPenaltyClasses(const Workspace& ws) {
     const GameState& state = ws.state();
     PenaltyClasses classes{};
-    for (int row = 1; row <= kRowCount; ++row) {
-        for (int c = 1; c <= kColumnCount; ++c) {
-            if (state.ColumnState[c - 1] == kColumnFull) classes[c] = kClassFull;
-            for (const MarkClass& mark : kMarkClasses) {
-                if (ws.grids().get(mark.grid).at(row, c) > 0 && classes[c] < mark.penalty) {
-                    classes[c] = mark.penalty;
-                }
+    ForEachStart(ws, kPlayingCells, Yield::Never, [&](Cell cell) {
+        int16& penalty = classes[cell.column];
+        if (state.ColumnState[cell.column - 1] == kColumnFull) penalty = kClassFull;
+        for (const MarkClass& mark : kMarkClasses) {
+            if (ws.grids().get(mark.grid).at(cell) > 0 && penalty < mark.penalty) {
+                penalty = mark.penalty;
             }
         }
-    }
+    });
     return classes;
 }
 
@@ -109,7 +110,7 @@ int16 FallbackColumn(Workspace& ws) {
     const int limit = PenaltyLimit(classes);
     int column = limit == kAvoidLimit ? ParityColumn(ws, classes) : 0;
     if (column == 0) column = WeightedRandomColumn(ws, classes, limit);
-    return column == 0 ? 0 : static_cast<int16>(column + 149);
+    return column == 0 ? 0 : ColumnCode(column);
 }
 
 }  // namespace tessora

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ai/GridCell.h"
 #include "core/GameState.h"
 
 namespace tessora {
@@ -57,6 +58,7 @@ class Grid {
     constexpr int lastRow() const { return lastRow_; }
 
     int16 at(int row, int column) const { return cells_[index(row, column)]; }
+    int16 at(Cell cell) const { return at(cell.row, cell.column); }
 
     // Sets the cells of the declared rows to 0 (a row at a time, which is quicker than filling
     // the whole array).

@@ -6,9 +6,9 @@ int16 LastOpenColumn(Workspace& ws) {
     const GameState& state = ws.state();
     if (state.FullColumnCount != kColumnCount - 1) return 0;
     int16 open = 0;
-    for (int16 code = kFirstColumnCode; code <= kLastColumnCode; ++code) {
+    for (int column = 1; column <= kColumnCount; ++column) {
         ws.DoEvents();
-        if (state.ColumnState[code - kFirstColumnCode] != kColumnFull) open = code;
+        if (state.ColumnState[column - 1] != kColumnFull) open = ColumnCode(column);
     }
     return open;
 }

@@ -2,37 +2,42 @@
 
 namespace tessora {
 
+namespace {
+
+// The upper cells of the pairs looked at: a pair's lower cell lies in a playing row.
+constexpr CellRange kFoePairs{{1, 5}, {1, kColumnCount}};
+// The reward needs four cells under the pair inside ForbiddenMark's rows.
+constexpr CellRange kOwnPairs{{1, 4}, {1, kColumnCount}};
+
+}  // namespace
+
 int16 BlockStackedThreats(Workspace& ws) {
     const Grids& grids = ws.grids();
     int16 result = 0;
-    for (int r = 1; r <= 5; ++r) {
-        for (int c = 1; c <= kColumnCount; ++c) {
-            if (grids.FoeThreat.at(r, c) <= 0 || grids.FoeThreat.at(r + 1, c) <= 0) continue;
-            bool ownThreatAbove = false;
-            for (int k = 1; k <= 5; ++k)
-                ownThreatAbove |= grids.OwnThreat.at(r + k, c) != 0;
-            if (ownThreatAbove) continue;
-            if (ws.board(r + 2, c) == 0) continue;
-            result = static_cast<int16>(c + 149);
-        }
-    }
+    ForEachStart(ws, kFoePairs, Yield::Never, [&](Cell upper) {
+        if (grids.FoeThreat.at(upper) <= 0 || grids.FoeThreat.at(upper.Below()) <= 0) return;
+        bool ownThreatAbove = false;
+        for (int k = 1; k <= 5; ++k)
+            ownThreatAbove |= grids.OwnThreat.at(upper(k, 0)) != 0;
+        if (ownThreatAbove) return;
+        if (ws.board(upper(2, 0)) == 0) return;
+        result = ColumnCode(upper.column);
+    });
     return result;
 }
 
 void RewardStackedThreats(Workspace& ws) {
     ws.SetOrigin(Stage::RewardStackedThreats, 0, OwnCode);
     Grids& grids = ws.grids();
-    for (int r = 1; r <= 4; ++r) {
-        for (int c = 1; c <= kColumnCount; ++c) {
-            if (grids.OwnThreat.at(r, c) <= 0 || grids.OwnThreat.at(r + 1, c) <= 0) continue;
-            if (grids.FoeThreat.at(r + 1, c) != 0) continue;
-            bool forbiddenBelow = false;
-            for (int k = 2; k <= 5; ++k)
-                forbiddenBelow |= grids.ForbiddenMark.at(r + k, c) != 0;
-            if (forbiddenBelow) continue;
-            ws.add(grids.AttackScore, r, c, kStackedThreatReward);
-        }
-    }
+    ForEachStart(ws, kOwnPairs, Yield::Never, [&](Cell upper) {
+        if (grids.OwnThreat.at(upper) <= 0 || grids.OwnThreat.at(upper.Below()) <= 0) return;
+        if (grids.FoeThreat.at(upper.Below()) != 0) return;
+        bool forbiddenBelow = false;
+        for (int k = 2; k <= 5; ++k)
+            forbiddenBelow |= grids.ForbiddenMark.at(upper(k, 0)) != 0;
+        if (forbiddenBelow) return;
+        ws.add(grids.AttackScore, upper, kStackedThreatReward);
+    });
 }
 
 }  // namespace tessora

@@ -51,14 +51,14 @@ int16 TwoColumnEndgame(Workspace& ws) {
     if (columnB - columnA < 3) {
         for (const int l : {2, 4}) {
             for (const int m : {1, 2}) {
-                if (WinningShape(ws, l, m)) result = static_cast<int16>(m + 3 + 149);
+                if (WinningShape(ws, l, m)) result = ColumnCode(m + 3);
                 ws.DoEvents();
             }
         }
     }
     if (result == 0) {
-        if (countB > countA) result = static_cast<int16>(columnB + 149);
-        if (countB < countA) result = static_cast<int16>(columnA + 149);
+        if (countB > countA) result = ColumnCode(columnB);
+        if (countB < countA) result = ColumnCode(columnA);
     }
     return result;
 }

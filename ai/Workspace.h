@@ -26,6 +26,7 @@ class Workspace {
     // --- what the stages read ---
     const GameState& state() const { return *state_; }
     int16 board(int row, int column) const { return state_->board.at(row, column); }
+    int16 board(Cell cell) const { return board(cell.row, cell.column); }
     int16 SideCode() const { return state_->SideCode; }
     bool IsOwnPass(int16 colour) const { return colour == state_->SideCode; }
     // A cell is supported when the cell below it is a stone or the floor.
@@ -34,6 +35,8 @@ class Workspace {
     bool Playable(int row, int column) const {
         return board(row, column) == 0 && Supported(row, column);
     }
+    bool Supported(Cell cell) const { return Supported(cell.row, cell.column); }
+    bool Playable(Cell cell) const { return Playable(cell.row, cell.column); }
 
     Grids& grids() { return grids_; }
     const Grids& grids() const { return grids_; }
@@ -58,6 +61,9 @@ class Workspace {
     }
     // Sets a warning mark or a threat flag to 1.
     void mark(Grid& grid, int row, int column) { set(grid, row, column, 1); }
+    void add(Grid& grid, Cell cell, int delta) { add(grid, cell.row, cell.column, delta); }
+    void set(Grid& grid, Cell cell, int16 value) { set(grid, cell.row, cell.column, value); }
+    void mark(Grid& grid, Cell cell) { mark(grid, cell.row, cell.column); }
 
     // Names the stage, rule and side for the trace; cheap, so stages call it freely.
     void SetOrigin(Stage stage, int rule, int16 colour) { origin_ = Origin{stage, rule, colour}; }

@@ -4,34 +4,31 @@ namespace tessora {
 
 namespace {
 
-constexpr int kFirstAnchorRow = 4;
-constexpr int kLastAnchorColumn = 3;
+// The segments' left ends: the bottom three rows, the first three columns.
+constexpr CellRange kAnchors{{4, kRowCount}, {1, 3}};
 constexpr int kSegmentEnd = 4;  // offset of the segment's far end from its anchor
 
-// Marks inner cell `gap` of the segment at (row, column) when the other two inner cells hold
-// the computer's stones and the gap is empty with a stone or the floor below it.
-void MarkGap(Workspace& ws, int row, int column, int gap) {
+// Marks inner cell `gap` of the segment at anchor when the other two inner cells hold the
+// computer's stones and the gap is empty with a stone or the floor below it.
+void MarkGap(Workspace& ws, Cell anchor, int gap) {
     for (int inner = 1; inner < kSegmentEnd; ++inner) {
-        if (inner != gap && ws.board(row, column + inner) != OwnCode) return;
+        if (inner != gap && ws.board(anchor(0, inner)) != OwnCode) return;
     }
-    if (ws.board(row, column + gap) != 0 || ws.board(row + 1, column + gap) == 0) return;
-    ws.mark(ws.grids().DoubtMark, row, column + gap);
+    if (ws.board(anchor(0, gap)) != 0 || ws.board(anchor(1, gap)) == 0) return;
+    ws.mark(ws.grids().DoubtMark, anchor(0, gap));
 }
 
 }  // namespace
 
 void MarkBoxedRowGaps(Workspace& ws, int16 colour) {
-    for (int row = kFirstAnchorRow; row <= kRowCount; ++row) {
-        for (int column = 1; column <= kLastAnchorColumn; ++column) {
-            if (ws.board(row, column) == colour && ws.board(row, column + kSegmentEnd) == colour) {
-                // The three gaps in turn; each needs a different inner cell empty.
-                MarkGap(ws, row, column, 3);
-                MarkGap(ws, row, column, 2);
-                MarkGap(ws, row, column, 1);
-            }
-            ws.DoEvents();
+    ForEachStart(ws, kAnchors, Yield::AfterEachStart, [&](Cell anchor) {
+        if (ws.board(anchor) == colour && ws.board(anchor(0, kSegmentEnd)) == colour) {
+            // The three gaps in turn; each needs a different inner cell empty.
+            MarkGap(ws, anchor, 3);
+            MarkGap(ws, anchor, 2);
+            MarkGap(ws, anchor, 1);
         }
-    }
+    });
 }
 
 }  // namespace tessora

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ai/GridCell.h"
+
 namespace tessora::doubt {
 
 // The loop variable of a rule, so that cells read "(k + 3, 4)" as in the rule tables.
@@ -16,7 +18,6 @@ struct Coord {
     constexpr Coord(int value) : base(value) {}  // NOLINT: a plain number reads as written
     constexpr Coord(LoopVariable) : perK(1) {}   // NOLINT: so does k
     constexpr Coord(int b, int p) : base(b), perK(p) {}
-    constexpr int at(int value) const { return base + perK * value; }
 };
 constexpr Coord operator+(LoopVariable, int n) {
     return Coord{n, 1};
@@ -25,9 +26,12 @@ constexpr Coord operator-(LoopVariable, int n) {
     return Coord{-n, 1};
 }
 
+// A cell that moves with the rule's loop variable: base + k * perK.
 struct CellRef {
-    Coord row{0};
-    Coord column{0};
+    Cell base{0, 0};
+    Cell perK{0, 0};
+
+    constexpr Cell at(int loopValue) const { return base + loopValue * perK; }
 };
 
 // One cell, or a pair of cells that must both hold the examined colour.
@@ -81,7 +85,7 @@ constexpr LineRule Rule(int number, int kFirst, int kLast, CellRef target, Group
 constexpr int kNoLoop = 0;
 
 constexpr CellRef C(Coord row, Coord column) {
-    return CellRef{row, column};
+    return CellRef{{row.base, column.base}, {row.perK, column.perK}};
 }
 
 // The line-presence rules in calling order (the boxed-row rule 11 runs between 10 and 12).

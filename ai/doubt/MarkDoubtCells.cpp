@@ -8,25 +8,12 @@ namespace tessora {
 namespace {
 
 using doubt::Alternative;
-using doubt::CellRef;
 using doubt::Group;
 using doubt::LineRule;
 
-struct Cell {
-    int row;
-    int column;
-};
-
-Cell Resolve(CellRef ref, int loopValue) {
-    return Cell{ref.row.at(loopValue), ref.column.at(loopValue)};
-}
-
 bool Holds(const Workspace& ws, int16 colour, const Alternative& alt, int loopValue) {
-    const Cell a = Resolve(alt.first, loopValue);
-    if (ws.board(a.row, a.column) != colour) return false;
-    if (alt.cellCount == 1) return true;
-    const Cell b = Resolve(alt.second, loopValue);
-    return ws.board(b.row, b.column) == colour;
+    if (ws.board(alt.first.at(loopValue)) != colour) return false;
+    return alt.cellCount == 1 || ws.board(alt.second.at(loopValue)) == colour;
 }
 
 bool Holds(const Workspace& ws, int16 colour, const Group& group, int loopValue) {
@@ -39,20 +26,20 @@ bool Holds(const Workspace& ws, int16 colour, const Group& group, int loopValue)
 // The target is empty and, above the bottom row, rests on a stone. A bottom-row target is
 // only tested for being empty.
 bool TargetPlayable(const Workspace& ws, Cell target) {
-    if (ws.board(target.row, target.column) != 0) return false;
-    return target.row == kRowCount || ws.Supported(target.row, target.column);
+    if (ws.board(target) != 0) return false;
+    return target.row == kRowCount || ws.Supported(target);
 }
 
 void ApplyLineRule(Workspace& ws, int16 colour, const LineRule& rule) {
     ws.SetOrigin(Stage::MarkDoubtCells, rule.number, colour);
     for (int value = rule.kFirst; value <= rule.kLast; ++value) {
-        const Cell target = Resolve(rule.target, value);
+        const Cell target = rule.target.at(value);
         if (!TargetPlayable(ws, target)) continue;
         bool allHold = true;
         for (int g = 0; g < rule.groupCount && allHold; ++g) {
             allHold = Holds(ws, colour, rule.groups[g], value);
         }
-        if (allHold) ws.mark(ws.grids().DoubtMark, target.row, target.column);
+        if (allHold) ws.mark(ws.grids().DoubtMark, target);
     }
 }
 

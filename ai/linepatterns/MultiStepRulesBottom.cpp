@@ -3,29 +3,26 @@
 namespace tessora::linepatterns {
 namespace {
 
-// Rules 57 and 58: two stacked stones at the bottom of column k and a diagonal rising away
-// from it, towards the right (step +1) or the left (step -1). Rows are absolute.
-void StackUnderRisingDiagonal(LinePass& pass, Span columns, int step) {
-    for (int k = columns.first; k <= columns.last; ++k) {
-        const int k1 = k + step;
-        const int k2 = k + 2 * step;
-        const int k3 = k + 3 * step;
-        if (pass.X({5, k}) && pass.X({6, k}) && pass.Empty({4, k})) {
-            if (pass.X({3, k1})) {
-                if (pass.X({2, k2})) {
-                    if (pass.NonEmpty({2, k3}) && pass.Empty({1, k3})) pass.Bonus({4, k}, 30, 28);
-                } else if (pass.X({1, k3}) && pass.NonEmpty({3, k2}) && pass.Empty({2, k2})) {
-                    pass.Bonus({4, k}, 30, 28);
-                }
-            } else if (pass.NonEmpty({4, k1}) && pass.Empty({3, k1}) && pass.X({2, k2}) &&
-                       pass.X({1, k3})) {
-                // Both cells get 30 in either pass.
-                pass.Bonus({4, k}, 30, 30);
-                pass.Bonus({4, k1}, 30, 30);
+// Rules 57 and 58: two stacked stones at the bottom of a column, the anchor a on top of them
+// in row 4, and the diagonal rising from a towards the right (step +1) or the left (step -1).
+void StackUnderRisingDiagonal(LinePass& pass, Interval columns, int step) {
+    ForEachStart(pass, {{4, 4}, columns}, Yield::AfterEachStart, [&](Cell a) {
+        if (!(pass.X(a(1, 0)) && pass.X(a(2, 0)) && pass.Empty(a))) return;
+        const Cell d1 = a(-1, step);
+        const Cell d2 = a(-2, 2 * step);
+        const Cell d3 = a(-3, 3 * step);
+        if (pass.X(d1)) {
+            if (pass.X(d2)) {
+                if (pass.NonEmpty(d3.Below()) && pass.Empty(d3)) pass.Bonus(a, 30, 28);
+            } else if (pass.X(d3) && pass.NonEmpty(d2.Below()) && pass.Empty(d2)) {
+                pass.Bonus(a, 30, 28);
             }
+        } else if (pass.NonEmpty(d1.Below()) && pass.Empty(d1) && pass.X(d2) && pass.X(d3)) {
+            // Both cells get 30 in either pass.
+            pass.Bonus(a, 30, 30);
+            pass.Bonus(a(0, step), 30, 30);
         }
-        pass.DoEvents();
-    }
+    });
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ void MarkUnderRowGap(LinePass& pass, Cell cell) {
 
 void Rule1(LinePass& pass) {
     pass.BeginRule(1);
-    ForEachAnchor(pass, {{1, 3}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 3}, {1, 4}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(1, 2)) && pass.X(a(1, 3)) && pass.X(a(3, 0)) && pass.Empty(a(2, 0)) &&
               pass.Empty(a(2, 1)))) {
             return;
@@ -35,7 +35,7 @@ void Rule1(LinePass& pass) {
 
 void Rule2(LinePass& pass) {
     pass.BeginRule(2);
-    ForEachAnchor(pass, {{1, 3}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 3}, {1, 4}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(1, 0)) && pass.X(a(1, 1)) && pass.X(a(3, 3)) && pass.Empty(a(2, 2)) &&
               pass.Empty(a(2, 3)))) {
             return;
@@ -52,7 +52,7 @@ void Rule2(LinePass& pass) {
 // the playable cells on both sides of the upper stone are doubtful.
 void Rule7(LinePass& pass) {
     pass.BeginRule(7);
-    ForEachAnchor(pass, {{2, 3}, {3, 5}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 3}, {3, 5}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(2, 0)) && pass.X(a(3, 0)))) return;
         bool side = (pass.X(a(1, -1)) && pass.NotOpp(a(1, -2))) ||
                     (pass.X(a(1, 1)) && pass.NotOpp(a(1, 2)));
@@ -74,7 +74,7 @@ void Rule7(LinePass& pass) {
 
 void Rule12(LinePass& pass) {
     pass.BeginRule(12);
-    ForEachAnchor(pass, {{2, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(1, 1)) && pass.X(a(1, 2)) && pass.X(a(2, 0)) && pass.X(a(2, 1)) &&
               pass.Empty(a(0, 1)) && pass.Empty(a(0, 2)) && pass.Empty(a(0, 3)) &&
               pass.Empty(a(0, 4)))) {
@@ -87,7 +87,7 @@ void Rule12(LinePass& pass) {
 
 void Rule13(LinePass& pass) {
     pass.BeginRule(13);
-    ForEachAnchor(pass, {{2, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(1, 2)) && pass.X(a(1, 3)) && pass.X(a(2, 3)) && pass.X(a(2, 4)) &&
               pass.Empty(a(0, 0)) && pass.Empty(a(0, 1)) && pass.Empty(a(0, 2)) &&
               pass.Empty(a(0, 3)))) {
@@ -100,7 +100,7 @@ void Rule13(LinePass& pass) {
 
 void Rule18(LinePass& pass) {
     pass.BeginRule(18);
-    ForEachAnchor(pass, {{1, 3}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 3}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (pass.X(a(1, 0)) && pass.X(a(1, 2)) && pass.X(a(3, 0)) && pass.Empty(a(2, 1)) &&
             pass.Empty(a(1, 3)) && pass.NonEmpty(a(2, 3))) {
             pass.MarkAvoid(a(1, 3));
@@ -111,7 +111,7 @@ void Rule18(LinePass& pass) {
 
 void Rule19(LinePass& pass) {
     pass.BeginRule(19);
-    ForEachAnchor(pass, {{1, 3}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 3}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (pass.X(a(1, 1)) && pass.X(a(1, 3)) && pass.X(a(3, 3)) && pass.Empty(a(2, 2)) &&
             pass.Empty(a(1, 0)) && pass.NonEmpty(a(2, 0))) {
             pass.MarkAvoid(a(1, 0));

@@ -6,7 +6,7 @@ namespace tessora::linepatterns {
 // beside it is open. Only anchor columns 1 and 2 look to the right for that row.
 void Rule61(LinePass& pass) {
     pass.BeginRule(61);
-    ForEachAnchor(pass, {{3, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{3, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(2, 2)) && pass.X(a(1, 3)))) return;
         if (pass.NonEmpty(a(2, 0)) && pass.Empty(a(1, 0))) {
             if (pass.Empty(a(1, 2)) && pass.Empty(a(2, 1)) && pass.Empty(a(0, 3))) {
@@ -27,7 +27,7 @@ void Rule61(LinePass& pass) {
 // Mirror of rule 61; only anchor columns 2 and 3 look to the left.
 void Rule62(LinePass& pass) {
     pass.BeginRule(62);
-    ForEachAnchor(pass, {{3, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{3, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(2, 1)) && pass.X(a(1, 0)))) return;
         if (pass.Empty(a(1, 3)) && pass.NonEmpty(a(2, 3))) {
             if (pass.Empty(a(1, 1)) && pass.Empty(a(2, 2)) && pass.Empty(a(0, 0))) {
@@ -50,8 +50,8 @@ void Rule62(LinePass& pass) {
 void Rule63(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow) {
     pass.BeginRule(63);
     const int16 y = pass.OtherSide();
-    const AnchorRange range{{firstRow, lastRow}, {firstColumn, lastColumn}};
-    ForEachAnchor(pass, range, Events::AfterEachAnchor, [&](Anchor a) {
+    const CellRange range{{firstRow, lastRow}, {firstColumn, lastColumn}};
+    ForEachStart(pass, range, Yield::AfterEachStart, [&](Cell a) {
         const bool yAbove = (pass.Holds(a(0, 1), y) && pass.Empty(a(0, 3))) ||
                             (pass.Holds(a(0, 3), y) && pass.Empty(a(0, 1)));
         if (yAbove && pass.Empty(a(0, 2)) && pass.Holds(a(1, 0), y) && pass.Holds(a(1, 4), y) &&
@@ -64,7 +64,7 @@ void Rule63(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int l
 // Rules 66 and 67: the cell at (1,2) either takes the playable-or-prepare step, or, when it
 // already holds the colour, the bonus goes to the given cell beside it.
 namespace {
-void PrepareOrBeside(LinePass& pass, Anchor a, Cell beside) {
+void PrepareOrBeside(LinePass& pass, Cell a, Cell beside) {
     if (pass.Empty(a(1, 2))) {
         PlayOrPrepare(pass, a(1, 2), 32, 30, PrepareDeduction{3, 0});
     } else if (pass.X(a(1, 2))) {
@@ -75,7 +75,7 @@ void PrepareOrBeside(LinePass& pass, Anchor a, Cell beside) {
 
 void Rule66(LinePass& pass) {
     pass.BeginRule(66);
-    ForEachAnchor(pass, {{1, 3}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 3}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (pass.X(a(2, 1)) && pass.X(a(1, 3)) && pass.X(a(3, 1)) && pass.X(a(3, 0)) &&
             pass.Empty(a(1, 1)) && pass.Empty(a(0, 3)) && pass.Empty(a(1, 4))) {
             PrepareOrBeside(pass, a, a(1, 1));
@@ -85,7 +85,7 @@ void Rule66(LinePass& pass) {
 
 void Rule67(LinePass& pass) {
     pass.BeginRule(67);
-    ForEachAnchor(pass, {{1, 3}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 3}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (pass.X(a(1, 1)) && pass.X(a(2, 3)) && pass.X(a(3, 3)) && pass.X(a(3, 4)) &&
             pass.Empty(a(1, 3)) && pass.Empty(a(0, 1)) && pass.Empty(a(1, 0))) {
             PrepareOrBeside(pass, a, a(1, 3));
@@ -97,7 +97,7 @@ void Rule67(LinePass& pass) {
 void Rule68(LinePass& pass) {
     pass.BeginRule(68);
     const bool own = pass.IsOwnPass();
-    ForEachAnchor(pass, {{1, 5}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 5}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (own && pass.OwnThreat(a(0, 3)) > 0 && pass.X(a(1, 1)) && pass.X(a(1, 2)) &&
             pass.Empty(a(1, 3)) && pass.Empty(a(1, 4)) && pass.NonEmpty(a(2, 3)) &&
             pass.NonEmpty(a(2, 4))) {
@@ -109,7 +109,7 @@ void Rule68(LinePass& pass) {
 void Rule69(LinePass& pass) {
     pass.BeginRule(69);
     const bool own = pass.IsOwnPass();
-    ForEachAnchor(pass, {{1, 5}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{1, 5}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (own && pass.OwnThreat(a(0, 1)) > 0 && pass.X(a(1, 2)) && pass.X(a(1, 3)) &&
             pass.Empty(a(1, 0)) && pass.Empty(a(1, 1)) && pass.NonEmpty(a(2, 0)) &&
             pass.NonEmpty(a(2, 1))) {
@@ -123,7 +123,7 @@ void Rule69(LinePass& pass) {
 // not let the window process events.
 void Rule70(LinePass& pass) {
     pass.BeginRule(70);
-    ForEachAnchor(pass, {{3, 5}, {1, 7}}, Events::None, [&](Anchor a) {
+    ForEachStart(pass, {{3, 5}, {1, 7}}, Yield::Never, [&](Cell a) {
         if (!(pass.X(a(0, 0)) && pass.X(a(1, 0)) && pass.Empty(a(-1, 0)))) return;
         const Cell top = a(-1, 0);
         if (pass.IsOwnPass()) {

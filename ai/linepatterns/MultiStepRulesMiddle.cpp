@@ -6,7 +6,7 @@ namespace tessora::linepatterns {
 // other pass only one of them.
 void Rule28(LinePass& pass) {
     pass.BeginRule(28);
-    ForEachAnchor(pass, {{2, 4}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 4}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(0, 1)) && pass.X(a(0, 2)) && pass.X(a(1, 2)) && pass.X(a(2, 3)) &&
               pass.Empty(a(0, 0)) && pass.Empty(a(0, 3)) && pass.NonEmpty(a(1, 0)) &&
               pass.NonEmpty(a(1, 3)))) {
@@ -23,7 +23,7 @@ void Rule28(LinePass& pass) {
 
 void Rule29(LinePass& pass) {
     pass.BeginRule(29);
-    ForEachAnchor(pass, {{2, 4}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 4}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.X(a(0, 1)) && pass.X(a(0, 2)) && pass.X(a(1, 1)) && pass.X(a(2, 0)) &&
               pass.Empty(a(0, 0)) && pass.Empty(a(0, 3)) && pass.NonEmpty(a(1, 3)) &&
               pass.NonEmpty(a(1, 0)))) {
@@ -40,7 +40,7 @@ void Rule29(LinePass& pass) {
 
 void Rule30(LinePass& pass) {
     pass.BeginRule(30);
-    ForEachAnchor(pass, {{2, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (pass.X(a(0, 2)) && pass.X(a(0, 3)) && pass.X(a(1, 3)) && pass.X(a(2, 4)) &&
             pass.Empty(a(1, 0)) && pass.Empty(a(1, 1)) && pass.NonEmpty(a(2, 0)) &&
             pass.NonEmpty(a(2, 1))) {
@@ -52,7 +52,7 @@ void Rule30(LinePass& pass) {
 
 void Rule31(LinePass& pass) {
     pass.BeginRule(31);
-    ForEachAnchor(pass, {{2, 4}, {1, 3}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         if (pass.X(a(0, 1)) && pass.X(a(0, 2)) && pass.X(a(1, 1)) && pass.X(a(2, 0)) &&
             pass.Empty(a(1, 3)) && pass.Empty(a(1, 4)) && pass.NonEmpty(a(2, 3)) &&
             pass.NonEmpty(a(2, 4))) {
@@ -62,36 +62,34 @@ void Rule31(LinePass& pass) {
     });
 }
 
-// Stones in the two outer columns of one row with an open roof over the board's centre: one
-// loop over the row r, the columns are fixed.
+// Stones in the two outer columns of one row with an open roof over the board's centre: the
+// anchor, the roof's top, runs down the centre column only.
 void Rule45(LinePass& pass) {
     pass.BeginRule(45);
-    for (int r = 1; r <= 3; ++r) {
-        if (pass.X({r + 3, 7}) && pass.X({r + 3, 1}) && pass.Empty({r + 2, 2}) &&
-            pass.Empty({r + 2, 6}) && pass.Empty({r + 1, 3}) && pass.Empty({r + 1, 5}) &&
-            pass.Empty({r, 4})) {
-            const Cell top{r, 4};
-            const Cell below{r + 1, 4};
-            if (pass.NonEmpty(below)) {
-                pass.Bonus(top, 1, 1);
-            } else if (pass.NonEmpty({r + 2, 4})) {
-                if (pass.IsOwnPass()) {
-                    pass.MarkDoubt(below);
-                    pass.AddAttack(below, -1);
-                } else {
-                    pass.MarkCaution(below);
-                }
+    ForEachStart(pass, {{1, 3}, {4, 4}}, Yield::AfterEachStart, [&](Cell a) {
+        if (!(pass.X(a(3, 3)) && pass.X(a(3, -3)) && pass.Empty(a(2, -2)) && pass.Empty(a(2, 2)) &&
+              pass.Empty(a(1, -1)) && pass.Empty(a(1, 1)) && pass.Empty(a))) {
+            return;
+        }
+        const Cell below = a.Below();
+        if (pass.NonEmpty(below)) {
+            pass.Bonus(a, 1, 1);
+        } else if (pass.NonEmpty(below.Below())) {
+            if (pass.IsOwnPass()) {
+                pass.MarkDoubt(below);
+                pass.AddAttack(below, -1);
+            } else {
+                pass.MarkCaution(below);
             }
         }
-        pass.DoEvents();
-    }
+    });
 }
 
 // An arch of four stones under a row whose outer cells are playable: when one middle cell of
 // the row holds the colour, the other middle cell gets the bonus.
 void Rule56(LinePass& pass) {
     pass.BeginRule(56);
-    ForEachAnchor(pass, {{2, 4}, {1, 4}}, Events::AfterEachAnchor, [&](Anchor a) {
+    ForEachStart(pass, {{2, 4}, {1, 4}}, Yield::AfterEachStart, [&](Cell a) {
         if (!(pass.NonEmpty(a(1, 0)) && pass.NonEmpty(a(1, 3)) && pass.Empty(a(0, 0)) &&
               pass.Empty(a(0, 3)) && pass.X(a(2, 0)) && pass.X(a(1, 1)) && pass.X(a(1, 2)) &&
               pass.X(a(2, 3)))) {

@@ -6,16 +6,17 @@ namespace tessora::linepatterns {
 namespace {
 
 // The anchors rules 8 and 9 are given by the pass.
-constexpr Span kRule8And9Rows{1, 3};
-constexpr Span kRule8And9Columns{1, 3};
+constexpr Interval kRule8And9Rows{1, 3};
+constexpr Interval kRule8And9Columns{1, 3};
 
-constexpr bool InsideBoard(Span rows, Span columns, Offset offset) {
-    return rows.first + offset.dr >= Board::kFirstRow && rows.last + offset.dr <= Board::kLastRow &&
-           columns.first + offset.dc >= 1 && columns.last + offset.dc <= kColumnCount;
+constexpr bool InsideBoard(Interval rows, Interval columns, Cell offset) {
+    return rows.first + offset.row >= Board::kFirstRow &&
+           rows.last + offset.row <= Board::kLastRow && columns.first + offset.column >= 1 &&
+           columns.last + offset.column <= kColumnCount;
 }
 
-constexpr bool InsideBoard(Span rows, Span columns, const Offsets& cells) {
-    for (const Offset& offset : cells) {
+constexpr bool InsideBoard(Interval rows, Interval columns, const Offsets& cells) {
+    for (const Cell& offset : cells) {
         if (!InsideBoard(rows, columns, offset)) return false;
     }
     return true;
@@ -24,8 +25,8 @@ constexpr bool InsideBoard(Span rows, Span columns, const Offsets& cells) {
 // Targets are written to the score grids and marks, rows 1..8; the playable-or-prepare step
 // also reads two rows below its target, and marks the cell below it in a playing row.
 constexpr bool BonusRuleInside(const BonusRule& rule) {
-    const Span rows = rule.number == 8 || rule.number == 9 ? kRule8And9Rows : rule.rows;
-    const Span columns = rule.number == 8 || rule.number == 9 ? kRule8And9Columns : rule.columns;
+    const Interval rows = rule.number == 8 || rule.number == 9 ? kRule8And9Rows : rule.rows;
+    const Interval columns = rule.number == 8 || rule.number == 9 ? kRule8And9Columns : rule.columns;
     for (const Condition& condition : rule.further) {
         if (!InsideBoard(rows, columns, condition.cells)) return false;
     }
@@ -34,11 +35,11 @@ constexpr bool BonusRuleInside(const BonusRule& rule) {
 }
 
 constexpr bool PrepareRuleInside(const PrepareRule& rule) {
-    const Offset below{rule.target.dr + 1, rule.target.dc};
+    const Cell below = rule.target.Below();
     return InsideBoard(rule.rows, rule.columns, rule.x) &&
            InsideBoard(rule.rows, rule.columns, rule.empty) &&
            InsideBoard(rule.rows, rule.columns, rule.target) &&
-           InsideBoard(rule.rows, rule.columns, below) && rule.rows.first + rule.target.dr >= 1;
+           InsideBoard(rule.rows, rule.columns, below) && rule.rows.first + rule.target.row >= 1;
 }
 
 constexpr bool AllInside() {

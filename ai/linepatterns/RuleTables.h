@@ -7,23 +7,17 @@
 
 namespace tessora::linepatterns {
 
-// A cell named by its offset from the anchor.
-struct Offset {
-    int dr;
-    int dc;
-};
-
 // Up to four offsets that all get the same test.
 struct Offsets {
     constexpr Offsets() = default;
-    constexpr Offsets(std::initializer_list<Offset> list) {
-        for (const Offset& offset : list)
+    constexpr Offsets(std::initializer_list<Cell> list) {
+        for (const Cell& offset : list)
             cells[count++] = offset;
     }
-    constexpr const Offset* begin() const { return cells.data(); }
-    constexpr const Offset* end() const { return cells.data() + count; }
+    constexpr const Cell* begin() const { return cells.data(); }
+    constexpr const Cell* end() const { return cells.data() + count; }
 
-    std::array<Offset, 4> cells{};
+    std::array<Cell, 4> cells{};
     int count = 0;
 };
 
@@ -37,16 +31,16 @@ struct Condition {
     bool anyOf;
     Offsets cells;
 };
-constexpr Condition EitherEmpty(Offset a, Offset b) {
+constexpr Condition EitherEmpty(Cell a, Cell b) {
     return {CellTest::Empty, true, {a, b}};
 }
-constexpr Condition EitherNotOpp(Offset a, Offset b) {
+constexpr Condition EitherNotOpp(Cell a, Cell b) {
     return {CellTest::NotOpp, true, {a, b}};
 }
-constexpr Condition BothNotX(Offset a, Offset b) {
+constexpr Condition BothNotX(Cell a, Cell b) {
     return {CellTest::NotX, false, {a, b}};
 }
-constexpr Condition NotOpp(Offset a) {
+constexpr Condition NotOpp(Cell a) {
     return {CellTest::NotOpp, false, {a}};
 }
 
@@ -71,33 +65,37 @@ struct Points {
 };
 
 // The anchor ranges of rules 8 and 9 come from the caller.
-constexpr Span kFromCaller{0, -1};
+constexpr Interval kFromCaller{0, -1};
 
 // A bonus rule: when every cell test holds, the target gets the points.
 struct BonusRule {
     int number;
-    Span rows;
-    Span columns;
+    Interval rows;
+    Interval columns;
     Offsets x;         // hold the examined colour
     Offsets empty;     // hold 0
     Offsets nonEmpty;  // hold a stone or the floor
     Conditions further;
-    Offset target;
+    Cell target;
     Points points;
-    Events events = Events::AfterEachAnchor;
+    Yield yield = Yield::AfterEachStart;
+
+    constexpr CellRange anchors() const { return {rows, columns}; }
 };
 
 // A playable-or-prepare rule: when the shape is there, a supported target gets the points;
 // otherwise a playable cell under the target is marked and loses points.
 struct PrepareRule {
     int number;
-    Span rows;
-    Span columns;
+    Interval rows;
+    Interval columns;
     Offsets x;
     Offsets empty;
-    Offset target;
+    Cell target;
     Points points;
     PrepareDeduction deduction;  // own: AttackScore, other: DefenceScore, under the target
+
+    constexpr CellRange anchors() const { return {rows, columns}; }
 };
 
 // clang-format off
@@ -133,8 +131,8 @@ inline constexpr std::array<BonusRule, 38> kBonusRules{{
     {42, {1, 3},      {1, 3},      {{1, 1}, {3, 3}},                   {{1, 3}, {2, 2}},         {{2, 3}},           {EitherNotOpp({0, 0}, {4, 4}), EitherNotOpp({1, 0}, {1, 4})}, {1, 3},  {1, 1}},
     {43, {1, 3},      {1, 3},      {{1, 3}, {3, 1}},                   {{1, 1}, {2, 2}},         {{2, 3}},           {EitherNotOpp({0, 4}, {4, 0}), EitherNotOpp({1, 0}, {1, 4})}, {1, 1},  {1, 1}},
     // Rules 46 and 47 run without letting the window process events.
-    {46, {1, 3},      {4, 7},      {{0, 0}, {1, -3}, {1, 0}, {3, -3}}, {{1, -1}, {2, -2}},       {{2, -1}, {3, -2}}, {},                                                           {1, -1}, {32, 30}, Events::None},
-    {47, {1, 3},      {1, 4},      {{0, 0}, {1, 0}, {1, 3}, {3, 3}},   {{1, 1}, {2, 2}},         {{2, 1}, {3, 2}},   {},                                                           {1, 1},  {32, 30}, Events::None},
+    {46, {1, 3},      {4, 7},      {{0, 0}, {1, -3}, {1, 0}, {3, -3}}, {{1, -1}, {2, -2}},       {{2, -1}, {3, -2}}, {},                                                           {1, -1}, {32, 30}, Yield::Never},
+    {47, {1, 3},      {1, 4},      {{0, 0}, {1, 0}, {1, 3}, {3, 3}},   {{1, 1}, {2, 2}},         {{2, 1}, {3, 2}},   {},                                                           {1, 1},  {32, 30}, Yield::Never},
     {48, {1, 3},      {1, 4},      {{0, 3}, {2, 0}, {2, 3}, {3, 0}},   {{2, 1}, {2, 2}},         {{3, 1}, {3, 2}},   {},                                                           {2, 1},  {32, 30}},
     {49, {1, 3},      {1, 4},      {{0, 0}, {2, 0}, {2, 3}, {3, 3}},   {{2, 1}, {2, 2}},         {{3, 1}, {3, 2}},   {},                                                           {2, 2},  {32, 30}},
     {50, {1, 3},      {1, 3},      {{1, 0}, {1, 1}, {1, 2}},           {{0, 1}},                 {},                 {BothNotX({2, 3}, {3, 4})},                                   {0, 1},  {1, 1}},

@@ -3,27 +3,23 @@
 namespace tessora::linepatterns {
 namespace {
 
-Cell At(Anchor anchor, Offset offset) {
-    return anchor(offset.dr, offset.dc);
-}
-
-bool AllX(const LinePass& pass, Anchor anchor, const Offsets& cells) {
-    for (const Offset& offset : cells) {
-        if (!pass.X(At(anchor, offset))) return false;
+bool AllX(const LinePass& pass, Cell anchor, const Offsets& cells) {
+    for (const Cell& offset : cells) {
+        if (!pass.X(anchor + offset)) return false;
     }
     return true;
 }
 
-bool AllEmpty(const LinePass& pass, Anchor anchor, const Offsets& cells) {
-    for (const Offset& offset : cells) {
-        if (!pass.Empty(At(anchor, offset))) return false;
+bool AllEmpty(const LinePass& pass, Cell anchor, const Offsets& cells) {
+    for (const Cell& offset : cells) {
+        if (!pass.Empty(anchor + offset)) return false;
     }
     return true;
 }
 
-bool AllNonEmpty(const LinePass& pass, Anchor anchor, const Offsets& cells) {
-    for (const Offset& offset : cells) {
-        if (!pass.NonEmpty(At(anchor, offset))) return false;
+bool AllNonEmpty(const LinePass& pass, Cell anchor, const Offsets& cells) {
+    for (const Cell& offset : cells) {
+        if (!pass.NonEmpty(anchor + offset)) return false;
     }
     return true;
 }
@@ -40,15 +36,15 @@ bool Passes(const LinePass& pass, Cell cell, CellTest test) {
     return false;
 }
 
-bool Holds(const LinePass& pass, Anchor anchor, const Condition& condition) {
+bool Holds(const LinePass& pass, Cell anchor, const Condition& condition) {
     int passed = 0;
-    for (const Offset& offset : condition.cells) {
-        if (Passes(pass, At(anchor, offset), condition.test)) ++passed;
+    for (const Cell& offset : condition.cells) {
+        if (Passes(pass, anchor + offset, condition.test)) ++passed;
     }
     return condition.anyOf ? passed > 0 : passed == condition.cells.count;
 }
 
-bool AllHold(const LinePass& pass, Anchor anchor, const Conditions& conditions) {
+bool AllHold(const LinePass& pass, Cell anchor, const Conditions& conditions) {
     for (const Condition& condition : conditions) {
         if (!Holds(pass, anchor, condition)) return false;
     }
@@ -57,18 +53,18 @@ bool AllHold(const LinePass& pass, Anchor anchor, const Conditions& conditions) 
 
 }  // namespace
 
-void ApplyBonusRule(LinePass& pass, const BonusRule& rule, AnchorRange range) {
+void ApplyBonusRule(LinePass& pass, const BonusRule& rule, CellRange range) {
     pass.BeginRule(rule.number);
-    ForEachAnchor(pass, range, rule.events, [&](Anchor a) {
+    ForEachStart(pass, range, rule.yield, [&](Cell a) {
         if (AllX(pass, a, rule.x) && AllEmpty(pass, a, rule.empty) &&
             AllNonEmpty(pass, a, rule.nonEmpty) && AllHold(pass, a, rule.further)) {
-            pass.Bonus(At(a, rule.target), rule.points.own, rule.points.other);
+            pass.Bonus(a + rule.target, rule.points.own, rule.points.other);
         }
     });
 }
 
 void ApplyBonusRule(LinePass& pass, const BonusRule& rule) {
-    ApplyBonusRule(pass, rule, AnchorRange{rule.rows, rule.columns});
+    ApplyBonusRule(pass, rule, rule.anchors());
 }
 
 void ApplyBonusRules(LinePass& pass, int first, int last) {
@@ -79,13 +75,12 @@ void ApplyBonusRules(LinePass& pass, int first, int last) {
 
 void ApplyPrepareRule(LinePass& pass, const PrepareRule& rule) {
     pass.BeginRule(rule.number);
-    ForEachAnchor(pass, AnchorRange{rule.rows, rule.columns}, Events::AfterEachAnchor,
-                  [&](Anchor a) {
-                      if (AllX(pass, a, rule.x) && AllEmpty(pass, a, rule.empty)) {
-                          PlayOrPrepare(pass, At(a, rule.target), rule.points.own,
-                                        rule.points.other, rule.deduction);
-                      }
-                  });
+    ForEachStart(pass, rule.anchors(), Yield::AfterEachStart, [&](Cell a) {
+        if (AllX(pass, a, rule.x) && AllEmpty(pass, a, rule.empty)) {
+            PlayOrPrepare(pass, a + rule.target, rule.points.own, rule.points.other,
+                          rule.deduction);
+        }
+    });
 }
 
 void ApplyPrepareRules(LinePass& pass, int first, int last) {
@@ -96,12 +91,12 @@ void ApplyPrepareRules(LinePass& pass, int first, int last) {
 
 void Rule8(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow) {
     ApplyBonusRule(pass, BonusRuleNumber(8),
-                   AnchorRange{{firstRow, lastRow}, {firstColumn, lastColumn}});
+                   CellRange{{firstRow, lastRow}, {firstColumn, lastColumn}});
 }
 
 void Rule9(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow) {
     ApplyBonusRule(pass, BonusRuleNumber(9),
-                   AnchorRange{{firstRow, lastRow}, {firstColumn, lastColumn}});
+                   CellRange{{firstRow, lastRow}, {firstColumn, lastColumn}});
 }
 
 }  // namespace tessora::linepatterns

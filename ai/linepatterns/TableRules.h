@@ -8,7 +8,7 @@ namespace tessora::linepatterns {
 // Runs one bonus rule over its own anchor ranges.
 void ApplyBonusRule(LinePass& pass, const BonusRule& rule);
 // Runs one bonus rule over the anchor ranges given by the caller.
-void ApplyBonusRule(LinePass& pass, const BonusRule& rule, AnchorRange range);
+void ApplyBonusRule(LinePass& pass, const BonusRule& rule, CellRange range);
 // Runs the bonus rules first..last, in rule order.
 void ApplyBonusRules(LinePass& pass, int first, int last);
 

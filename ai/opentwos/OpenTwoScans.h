@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ai/GridCell.h"
+
 namespace tessora {
 
 // Five-cell windows W0..W4 holding two stones of one side and three empty cells: the scans
@@ -12,24 +14,14 @@ constexpr int kOpenTwoWindowLength = 5;
 constexpr int kOpenTwoTargetPoints = 10;
 
 // Step from one window cell to the next.
-struct WindowStep {
-    int dRow;
-    int dColumn;
-};
-constexpr WindowStep kStepDownLeft{1, -1};
-constexpr WindowStep kStepDownRight{1, 1};
-constexpr WindowStep kStepAlongRow{0, 1};
+constexpr Cell kStepDownLeft{1, -1};
+constexpr Cell kStepDownRight{1, 1};
+constexpr Cell kStepAlongRow{0, 1};
 
-// Start cells of a scan: rows outside, columns inside.
-struct ScanBounds {
-    int firstColumn;
-    int lastColumn;
-    int firstRow;
-    int lastRow;
-};
-constexpr ScanBounds kRightEdgeDiagonals{5, 7, 1, 2};
-constexpr ScanBounds kLeftEdgeDiagonals{1, 3, 1, 2};
-constexpr ScanBounds kAllRows{1, 3, 1, 6};
+// Start cells of the scans.
+constexpr CellRange kRightEdgeDiagonals{{1, 2}, {5, 7}};
+constexpr CellRange kLeftEdgeDiagonals{{1, 2}, {1, 3}};
+constexpr CellRange kAllRows{{1, 6}, {1, 3}};
 
 // When the opponent's target earns its points.
 enum class FoeTargetRule {
@@ -40,7 +32,7 @@ enum class FoeTargetRule {
 
 struct OpenTwoScan {
     int number;
-    WindowStep direction;
+    Cell direction;
     int stoneA;  // window positions of the two stones
     int stoneB;
     int target;         // window position of the cell that makes the open three
@@ -50,12 +42,12 @@ struct OpenTwoScan {
     int ownEndPoints;
     int foeEndPoints;
     bool ownEndGuard;  // own end cells skip a cell with the own threat cell directly above
-    ScanBounds bounds;
+    CellRange starts;
 };
 
 // clang-format off
 constexpr std::array<OpenTwoScan, 9> kOpenTwoScans{{
-    // #  direction       stones  T  bonus  opponent target                      ends  own foe guard  bounds
+    // #  direction       stones  T  bonus  opponent target                      ends  own foe guard  starts
     {1, kStepDownLeft,   1, 3,  2, 22, FoeTargetRule::Plain,              true,  5, 5, true,  kRightEdgeDiagonals},
     {2, kStepDownLeft,   1, 2,  3, 22, FoeTargetRule::NotUnderOwnThreat,  false, 0, 0, false, kRightEdgeDiagonals},
     {3, kStepDownLeft,   2, 3,  1, 22, FoeTargetRule::NotUnderOwnThreat,  false, 0, 0, false, kRightEdgeDiagonals},

@@ -11,36 +11,23 @@ constexpr int16 kThreatGapPoints = 101;
 // Taken from both score grids two cells below a gap that cannot be played yet.
 constexpr int16 kBelowGapPenalty = 3;
 
-// A cell relative to a window's start cell (i, j): rows down, columns right.
-struct CellOffset {
-    int rows;
-    int columns;
-};
-
-// The start cells a window scan visits, rows outside, columns inside.
-struct StartBounds {
-    int firstColumn;
-    int lastColumn;
-    int firstRow;
-    int lastRow;
-};
-
 // One horizontal or diagonal window of four: three stone cells and the gap that would complete
-// it. markFirstStone adds to the own threat map at the first stone as well.
+// it, as offsets from the start cell. markFirstStone adds to the own threat map at the first
+// stone as well.
 struct ThreatWindow {
     int scan;
-    std::array<CellOffset, 3> stones;
-    CellOffset gap;
-    StartBounds bounds;
+    std::array<Cell, 3> stones;
+    Cell gap;
+    CellRange starts;
     bool markFirstStone;
 };
 
 // The vertical three is scan 5, between the horizontal and the diagonal scans.
 constexpr int kVerticalScan = 5;
 
-constexpr StartBounds kRowStarts{1, 4, 1, 6};
-constexpr StartBounds kDownRightStarts{1, 4, 1, 3};
-constexpr StartBounds kDownLeftStarts{4, 7, 1, 3};
+constexpr CellRange kRowStarts{{1, 6}, {1, 4}};
+constexpr CellRange kDownRightStarts{{1, 3}, {1, 4}};
+constexpr CellRange kDownLeftStarts{{1, 3}, {4, 7}};
 
 // The twelve horizontal and diagonal scans in calling order: scan number, stone cells, gap.
 constexpr std::array<ThreatWindow, 12> kThreatWindows{{
@@ -58,10 +45,9 @@ constexpr std::array<ThreatWindow, 12> kThreatWindows{{
     {13, {{{0, 0}, {1, -1}, {2, -2}}}, {3, -3}, kDownLeftStarts, false},
 }};
 
-// Scans every start cell within bounds for the window's three stones of colour around an empty
-// gap, and scores and marks each gap found. Lets the window breathe after every start cell.
-void ScanThreatWindow(Workspace& ws, const ThreatWindow& window, int16 colour,
-                      const StartBounds& bounds);
+// Scans every start cell of the window for its three stones of colour around an empty gap, and
+// scores and marks each gap found. Lets the window breathe after every start cell.
+void ScanThreatWindow(Workspace& ws, const ThreatWindow& window, int16 colour);
 
 // Scans columns for three stones of colour under an empty cell; that cell earns the gap points
 // and nothing else (the cell above a vertical three is always playable).

@@ -2,24 +2,22 @@
 
 #include <array>
 
+#include "ai/GridCell.h"
+
 namespace tessora {
 
 // Four-cell windows P0..P3 along a row or a diagonal holding two stones of one colour and two
 // empty cells. For an empty cell E the other empty cell is O: playing E leaves O to complete.
 constexpr int kTwoStoneWindowLength = 4;
 
-// Start cells and step of each direction: rows outside, columns inside.
+// Step from one window cell to the next, and the start cells, of each direction.
 struct TwoStoneDirection {
-    int dRow;
-    int dColumn;
-    int firstColumn;
-    int lastColumn;
-    int firstRow;
-    int lastRow;
+    Cell step;
+    CellRange starts;
 };
-constexpr TwoStoneDirection kAlongRow{0, 1, 1, 4, 1, 6};
-constexpr TwoStoneDirection kDownRight{1, 1, 1, 4, 1, 3};
-constexpr TwoStoneDirection kDownLeft{1, -1, 4, 7, 1, 3};
+constexpr TwoStoneDirection kAlongRow{{0, 1}, {{1, 6}, {1, 4}}};
+constexpr TwoStoneDirection kDownRight{{1, 1}, {{1, 3}, {1, 4}}};
+constexpr TwoStoneDirection kDownLeft{{1, -1}, {{1, 3}, {4, 7}}};
 
 // Fixed points of the two rules, the same in every scan.
 constexpr int kUnderEmptyPenalty = 2;  // taken from AttackScore below an unplayable cell
