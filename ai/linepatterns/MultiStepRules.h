@@ -32,7 +32,7 @@ void Rule60(LinePass& pass);
 // Rules 61 to 63 and 66 to 70: MultiStepRulesLate.cpp.
 void Rule61(LinePass& pass);
 void Rule62(LinePass& pass);
-void Rule63(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow);
+void Rule63(LinePass& pass);
 void Rule66(LinePass& pass);
 void Rule67(LinePass& pass);
 void Rule68(LinePass& pass);

@@ -47,11 +47,10 @@ void Rule62(LinePass& pass) {
 
 // Three stones in a row held between two stones of the other side (Y), with one Y stone and
 // one empty cell on the row above: the empty one of those two cells gets a point.
-void Rule63(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow) {
+void Rule63(LinePass& pass) {
     pass.BeginRule(63);
     const int16 y = pass.OtherSide();
-    const CellRange range{{firstRow, lastRow}, {firstColumn, lastColumn}};
-    ForEachStart(pass, range, Yield::AfterEachStart, [&](Cell a) {
+    ForEachStart(pass, {{3, 5}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
         const bool yAbove = (pass.Holds(a(0, 1), y) && pass.Empty(a(0, 3))) ||
                             (pass.Holds(a(0, 3), y) && pass.Empty(a(0, 1)));
         if (yAbove && pass.Empty(a(0, 2)) && pass.Holds(a(1, 0), y) && pass.Holds(a(1, 4), y) &&

@@ -5,19 +5,16 @@
 namespace tessora::linepatterns {
 namespace {
 
-// The anchors rules 8 and 9 are given by the pass.
-constexpr Interval kRule8And9Rows{1, 3};
-constexpr Interval kRule8And9Columns{1, 3};
-
-constexpr bool InsideBoard(Interval rows, Interval columns, Cell offset) {
-    return rows.first + offset.row >= Board::kFirstRow &&
-           rows.last + offset.row <= Board::kLastRow && columns.first + offset.column >= 1 &&
-           columns.last + offset.column <= kColumnCount;
+constexpr bool InsideBoard(CellRange anchors, Cell offset) {
+    return anchors.rows.first + offset.row >= Board::kFirstRow &&
+           anchors.rows.last + offset.row <= Board::kLastRow &&
+           anchors.columns.first + offset.column >= 1 &&
+           anchors.columns.last + offset.column <= kColumnCount;
 }
 
-constexpr bool InsideBoard(Interval rows, Interval columns, const Offsets& cells) {
+constexpr bool InsideBoard(CellRange anchors, const Offsets& cells) {
     for (const Cell& offset : cells) {
-        if (!InsideBoard(rows, columns, offset)) return false;
+        if (!InsideBoard(anchors, offset)) return false;
     }
     return true;
 }
@@ -25,21 +22,19 @@ constexpr bool InsideBoard(Interval rows, Interval columns, const Offsets& cells
 // Targets are written to the score grids and marks, rows 1..8; the playable-or-prepare step
 // also reads two rows below its target, and marks the cell below it in a playing row.
 constexpr bool BonusRuleInside(const BonusRule& rule) {
-    const Interval rows = rule.number == 8 || rule.number == 9 ? kRule8And9Rows : rule.rows;
-    const Interval columns = rule.number == 8 || rule.number == 9 ? kRule8And9Columns : rule.columns;
+    const CellRange anchors = rule.anchors();
     for (const Condition& condition : rule.further) {
-        if (!InsideBoard(rows, columns, condition.cells)) return false;
+        if (!InsideBoard(anchors, condition.cells)) return false;
     }
-    return InsideBoard(rows, columns, rule.x) && InsideBoard(rows, columns, rule.empty) &&
-           InsideBoard(rows, columns, rule.nonEmpty) && InsideBoard(rows, columns, rule.target);
+    return InsideBoard(anchors, rule.x) && InsideBoard(anchors, rule.empty) &&
+           InsideBoard(anchors, rule.nonEmpty) && InsideBoard(anchors, rule.target);
 }
 
 constexpr bool PrepareRuleInside(const PrepareRule& rule) {
-    const Cell below = rule.target.Below();
-    return InsideBoard(rule.rows, rule.columns, rule.x) &&
-           InsideBoard(rule.rows, rule.columns, rule.empty) &&
-           InsideBoard(rule.rows, rule.columns, rule.target) &&
-           InsideBoard(rule.rows, rule.columns, below) && rule.rows.first + rule.target.row >= 1;
+    const CellRange anchors = rule.anchors();
+    return InsideBoard(anchors, rule.x) && InsideBoard(anchors, rule.empty) &&
+           InsideBoard(anchors, rule.target) && InsideBoard(anchors, rule.target.Below()) &&
+           anchors.rows.first + rule.target.row >= 1;
 }
 
 constexpr bool AllInside() {

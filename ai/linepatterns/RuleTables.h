@@ -64,9 +64,6 @@ struct Points {
     int other;
 };
 
-// The anchor ranges of rules 8 and 9 come from the caller.
-constexpr Interval kFromCaller{0, -1};
-
 // A bonus rule: when every cell test holds, the target gets the points.
 struct BonusRule {
     int number;
@@ -101,8 +98,8 @@ struct PrepareRule {
 // clang-format off
 inline constexpr std::array<BonusRule, 38> kBonusRules{{
 //   no. rows         columns      X at                                empty                     non-empty           further conditions                                            target   points own / other
-    {8,  kFromCaller, kFromCaller, {{0, 3}, {1, 2}, {1, 3}, {1, 4}},   {{2, 1}, {3, 0}},         {{4, 0}},           {},                                                           {0, 0},  {1, 1}},
-    {9,  kFromCaller, kFromCaller, {{0, 1}, {1, 0}, {1, 1}, {1, 2}},   {{2, 3}, {3, 4}},         {{4, 4}},           {},                                                           {0, 4},  {1, 1}},
+    {8,  {1, 3},      {1, 3},      {{0, 3}, {1, 2}, {1, 3}, {1, 4}},   {{2, 1}, {3, 0}},         {{4, 0}},           {},                                                           {0, 0},  {1, 1}},
+    {9,  {1, 3},      {1, 3},      {{0, 1}, {1, 0}, {1, 1}, {1, 2}},   {{2, 3}, {3, 4}},         {{4, 4}},           {},                                                           {0, 4},  {1, 1}},
     {10, {2, 4},      {1, 3},      {{0, 2}, {1, 1}, {2, 0}},           {{0, 1}},                 {{-1, 3}},          {EitherEmpty({0, 0}, {0, 4})},                                {0, 1},  {1, 1}},
     // Rule 11 tests (-1,1) for empty, where its mirror, rule 10, tests (-1,3) for non-empty.
     {11, {2, 4},      {1, 3},      {{0, 2}, {1, 3}, {2, 4}},           {{-1, 1}, {0, 3}},        {},                 {EitherEmpty({0, 0}, {0, 4})},                                {0, 3},  {1, 1}},
@@ -156,13 +153,5 @@ inline constexpr std::array<PrepareRule, 7> kPrepareRules{{
     {53, {2, 4}, {1, 4}, {{0, 2}, {0, 3}, {1, 2}, {2, 3}}, {{0, 0}, {0, 1}},         {0, 1}, {32, 30}, {5, 15}},
 }};
 // clang-format on
-
-// The row of a rule number, found while compiling; a missing number does not compile.
-consteval const BonusRule& BonusRuleNumber(int number) {
-    for (const BonusRule& rule : kBonusRules) {
-        if (rule.number == number) return rule;
-    }
-    throw "no bonus rule with this number";
-}
 
 }  // namespace tessora::linepatterns

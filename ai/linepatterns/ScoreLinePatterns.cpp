@@ -15,9 +15,7 @@ void ScoreLinePatterns(Workspace& ws, int16 colour) {
     Rule2(pass);
     ApplyPrepareRules(pass, 3, 6);
     Rule7(pass);
-    Rule8(pass, 1, 3, 1, 3);
-    Rule9(pass, 1, 3, 1, 3);
-    ApplyBonusRules(pass, 10, 11);
+    ApplyBonusRules(pass, 8, 11);
     Rule12(pass);
     Rule13(pass);
     ApplyBonusRules(pass, 14, 17);
@@ -41,7 +39,7 @@ void ScoreLinePatterns(Workspace& ws, int16 colour) {
     Rule60(pass);
     Rule61(pass);
     Rule62(pass);
-    Rule63(pass, 1, 3, 3, 5);
+    Rule63(pass);
     ApplyBonusRules(pass, 64, 65);
     Rule66(pass);
     Rule67(pass);

@@ -53,18 +53,14 @@ bool AllHold(const LinePass& pass, Cell anchor, const Conditions& conditions) {
 
 }  // namespace
 
-void ApplyBonusRule(LinePass& pass, const BonusRule& rule, CellRange range) {
+void ApplyBonusRule(LinePass& pass, const BonusRule& rule) {
     pass.BeginRule(rule.number);
-    ForEachStart(pass, range, rule.yield, [&](Cell a) {
+    ForEachStart(pass, rule.anchors(), rule.yield, [&](Cell a) {
         if (AllX(pass, a, rule.x) && AllEmpty(pass, a, rule.empty) &&
             AllNonEmpty(pass, a, rule.nonEmpty) && AllHold(pass, a, rule.further)) {
             pass.Bonus(a + rule.target, rule.points.own, rule.points.other);
         }
     });
-}
-
-void ApplyBonusRule(LinePass& pass, const BonusRule& rule) {
-    ApplyBonusRule(pass, rule, rule.anchors());
 }
 
 void ApplyBonusRules(LinePass& pass, int first, int last) {
@@ -87,16 +83,6 @@ void ApplyPrepareRules(LinePass& pass, int first, int last) {
     for (const PrepareRule& rule : kPrepareRules) {
         if (rule.number >= first && rule.number <= last) ApplyPrepareRule(pass, rule);
     }
-}
-
-void Rule8(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow) {
-    ApplyBonusRule(pass, BonusRuleNumber(8),
-                   CellRange{{firstRow, lastRow}, {firstColumn, lastColumn}});
-}
-
-void Rule9(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow) {
-    ApplyBonusRule(pass, BonusRuleNumber(9),
-                   CellRange{{firstRow, lastRow}, {firstColumn, lastColumn}});
 }
 
 }  // namespace tessora::linepatterns

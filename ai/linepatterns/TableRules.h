@@ -5,10 +5,8 @@
 
 namespace tessora::linepatterns {
 
-// Runs one bonus rule over its own anchor ranges.
+// Runs one bonus rule.
 void ApplyBonusRule(LinePass& pass, const BonusRule& rule);
-// Runs one bonus rule over the anchor ranges given by the caller.
-void ApplyBonusRule(LinePass& pass, const BonusRule& rule, CellRange range);
 // Runs the bonus rules first..last, in rule order.
 void ApplyBonusRules(LinePass& pass, int first, int last);
 
@@ -16,9 +14,5 @@ void ApplyBonusRules(LinePass& pass, int first, int last);
 void ApplyPrepareRule(LinePass& pass, const PrepareRule& rule);
 // Runs the playable-or-prepare rules first..last, in rule order.
 void ApplyPrepareRules(LinePass& pass, int first, int last);
-
-// Rules 8 and 9 take their anchor ranges as arguments.
-void Rule8(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow);
-void Rule9(LinePass& pass, int firstColumn, int lastColumn, int firstRow, int lastRow);
 
 }  // namespace tessora::linepatterns
