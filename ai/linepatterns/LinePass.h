@@ -4,6 +4,15 @@
 
 namespace tessora::linepatterns {
 
+// Points for the own pass (AttackScore) and for the other pass (DefenceScore).
+struct Points {
+    int own;
+    int other;
+};
+
+// Points several rules give, own pass / other pass.
+constexpr Points kTwoThreats{32, 30};  // a stone on the target makes two threats at once
+
 // One pass of the line patterns for one examined colour. The own pass (colour equals SideCode)
 // writes AttackScore, the other pass DefenceScore; every rule asks this object which one runs.
 // A rule's start cells are its anchors: it names the cells of its shape by their offset from
@@ -49,6 +58,7 @@ class LinePass {
             AddDefence(cell, other);
         }
     }
+    void Bonus(Cell cell, Points points) { Bonus(cell, points.own, points.other); }
     // "-own / -other at cell".
     void Deduct(Cell cell, int own, int other) { Bonus(cell, -own, -other); }
     void AddAttack(Cell cell, int points) { ws_.add(ws_.grids().AttackScore, cell, points); }
@@ -71,10 +81,9 @@ struct PrepareDeduction {
     int own;    // taken from AttackScore in the own pass
     int other;  // taken from DefenceScore in the other pass (0 for most rules)
 };
-inline void PlayOrPrepare(LinePass& pass, Cell target, int own, int other,
-                          PrepareDeduction deduction) {
+inline void PlayOrPrepare(LinePass& pass, Cell target, Points points, PrepareDeduction deduction) {
     if (pass.Supported(target)) {
-        pass.Bonus(target, own, other);
+        pass.Bonus(target, points);
         return;
     }
     const Cell below = target.Below();

@@ -3,6 +3,10 @@
 namespace tessora::linepatterns {
 namespace {
 
+// Rules 57 and 58, own pass / other pass.
+constexpr Points kStackUnderDiagonal{30, 28};  // the anchor completes the diagonal's three
+constexpr Points kBothNextCells{30, 30};       // each of the two next free cells
+
 // Rules 57 and 58: two stacked stones at the bottom of a column, the anchor a on top of them
 // in row 4, and the diagonal rising from a towards the right (step +1) or the left (step -1).
 void StackUnderRisingDiagonal(LinePass& pass, Interval columns, int step) {
@@ -13,25 +17,26 @@ void StackUnderRisingDiagonal(LinePass& pass, Interval columns, int step) {
         const Cell d3 = a(-3, 3 * step);
         if (pass.X(d1)) {
             if (pass.X(d2)) {
-                if (pass.NonEmpty(d3.Below()) && pass.Empty(d3)) pass.Bonus(a, 30, 28);
+                if (pass.NonEmpty(d3.Below()) && pass.Empty(d3)) pass.Bonus(a, kStackUnderDiagonal);
             } else if (pass.X(d3) && pass.NonEmpty(d2.Below()) && pass.Empty(d2)) {
-                pass.Bonus(a, 30, 28);
+                pass.Bonus(a, kStackUnderDiagonal);
             }
         } else if (pass.NonEmpty(d1.Below()) && pass.Empty(d1) && pass.X(d2) && pass.X(d3)) {
-            // Both cells get 30 in either pass.
-            pass.Bonus(a, 30, 30);
-            pass.Bonus(a(0, step), 30, 30);
+            pass.Bonus(a, kBothNextCells);
+            pass.Bonus(a(0, step), kBothNextCells);
         }
     });
 }
 
 }  // namespace
 
+// Stacked stones in columns 1 to 3 under a diagonal rising to the right.
 void Rule57(LinePass& pass) {
     pass.BeginRule(57);
     StackUnderRisingDiagonal(pass, {1, 3}, +1);
 }
 
+// Stacked stones in columns 5 to 7 under a diagonal rising to the left.
 void Rule58(LinePass& pass) {
     pass.BeginRule(58);
     StackUnderRisingDiagonal(pass, {5, 7}, -1);

@@ -12,15 +12,13 @@ void Rule28(LinePass& pass) {
               pass.NonEmpty(a(1, 3)))) {
             return;
         }
-        if (pass.IsOwnPass()) {
-            pass.AddAttack(a(0, 3), 32);
-            pass.AddAttack(a(0, 0), 30);
-        } else {
-            pass.AddDefence(a(0, 3), 30);
-        }
+        pass.Bonus(a(0, 3), kTwoThreats);
+        // The own pass rewards the row's other end too, with the smaller share.
+        if (pass.IsOwnPass()) pass.AddAttack(a(0, 0), kTwoThreats.other);
     });
 }
 
+// Mirror of rule 28: the diagonal runs down to the left; (0,0) gets the full share.
 void Rule29(LinePass& pass) {
     pass.BeginRule(29);
     ForEachStart(pass, {{2, 4}, {1, 4}}, Yield::AfterEachStart, [&](Cell a) {
@@ -29,15 +27,13 @@ void Rule29(LinePass& pass) {
               pass.NonEmpty(a(1, 0)))) {
             return;
         }
-        if (pass.IsOwnPass()) {
-            pass.AddAttack(a(0, 0), 32);
-            pass.AddAttack(a(0, 3), 30);
-        } else {
-            pass.AddDefence(a(0, 0), 30);
-        }
+        pass.Bonus(a(0, 0), kTwoThreats);
+        if (pass.IsOwnPass()) pass.AddAttack(a(0, 3), kTwoThreats.other);
     });
 }
 
+// A two in row 0 whose left stone starts a diagonal of three down to the right: of the two
+// playable cells (1,0) and (1,1) below the row, (1,0) is avoided and loses 3.
 void Rule30(LinePass& pass) {
     pass.BeginRule(30);
     ForEachStart(pass, {{2, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
@@ -50,6 +46,7 @@ void Rule30(LinePass& pass) {
     });
 }
 
+// Mirror of rule 30: the diagonal runs down to the left from (0,2); (1,4) is avoided.
 void Rule31(LinePass& pass) {
     pass.BeginRule(31);
     ForEachStart(pass, {{2, 4}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
@@ -96,9 +93,9 @@ void Rule56(LinePass& pass) {
             return;
         }
         if (pass.X(a(0, 2)) && pass.Empty(a(0, 1))) {
-            pass.Bonus(a(0, 1), 32, 30);
+            pass.Bonus(a(0, 1), kTwoThreats);
         } else if (pass.X(a(0, 1)) && pass.Empty(a(0, 2))) {
-            pass.Bonus(a(0, 2), 32, 30);
+            pass.Bonus(a(0, 2), kTwoThreats);
         }
     });
 }

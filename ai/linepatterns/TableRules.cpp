@@ -58,7 +58,7 @@ void ApplyBonusRule(LinePass& pass, const BonusRule& rule) {
     ForEachStart(pass, rule.anchors(), rule.yield, [&](Cell a) {
         if (AllX(pass, a, rule.x) && AllEmpty(pass, a, rule.empty) &&
             AllNonEmpty(pass, a, rule.nonEmpty) && AllHold(pass, a, rule.further)) {
-            pass.Bonus(a + rule.target, rule.points.own, rule.points.other);
+            pass.Bonus(a + rule.target, rule.points);
         }
     });
 }
@@ -73,8 +73,7 @@ void ApplyPrepareRule(LinePass& pass, const PrepareRule& rule) {
     pass.BeginRule(rule.number);
     ForEachStart(pass, rule.anchors(), Yield::AfterEachStart, [&](Cell a) {
         if (AllX(pass, a, rule.x) && AllEmpty(pass, a, rule.empty)) {
-            PlayOrPrepare(pass, a + rule.target, rule.points.own, rule.points.other,
-                          rule.deduction);
+            PlayOrPrepare(pass, a + rule.target, rule.points, rule.deduction);
         }
     });
 }
