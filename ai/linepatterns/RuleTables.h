@@ -7,19 +7,23 @@
 
 namespace tessora::linepatterns {
 
-// Up to four offsets that all get the same test.
-struct Offsets {
-    constexpr Offsets() = default;
-    constexpr Offsets(std::initializer_list<Cell> list) {
-        for (const Cell& offset : list)
-            cells[count++] = offset;
+// Up to n items of a table row, written as a braced list of as many as the row needs.
+template <typename Item, int n>
+struct ShortList {
+    constexpr ShortList() = default;
+    constexpr ShortList(std::initializer_list<Item> list) {
+        for (const Item& item : list)
+            items[count++] = item;
     }
-    constexpr const Cell* begin() const { return cells.data(); }
-    constexpr const Cell* end() const { return cells.data() + count; }
+    constexpr const Item* begin() const { return items.data(); }
+    constexpr const Item* end() const { return items.data() + count; }
 
-    std::array<Cell, 4> cells{};
+    std::array<Item, n> items{};
     int count = 0;
 };
+
+// Up to four offsets that all get the same test.
+using Offsets = ShortList<Cell, 4>;
 
 // The tests a further condition applies to its cells.
 enum class CellTest : std::uint8_t { Empty, NotX, NotOpp };
@@ -45,18 +49,7 @@ constexpr Condition NotOpp(Cell a) {
 }
 
 // Up to two further conditions, all of which must hold.
-struct Conditions {
-    constexpr Conditions() = default;
-    constexpr Conditions(std::initializer_list<Condition> list) {
-        for (const Condition& condition : list)
-            items[count++] = condition;
-    }
-    constexpr const Condition* begin() const { return items.data(); }
-    constexpr const Condition* end() const { return items.data() + count; }
-
-    std::array<Condition, 2> items{};
-    int count = 0;
-};
+using Conditions = ShortList<Condition, 2>;
 
 // A bonus rule: when every cell test holds, the target gets the points.
 struct BonusRule {
