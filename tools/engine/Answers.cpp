@@ -19,6 +19,13 @@ void AppendKey(std::string& out, std::string_view key) {
     out.push_back(':');
 }
 
+// ,"key":value after an earlier member.
+void AppendMember(std::string& out, std::string_view key, long long value) {
+    out.push_back(',');
+    AppendKey(out, key);
+    AppendInt(out, value);
+}
+
 void AppendGrid(std::string& out, const Grid& grid) {
     out.push_back('[');
     for (int row = grid.firstRow(); row <= grid.lastRow(); ++row) {
@@ -36,36 +43,29 @@ void AppendGrid(std::string& out, const Grid& grid) {
 void AppendTraceRecord(std::string& out, const TraceRecord& record) {
     out += "{\"stage\":";
     AppendJsonString(out, StageName(record.origin.stage));
-    out += ",\"rule\":";
-    AppendInt(out, record.origin.rule);
-    out += ",\"side\":";
-    AppendInt(out, record.origin.colour);
+    AppendMember(out, "rule", record.origin.rule);
+    AppendMember(out, "side", record.origin.colour);
     out += ",\"grid\":";
     AppendJsonString(out, GridName(record.grid));
-    out += ",\"row\":";
-    AppendInt(out, record.row);
-    out += ",\"column\":";
-    AppendInt(out, record.column);
-    out += ",\"before\":";
-    AppendInt(out, record.before);
-    out += ",\"after\":";
-    AppendInt(out, record.after);
+    AppendMember(out, "row", record.row);
+    AppendMember(out, "column", record.column);
+    AppendMember(out, "before", record.before);
+    AppendMember(out, "after", record.after);
     out.push_back('}');
 }
 
 void AppendTally(std::string& out, const SideTally& tally) {
-    out += ",\"wins\":";
-    AppendInt(out, tally.wins);
-    out += ",\"draws\":";
-    AppendInt(out, tally.draws);
-    out += ",\"losses\":";
-    AppendInt(out, tally.losses);
-    out += ",\"begun\":";
-    AppendInt(out, tally.gamesBegun);
+    AppendMember(out, "wins", tally.wins);
+    AppendMember(out, "draws", tally.draws);
+    AppendMember(out, "losses", tally.losses);
+    AppendMember(out, "begun", tally.gamesBegun);
     out.push_back('}');
 }
 
-void AppendFixed(std::string& out, double value, int decimals) {
+// ,"key":value with the given number of decimals.
+void AppendFixedMember(std::string& out, std::string_view key, double value, int decimals) {
+    out.push_back(',');
+    AppendKey(out, key);
     std::array<char, 64> buffer{};
     const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
     if (length > 0) out.append(buffer.data(), static_cast<std::size_t>(length));
@@ -140,16 +140,13 @@ std::string SelfPlayReportJson(const SelfPlayRequest& request, const SelfPlayRep
         AppendInt(out, request.strengthB);
     }
     AppendTally(out, report.b);
-    out += ",\"stones\":";
-    AppendInt(out, report.stones);
-    out += ",\"seconds\":";
-    AppendFixed(out, report.seconds, 3);
-    out += ",\"gamesPerSecond\":";
-    AppendFixed(out, report.seconds > 0 ? report.games / report.seconds : 0.0, 0);
-    out += ",\"cpuSeconds\":";
-    AppendFixed(out, report.cpuSeconds, 3);
-    out += ",\"gamesPerCpuSecond\":";
-    AppendFixed(out, report.cpuSeconds > 0 ? report.games / report.cpuSeconds : 0.0, 0);
+    AppendMember(out, "stones", report.stones);
+    AppendFixedMember(out, "seconds", report.seconds, 3);
+    AppendFixedMember(out, "gamesPerSecond",
+                      report.seconds > 0 ? report.games / report.seconds : 0.0, 0);
+    AppendFixedMember(out, "cpuSeconds", report.cpuSeconds, 3);
+    AppendFixedMember(out, "gamesPerCpuSecond",
+                      report.cpuSeconds > 0 ? report.games / report.cpuSeconds : 0.0, 0);
     out.push_back('}');
     return out;
 }

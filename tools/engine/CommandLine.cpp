@@ -96,6 +96,20 @@ bool ReadFirst(const GivenOptions& options, FirstPlayer& out, std::string& error
     return !text || ParseFirstPlayer(*text, out, error);
 }
 
+// The options move and play share, read into request: the columns played (under columnsOption),
+// who begins, the strength and the draws; the columns and the draws must be given.
+template <typename GameRequest>
+bool ReadGameOptions(const GivenOptions& options, std::string_view command,
+                     std::string_view columnsOption, std::string& columns, GameRequest& request,
+                     std::string& error) {
+    if (!Require(options, columnsOption, command, error)) return false;
+    if (!Require(options, "--random", command, error)) return false;
+    if (!ParseColumns(*options.Value(columnsOption), columnsOption, columns, error)) return false;
+    if (!ReadFirst(options, request.first, error)) return false;
+    if (!ReadStrength(options, "--strength", request.strength, error)) return false;
+    return ParseDrawList(*options.Value("--random"), request.random, error);
+}
+
 constexpr std::array kMoveOptions{OptionSpec{"--moves", false}, OptionSpec{"--first", false},
                                   OptionSpec{"--strength", false}, OptionSpec{"--random", false},
                                   OptionSpec{"--trace", true}};
@@ -103,13 +117,8 @@ constexpr std::array kMoveOptions{OptionSpec{"--moves", false}, OptionSpec{"--fi
 bool ParseMove(std::span<const std::string> args, Invocation& out, std::string& error) {
     GivenOptions options;
     if (!options.Read(args, kMoveOptions, "move", error)) return false;
-    if (!Require(options, "--moves", "move", error)) return false;
-    if (!Require(options, "--random", "move", error)) return false;
     MoveRequest request;
-    if (!ParseColumns(*options.Value("--moves"), "--moves", request.moves, error)) return false;
-    if (!ReadFirst(options, request.first, error)) return false;
-    if (!ReadStrength(options, "--strength", request.strength, error)) return false;
-    if (!ParseDrawList(*options.Value("--random"), request.random, error)) return false;
+    if (!ReadGameOptions(options, "move", "--moves", request.moves, request, error)) return false;
     request.trace = options.Has("--trace");
     out = std::move(request);
     return true;
@@ -121,13 +130,8 @@ constexpr std::array kPlayOptions{OptionSpec{"--human", false}, OptionSpec{"--fi
 bool ParsePlay(std::span<const std::string> args, Invocation& out, std::string& error) {
     GivenOptions options;
     if (!options.Read(args, kPlayOptions, "play", error)) return false;
-    if (!Require(options, "--human", "play", error)) return false;
-    if (!Require(options, "--random", "play", error)) return false;
     PlayRequest request;
-    if (!ParseColumns(*options.Value("--human"), "--human", request.human, error)) return false;
-    if (!ReadFirst(options, request.first, error)) return false;
-    if (!ReadStrength(options, "--strength", request.strength, error)) return false;
-    if (!ParseDrawList(*options.Value("--random"), request.random, error)) return false;
+    if (!ReadGameOptions(options, "play", "--human", request.human, request, error)) return false;
     out = std::move(request);
     return true;
 }

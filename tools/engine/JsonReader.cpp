@@ -192,40 +192,18 @@ class Reader {
     }
 
     bool ReadEscape(std::string& out) {
+        // The one-letter escapes and the characters they stand for, in the same order.
+        constexpr std::string_view kEscapeLetters = "\"\\/bfnrt";
+        constexpr std::string_view kEscapedCharacters = "\"\\/\b\f\n\r\t";
         ++pos_;  // backslash
         if (AtEnd()) return Fail("the string is not closed");
         const char ch = Peek();
         ++pos_;
-        switch (ch) {
-            case '"':
-                out.push_back('"');
-                return true;
-            case '\\':
-                out.push_back('\\');
-                return true;
-            case '/':
-                out.push_back('/');
-                return true;
-            case 'b':
-                out.push_back('\b');
-                return true;
-            case 'f':
-                out.push_back('\f');
-                return true;
-            case 'n':
-                out.push_back('\n');
-                return true;
-            case 'r':
-                out.push_back('\r');
-                return true;
-            case 't':
-                out.push_back('\t');
-                return true;
-            case 'u':
-                return ReadUnicodeEscape(out);
-            default:
-                return Fail("unknown escape");
-        }
+        if (ch == 'u') return ReadUnicodeEscape(out);
+        const std::size_t letter = kEscapeLetters.find(ch);
+        if (letter == std::string_view::npos) return Fail("unknown escape");
+        out.push_back(kEscapedCharacters[letter]);
+        return true;
     }
 
     bool ReadHex4(std::uint32_t& code) {

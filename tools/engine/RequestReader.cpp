@@ -87,6 +87,17 @@ bool ReadDraws(const JsonValue& object, std::vector<double>& out, std::string& e
     return true;
 }
 
+// The members move and play share, read into request: the columns played (under columnsName),
+// who begins, the strength and the draws.
+template <typename GameRequest>
+bool ReadGameMembers(const JsonValue& object, std::string_view columnsName, std::string& columns,
+                     GameRequest& request, std::string& error) {
+    return ReadColumns(object, columnsName, columns, error) &&
+           ReadFirst(object, request.first, error) &&
+           ReadStrength(object, request.strength, error) &&
+           ReadDraws(object, request.random, error);
+}
+
 constexpr std::array<std::string_view, 6> kMoveMembers{"cmd",      "moves",  "first",
                                                        "strength", "random", "trace"};
 constexpr std::array<std::string_view, 5> kPlayMembers{"cmd", "human", "first", "strength",
@@ -95,10 +106,7 @@ constexpr std::array<std::string_view, 5> kPlayMembers{"cmd", "human", "first", 
 bool ReadMove(const JsonValue& object, Request& out, std::string& error) {
     if (!CheckMembers(object, kMoveMembers, error)) return false;
     MoveRequest request;
-    if (!ReadColumns(object, "moves", request.moves, error)) return false;
-    if (!ReadFirst(object, request.first, error)) return false;
-    if (!ReadStrength(object, request.strength, error)) return false;
-    if (!ReadDraws(object, request.random, error)) return false;
+    if (!ReadGameMembers(object, "moves", request.moves, request, error)) return false;
     if (object.find("trace") != nullptr) {
         const JsonValue* trace = Member(object, "trace", Kind::Bool, "true or false", error);
         if (trace == nullptr) return false;
@@ -111,10 +119,7 @@ bool ReadMove(const JsonValue& object, Request& out, std::string& error) {
 bool ReadPlay(const JsonValue& object, Request& out, std::string& error) {
     if (!CheckMembers(object, kPlayMembers, error)) return false;
     PlayRequest request;
-    if (!ReadColumns(object, "human", request.human, error)) return false;
-    if (!ReadFirst(object, request.first, error)) return false;
-    if (!ReadStrength(object, request.strength, error)) return false;
-    if (!ReadDraws(object, request.random, error)) return false;
+    if (!ReadGameMembers(object, "human", request.human, request, error)) return false;
     out = std::move(request);
     return true;
 }
