@@ -51,28 +51,31 @@ struct FullBoardGames {
     }
 };
 
-void BM_HasFourOnBoard(benchmark::State& bm) {
+// Runs test(game) once per iteration, on the next full board each time.
+template <typename Test>
+void OnEveryFullBoard(benchmark::State& bm, Test test) {
     FullBoardGames set;
     std::size_t next = 0;
     for (auto _ : bm) {
-        Game& game = *set.games[next];
+        test(*set.games[next]);
         next = (next + 1) % set.games.size();
+    }
+}
+
+void BM_HasFourOnBoard(benchmark::State& bm) {
+    OnEveryFullBoard(bm, [](Game& game) {
         int16 result = 0;
         game.HasFourOnBoard(CodeComputer, result);
         benchmark::DoNotOptimize(result);
-    }
+    });
 }
 BENCHMARK(BM_HasFourOnBoard);
 
 void BM_CheckFour(benchmark::State& bm) {
-    FullBoardGames set;
-    std::size_t next = 0;
-    for (auto _ : bm) {
-        Game& game = *set.games[next];
-        next = (next + 1) % set.games.size();
+    OnEveryFullBoard(bm, [](Game& game) {
         game.CheckFour(CodeComputer);
         benchmark::DoNotOptimize(game.flags().FourFound);
-    }
+    });
 }
 BENCHMARK(BM_CheckFour);
 
