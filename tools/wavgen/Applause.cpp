@@ -55,8 +55,7 @@ Buffer Applause() {
     // Tame the loudest claps so the crowd as a whole is heard.
     Normalise(out, 1.0);
     SoftLimit(out, 2.5);
-    Normalise(out, 0.8);
-    FadeEnds(out, 0.0, 0.08);
+    Finish(out, 0.8, 0.0, 0.08);
     return out;
 }
 

@@ -48,8 +48,7 @@ Buffer Clack() {
     MixInto(out, Impact(bounce, 3, 2900, 0.003, 0.08, random), 0.055, 0.35);
     MixInto(out, Impact(bounce, 3, 3100, 0.002, 0.06, random), 0.085, 0.12);
     Filter(out, Biquad::HighPass(120, 0.7));
-    Normalise(out, 0.85);
-    FadeEnds(out, 0.0, 0.03);
+    Finish(out, 0.85, 0.0, 0.03);
     return out;
 }
 
@@ -57,8 +56,7 @@ Buffer SelectTick() {
     Random random(202);
     const Partial tick[] = {{2750, 0.6, 0.006}, {4100, 0.3, 0.004}, {1350, 0.25, 0.009}};
     Buffer out = Impact(tick, 3, 5000, 0.0012, 0.06, random);
-    Normalise(out, 0.6);
-    FadeEnds(out, 0.0, 0.01);
+    Finish(out, 0.6, 0.0, 0.01);
     return out;
 }
 
@@ -71,8 +69,7 @@ Buffer ButtonClick() {
     MixInto(out, Impact(press, 2, 3500, 0.0015, 0.03, random), 0.0, 1.0);
     MixInto(out, Impact(release, 2, 4200, 0.001, 0.03, random), 0.042, 0.55);
     Filter(out, Biquad::HighPass(300, 0.7));
-    Normalise(out, 0.6);
-    FadeEnds(out, 0.0, 0.01);
+    Finish(out, 0.6, 0.0, 0.01);
     return out;
 }
 

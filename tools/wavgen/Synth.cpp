@@ -113,6 +113,11 @@ void FadeEnds(Buffer& buffer, double fadeIn, double fadeOut) {
         buffer[buffer.size() - 1 - i] *= static_cast<float>(i) / out;
 }
 
+void Finish(Buffer& buffer, double peak, double fadeIn, double fadeOut) {
+    Normalise(buffer, peak);
+    FadeEnds(buffer, fadeIn, fadeOut);
+}
+
 std::vector<std::int16_t> ToPcm16(const Buffer& buffer) {
     std::vector<std::int16_t> pcm;
     pcm.reserve(buffer.size());

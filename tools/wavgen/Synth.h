@@ -58,6 +58,8 @@ void Normalise(Buffer& buffer, double peak);
 void SoftLimit(Buffer& buffer, double drive);
 // Short fades at both ends so the sound never starts or stops with a jump.
 void FadeEnds(Buffer& buffer, double fadeIn, double fadeOut);
+// The last steps of a finished sound: Normalise to peak, then FadeEnds.
+void Finish(Buffer& buffer, double peak, double fadeIn, double fadeOut);
 
 // Converts to 16-bit PCM with rounding; values beyond -1..1 are clipped.
 std::vector<std::int16_t> ToPcm16(const Buffer& buffer);

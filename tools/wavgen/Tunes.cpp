@@ -91,8 +91,7 @@ Buffer DrawJingle() {
     Buffer out;
     for (const Note& note : notes)
         MixInto(out, Marimba(note.pitch, 0.6), note.at, note.gain);
-    Normalise(out, 0.8);
-    FadeEnds(out, 0.0, 0.1);
+    Finish(out, 0.8, 0.0, 0.1);
     return out;
 }
 
@@ -103,8 +102,7 @@ Buffer OpeningChime() {
     for (int i = 0; i < 4; ++i) {
         MixInto(out, Bell(notes[i], i == 3 ? 1.2 : 0.9), 0.11 * i, i == 3 ? 0.8 : 0.6);
     }
-    Normalise(out, 0.75);
-    FadeEnds(out, 0.0, 0.15);
+    Finish(out, 0.75, 0.0, 0.15);
     return out;
 }
 
@@ -121,8 +119,7 @@ Buffer Fanfare() {
     }
     Filter(out, Biquad::LowPass(6500, 0.7));  // mellow the brass, not the cymbal
     MixInto(out, Cymbal(1.2, random), 0.17, 0.12);
-    Normalise(out, 0.8);
-    FadeEnds(out, 0.002, 0.05);
+    Finish(out, 0.8, 0.002, 0.05);
     return out;
 }
 

@@ -77,8 +77,7 @@ Buffer Laughter() {
         at += length + 0.075 - 0.004 * i;
     }
     Filter(out, Biquad::HighPass(90, 0.7));
-    Normalise(out, 0.85);
-    FadeEnds(out, 0.005, 0.05);
+    Finish(out, 0.85, 0.005, 0.05);
     return out;
 }
 
