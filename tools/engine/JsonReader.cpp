@@ -76,14 +76,7 @@ class Reader {
     bool ReadObject(JsonValue& value, int depth) {
         if (depth > kMaxDepth) return Fail("nested too deeply");
         value.kind = JsonValue::Kind::Object;
-        ++pos_;  // '{'
-        SkipSpace();
-        if (!AtEnd() && Peek() == '}') {
-            ++pos_;
-            return true;
-        }
-        while (true) {
-            SkipSpace();
+        return ReadItems('}', "object", [&] {
             if (AtEnd() || Peek() != '"') return Fail("a member name in quotes is expected");
             JsonMember member;
             if (!ReadString(member.name)) return false;
@@ -94,38 +87,41 @@ class Reader {
             SkipSpace();
             if (!ReadValue(member.value, depth)) return false;
             value.members.push_back(std::move(member));
-            SkipSpace();
-            if (AtEnd()) return Fail("the object is not closed");
-            if (Peek() == '}') {
-                ++pos_;
-                return true;
-            }
-            if (Peek() != ',') return Fail("',' or '}' is expected");
-            ++pos_;
-        }
+            return true;
+        });
     }
 
     bool ReadArray(JsonValue& value, int depth) {
         if (depth > kMaxDepth) return Fail("nested too deeply");
         value.kind = JsonValue::Kind::Array;
-        ++pos_;  // '['
+        return ReadItems(']', "array", [&] {
+            JsonValue item;
+            if (!ReadValue(item, depth)) return false;
+            value.items.push_back(std::move(item));
+            return true;
+        });
+    }
+
+    // From the opening bracket to the closing one: readItem() for each item (white space
+    // before it skipped), the items separated by commas; what names the list in messages.
+    template <typename ReadItem>
+    bool ReadItems(char close, std::string_view what, ReadItem readItem) {
+        ++pos_;  // the opening bracket
         SkipSpace();
-        if (!AtEnd() && Peek() == ']') {
+        if (!AtEnd() && Peek() == close) {
             ++pos_;
             return true;
         }
         while (true) {
             SkipSpace();
-            JsonValue item;
-            if (!ReadValue(item, depth)) return false;
-            value.items.push_back(std::move(item));
+            if (!readItem()) return false;
             SkipSpace();
-            if (AtEnd()) return Fail("the array is not closed");
-            if (Peek() == ']') {
+            if (AtEnd()) return Fail("the " + std::string(what) + " is not closed");
+            if (Peek() == close) {
                 ++pos_;
                 return true;
             }
-            if (Peek() != ',') return Fail("',' or ']' is expected");
+            if (Peek() != ',') return Fail(std::string("',' or '") + close + "' is expected");
             ++pos_;
         }
     }
