@@ -60,67 +60,6 @@ void Rule63(LinePass& pass) {
     });
 }
 
-// Rules 66 and 67: the cell at (1,2) either takes the playable-or-prepare step, or, when it
-// already holds the colour, the bonus goes to the given cell beside it.
-namespace {
-void PrepareOrBeside(LinePass& pass, Cell a, Cell beside) {
-    if (pass.Empty(a(1, 2))) {
-        PlayOrPrepare(pass, a(1, 2), kTwoThreats, PrepareDeduction{3, 0});
-    } else if (pass.X(a(1, 2))) {
-        pass.Bonus(beside, kTwoThreats);
-    }
-}
-}  // namespace
-
-// The diagonal rising from (3,0) through (2,1) and the row stone (1,3) meet in the cell (1,2),
-// with (3,1) under the diagonal's stone and (1,1), (0,3), (1,4) open.
-void Rule66(LinePass& pass) {
-    pass.BeginRule(66);
-    ForEachStart(pass, {{1, 3}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
-        if (pass.X(a(2, 1)) && pass.X(a(1, 3)) && pass.X(a(3, 1)) && pass.X(a(3, 0)) &&
-            pass.Empty(a(1, 1)) && pass.Empty(a(0, 3)) && pass.Empty(a(1, 4))) {
-            PrepareOrBeside(pass, a, a(1, 1));
-        }
-    });
-}
-
-// Mirror of rule 66: the diagonal rises to the left from (3,4), the row stone is (1,1).
-void Rule67(LinePass& pass) {
-    pass.BeginRule(67);
-    ForEachStart(pass, {{1, 3}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
-        if (pass.X(a(1, 1)) && pass.X(a(2, 3)) && pass.X(a(3, 3)) && pass.X(a(3, 4)) &&
-            pass.Empty(a(1, 3)) && pass.Empty(a(0, 1)) && pass.Empty(a(1, 0))) {
-            PrepareOrBeside(pass, a, a(1, 3));
-        }
-    });
-}
-
-// Own pass only: an own threat cell above a playable cell next to two own stones in a row.
-void Rule68(LinePass& pass) {
-    pass.BeginRule(68);
-    const bool own = pass.IsOwnPass();
-    ForEachStart(pass, {{1, 5}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
-        if (own && pass.OwnThreat(a(0, 3)) > 0 && pass.X(a(1, 1)) && pass.X(a(1, 2)) &&
-            pass.Empty(a(1, 3)) && pass.Empty(a(1, 4)) && pass.NonEmpty(a(2, 3)) &&
-            pass.NonEmpty(a(2, 4))) {
-            pass.AddAttack(a(1, 3), kTwoThreats.own);
-        }
-    });
-}
-
-// Mirror of rule 68: the own threat cell above (1,1), the two own stones to its right.
-void Rule69(LinePass& pass) {
-    pass.BeginRule(69);
-    const bool own = pass.IsOwnPass();
-    ForEachStart(pass, {{1, 5}, {1, 3}}, Yield::AfterEachStart, [&](Cell a) {
-        if (own && pass.OwnThreat(a(0, 1)) > 0 && pass.X(a(1, 2)) && pass.X(a(1, 3)) &&
-            pass.Empty(a(1, 0)) && pass.Empty(a(1, 1)) && pass.NonEmpty(a(2, 0)) &&
-            pass.NonEmpty(a(2, 1))) {
-            pass.AddAttack(a(1, 1), kTwoThreats.own);
-        }
-    });
-}
-
 // The cell on top of two stacked stones: a cell that already scores gets 2 more, and a threat
 // cell two above it makes the stack worth building. Runs last, reads the scores so far, and does
 // not let the window process events.
