@@ -7,13 +7,13 @@ namespace {
 // never part of a line.
 constexpr std::array<LineScan, 4> kQuickScans{{
     // Rows 1 to 6, start columns 1 to 4.
-    {LineDirection::Horizontal, {0, 35, kStepDown}, {0, 3, 1}, kStepRight},
+    {LineDirection::Horizontal, {0, 35, kCellsDown}, {0, 3, 1}, kCellsRight},
     // Columns 1 to 7, start rows 1 to 3.
-    {LineDirection::Vertical, {0, 6, 1}, {0, 14, kStepDown}, kStepDown},
+    {LineDirection::Vertical, {0, 6, 1}, {0, 14, kCellsDown}, kCellsDown},
     // Down to the right: start rows 1 to 3, start columns 1 to 4.
-    {LineDirection::Diagonal, {0, 14, kStepDown}, {0, 3, 1}, kStepDownRight},
+    {LineDirection::Diagonal, {0, 14, kCellsDown}, {0, 3, 1}, kCellsDownRight},
     // Up to the right: start rows 6 down to 4, start columns 1 to 4.
-    {LineDirection::Diagonal, {35, 21, -kStepDown}, {0, 3, 1}, kStepUpRight},
+    {LineDirection::Diagonal, {35, 21, -kCellsDown}, {0, 3, 1}, kCellsUpRight},
 }};
 static_assert(WindowsStayOnBoard(kQuickScans));
 

@@ -15,11 +15,11 @@ enum class LineDirection { None, Horizontal, Vertical, Diagonal };
 
 // Cell steps in Cells (index row * 7 + column, row 0 at the top) from one cell of a line to the
 // next.
-constexpr int kStepRight = 1;
-constexpr int kStepDown = kColumnCount;
-constexpr int kStepDownRight = kColumnCount + 1;
-constexpr int kStepDownLeft = kColumnCount - 1;
-constexpr int kStepUpRight = -kStepDownLeft;
+constexpr int kCellsRight = 1;
+constexpr int kCellsDown = kColumnCount;
+constexpr int kCellsDownRight = kColumnCount + 1;
+constexpr int kCellsDownLeft = kColumnCount - 1;
+constexpr int kCellsUpRight = -kCellsDownLeft;
 
 // Four cells in a row: the first one and the step to the next, as Cells indexes.
 struct Window {
@@ -66,14 +66,14 @@ constexpr bool ForEachWindow(const LineScan& scan, Visit&& visit) {
 // for each of the top three rows its diagonals down to the right (CheckDiagonalDown(r, r + 3))
 // and down to the left (CheckDiagonalUp(r + 3, r + 6)).
 constexpr std::array<LineScan, 8> kFullScanOrder{{
-    {LineDirection::Horizontal, {0, 3, 1}, {0, 35, kStepDown}, kStepRight},
-    {LineDirection::Vertical, {0, 20, 1}, kOnce, kStepDown},
-    {LineDirection::Diagonal, {0, 3, 1}, kOnce, kStepDownRight},
-    {LineDirection::Diagonal, {3, 6, 1}, kOnce, kStepDownLeft},
-    {LineDirection::Diagonal, {7, 10, 1}, kOnce, kStepDownRight},
-    {LineDirection::Diagonal, {10, 13, 1}, kOnce, kStepDownLeft},
-    {LineDirection::Diagonal, {14, 17, 1}, kOnce, kStepDownRight},
-    {LineDirection::Diagonal, {17, 20, 1}, kOnce, kStepDownLeft},
+    {LineDirection::Horizontal, {0, 3, 1}, {0, 35, kCellsDown}, kCellsRight},
+    {LineDirection::Vertical, {0, 20, 1}, kOnce, kCellsDown},
+    {LineDirection::Diagonal, {0, 3, 1}, kOnce, kCellsDownRight},
+    {LineDirection::Diagonal, {3, 6, 1}, kOnce, kCellsDownLeft},
+    {LineDirection::Diagonal, {7, 10, 1}, kOnce, kCellsDownRight},
+    {LineDirection::Diagonal, {10, 13, 1}, kOnce, kCellsDownLeft},
+    {LineDirection::Diagonal, {14, 17, 1}, kOnce, kCellsDownRight},
+    {LineDirection::Diagonal, {17, 20, 1}, kOnce, kCellsDownLeft},
 }};
 
 // True when every window of the scans lies on the board without wrapping round a row end.
