@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ai/ComputerPlayer.h"
-#include "tests/ai/support/TestBoard.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora {
 namespace {

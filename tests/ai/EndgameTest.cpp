@@ -5,7 +5,7 @@
 
 #include "ai/LastOpenColumn.h"
 #include "ai/TwoColumnEndgame.h"
-#include "tests/ai/support/TestBoard.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "ai/Workspace.h"
 #include "ai/linepatterns/ScoreLinePatterns.h"
-#include "support/TestBoard.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora::test {
 

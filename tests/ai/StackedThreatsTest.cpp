@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ai/StackedThreats.h"
-#include "tests/ai/support/TestBoard.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora {
 namespace {

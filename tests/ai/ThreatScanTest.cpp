@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "ai/threats/ScanThreats.h"
-#include "tests/ai/support/TestBoard.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora {
 namespace {

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
-#include "TestBoard.h"
 #include "ai/Workspace.h"
 #include "platform/Random.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora::test {
 
@@ -17,8 +17,8 @@ inline void CountYield(void* context) {
     ++*static_cast<int*>(context);
 }
 
-// A position drawn as text with a workspace over it that counts its yields;
-// 'x' is the computer, 'o' the opponent.
+// A position drawn in the tests' board notation (tests/support/DrawnBoard.h) with a workspace
+// over it that counts its yields.
 struct Scene {
     explicit Scene(std::string_view text) : state(PositionFromText(text)) {}
 
