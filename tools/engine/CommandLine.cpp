@@ -207,7 +207,7 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
 
 const char* UsageText() {
     return "usage:\n"
-           "  tessora-engine move --moves 4453 [--first human|computer] [--strength 1-4]\n"
+           "  tessora-engine move --moves 445 [--first human|computer] [--strength 1-4]\n"
            "                      --random 0.25[,0.7,...] [--trace]\n"
            "  tessora-engine play --human 4352 [--first human|computer] [--strength 1-4]\n"
            "                      --random 0.25[,0.7,...]\n"

@@ -8,7 +8,7 @@
 namespace tessora::engine {
 
 // Reads the arguments after the program name:
-//   move --moves 4453 [--first human|computer] [--strength N] --random 0.25[,0.7,...] [--trace]
+//   move --moves 445 [--first human|computer] [--strength N] --random 0.25[,0.7,...] [--trace]
 //   play --human 4352 [--first human|computer] [--strength N] --random 0.25[,...]
 //   selfplay --games N --strength-a A (--strength-b B | --versus random) [--seed S]
 //   --batch

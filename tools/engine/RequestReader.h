@@ -8,7 +8,7 @@
 namespace tessora::engine {
 
 // Reads one batch line, a JSON object in one of two forms:
-//   {"cmd":"move","moves":"4453","first":"human","strength":3,"random":[0.25],"trace":false}
+//   {"cmd":"move","moves":"445","first":"human","strength":3,"random":[0.25],"trace":false}
 //   {"cmd":"play","human":"4352","first":"human","strength":3,"random":[0.25,0.7]}
 // Every member is required except "trace"; unknown members are refused. Returns false and a
 // one-line reason for anything else.
