@@ -13,17 +13,18 @@ void Game::CheckFour(int16 owner) {
     flags_.FourFound = false;
     for (const LineScan& scan : kFullScanOrder) {
         ForEachWindow(scan, [&](const Window& window) {
-            return FindAndShowLine(owner, window, scan.direction);
+            if (!WindowHolds(state_.Cells, window, state_.PlayerToMove)) {
+                shell_.DoEvents();
+                return false;
+            }
+            ShowLine(owner, window, scan.direction);
+            return true;
         });
         if (flags_.FourFound) return;
     }
 }
 
-bool Game::FindAndShowLine(int16 owner, const Window& window, LineDirection direction) {
-    if (!WindowHolds(state_.Cells, window, state_.PlayerToMove)) {
-        shell_.DoEvents();
-        return false;
-    }
+void Game::ShowLine(int16 owner, const Window& window, LineDirection direction) {
     const std::array<int, 4> cells = window.Cells();
     DrawLine(cells, kHighlightPicture);
     for (int k = 0; k < kHighlightPauses; ++k)
@@ -42,7 +43,6 @@ bool Game::FindAndShowLine(int16 owner, const Window& window, LineDirection dire
             ShowDiagonalResult(owner);
             break;
     }
-    return true;
 }
 
 void Game::DrawLine(const std::array<int, 4>& cells, int picture) {

@@ -71,7 +71,8 @@ class Game {
 
     // Four in a row and end of game.
     // The full scan: walks kFullScanOrder (CheckHorizontal, CheckVertical, CheckDiagonalDown and
-    // CheckDiagonalUp in their order) and shows and announces the first line of PlayerToMove.
+    // CheckDiagonalUp in their order), yielding once after every window without a line, and
+    // shows and announces the first line of PlayerToMove.
     void CheckFour(int16 owner);
     void ShowHorizontalResult(int16 owner);
     void ShowVerticalResult(int16 owner);
@@ -86,9 +87,9 @@ class Game {
     void timFall_Timer();
 
   private:
-    // Tests one window of the full scan, yielding once when it holds no line; on a line shows
-    // it, sets FourFound and announces it by its direction.
-    bool FindAndShowLine(int16 owner, const Window& window, LineDirection direction);
+    // Shows a line the full scan found (highlight, pause, owner's stones again), sets FourFound
+    // and announces it by its direction.
+    void ShowLine(int16 owner, const Window& window, LineDirection direction);
     void DrawLine(const std::array<int, 4>& cells, int picture);
     void AnnounceLine(int16 owner, const std::string& wonText, const std::string& lostText);
     // Top-left corner of a cell's stone in twips, by the cell geometry.

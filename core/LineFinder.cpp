@@ -2,13 +2,6 @@
 
 namespace tessora {
 
-bool WindowHolds(const std::array<int16, kCellCount>& cells, const Window& window, int16 player) {
-    for (int cell : window.Cells()) {
-        if (cells[cell] != player) return false;
-    }
-    return true;
-}
-
 FoundLine FindLine(const std::array<int16, kCellCount>& cells, int16 player) {
     FoundLine found;
     for (const LineScan& scan : kFullScanOrder) {

@@ -18,7 +18,4 @@ struct FoundLine {
 // line found is the one reported.
 FoundLine FindLine(const std::array<int16, kCellCount>& cells, int16 player);
 
-// True when all four cells of the window hold player.
-bool WindowHolds(const std::array<int16, kCellCount>& cells, const Window& window, int16 player);
-
 }  // namespace tessora

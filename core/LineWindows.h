@@ -36,7 +36,7 @@ struct Span {
     int last;
     int step;
 
-    constexpr bool Reaches(int value) const { return step > 0 ? value <= last : value >= last; }
+    constexpr int Count() const { return (last - first) / step + 1; }
 };
 // A span of one value, for scans whose start cells need only one loop.
 constexpr Span kOnce{0, 0, 1};
@@ -53,12 +53,23 @@ struct LineScan {
 // it did.
 template <typename Visit>
 constexpr bool ForEachWindow(const LineScan& scan, Visit&& visit) {
-    for (int o = scan.outer.first; scan.outer.Reaches(o); o += scan.outer.step) {
-        for (int i = scan.inner.first; scan.inner.Reaches(i); i += scan.inner.step) {
+    int o = scan.outer.first;
+    for (int n = scan.outer.Count(); n > 0; --n, o += scan.outer.step) {
+        int i = scan.inner.first;
+        for (int m = scan.inner.Count(); m > 0; --m, i += scan.inner.step) {
             if (visit(Window{o + i, scan.step})) return true;
         }
     }
     return false;
+}
+
+// True when all four cells of the window hold player.
+inline bool WindowHolds(const std::array<int16, kCellCount>& cells, const Window& window,
+                        int16 player) {
+    for (int k = 0; k < 4; ++k) {
+        if (cells[window.Cell(k)] != player) return false;
+    }
+    return true;
 }
 
 // The full scan's order: horizontal lines by start column (CheckHorizontal(s, s + 35) for
