@@ -15,18 +15,15 @@ int CountStones(const GameState& state, int16 player) {
     return count;
 }
 
-// Where a cell's stone lies on the board picture, in its pixels: columns 60 and rows 55 logical
-// pixels apart, starting at 20 and 15, scaled to the picture's own resolution.
+// Where a cell's stone lies on the board picture, in layout pixels as the game draws it: columns
+// 60 and rows 55 apart, starting at 20 and 15.
 struct CellRect {
     int x, y, w, h;
 };
 CellRect CellRectOf(int cell, const BoardPictures& pictures) {
-    constexpr int kLogicalBoardWidth = 440;
-    const int scale = pictures.board.width / kLogicalBoardWidth;
     const int column = cell % kColumnCount;
     const int row = cell / kColumnCount;
-    return {(20 + 60 * column) * scale, (15 + 55 * row) * scale, pictures.humanStone.width,
-            pictures.humanStone.height};
+    return {20 + 60 * column, 15 + 55 * row, pictures.humanStone.width, pictures.humanStone.height};
 }
 
 // Draws player's stone into cell of board the way the game does: the mask whitens the stone's
@@ -38,20 +35,23 @@ void DrawStone(const PixelView& board, int cell, int16 player, const BoardPictur
     BitBlt(board, r.x, r.y, r.w, r.h, stone, 0, 0, RasterOp::SrcAnd);
 }
 
-// A copy of a picture's pixels with its view.
+// A copy of a picture's pixels with its view, at the picture's density.
 struct PixelCopy {
     std::vector<std::uint32_t> pixels;
     PixelView view;
     explicit PixelCopy(const PixelView& from)
-        : pixels(static_cast<std::size_t>(from.width) * static_cast<std::size_t>(from.height)),
-          view{pixels.data(), from.width, from.height, from.width} {
+        : pixels(static_cast<std::size_t>(from.deviceWidth()) *
+                 static_cast<std::size_t>(from.deviceHeight())),
+          view{pixels.data(), from.width, from.height, from.deviceWidth(), from.scale} {
         BitBlt(view, 0, 0, from.width, from.height, from, 0, 0, RasterOp::SrcCopy);
     }
 };
 
+// Every device pixel of the layout rectangle r is the same in both pictures.
 bool SameRect(const PixelView& a, const PixelView& b, const CellRect& r) {
-    for (int y = r.y; y < r.y + r.h; ++y) {
-        for (int x = r.x; x < r.x + r.w; ++x) {
+    const int s = a.scale;
+    for (int y = r.y * s; y < (r.y + r.h) * s; ++y) {
+        for (int x = r.x * s; x < (r.x + r.w) * s; ++x) {
             if (a.at(x, y) != b.at(x, y)) return false;
         }
     }
