@@ -53,12 +53,17 @@ void GameSession::Build() {
         about->CentreOnScreen();
         about->show();
     });
-    // The player confirmed the exit question: the window goes at once, and the program ends as
-    // soon as a move still running has unwound.
-    QObject::connect(mainWindow, &frmHaupt::exitConfirmed, mainWindow, [mainWindow] {
-        mainWindow->hide();
-        QApplication::quit();
-    });
+    // The program ends (exit confirmed, or the main window closed): every window goes at once,
+    // and the event loop ends as soon as a move still running has stopped, which it does
+    // silently at its next step.
+    frmAnleitung* instructions = instructions_.get();
+    QObject::connect(mainWindow, &frmHaupt::exitConfirmed, mainWindow,
+                     [mainWindow, instructions, about] {
+                         instructions->hide();
+                         about->hide();
+                         mainWindow->hide();
+                         QApplication::quit();
+                     });
 }
 
 }  // namespace tessora

@@ -29,8 +29,12 @@ void Game::ShowLine(int16 owner, const Window& window, LineDirection direction) 
     DrawLine(cells, kHighlightPicture);
     for (int k = 0; k < kHighlightPauses; ++k)
         Pause();
-    DrawLine(cells, state_.PlayerToMove);
     flags_.FourFound = true;
+    // A new game set up during the pauses (possible during the human's move, where it is not
+    // deferred) owns the board now: the old line is neither drawn again nor announced, and no
+    // second new game follows.
+    if (state_.GameRestarted != 0) return;
+    DrawLine(cells, state_.PlayerToMove);
     switch (direction) {
         case LineDirection::Horizontal:
             ShowHorizontalResult(owner);
@@ -77,6 +81,8 @@ void Game::ShowDiagonalResult(int16 owner) {
 }
 
 void Game::ShowDraw() {
+    // An ending program announces nothing; the last stone may still fill the board.
+    if (programEnded_) return;
     shell_.SetStatusVisible(false);
     shell_.PlaySound("REMIS.WAV");
     shell_.MessageBox(texts_.Draw, texts_.TitleDraw, mb::kOkExclamation);

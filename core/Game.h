@@ -68,6 +68,10 @@ class Game {
     void ComputerDropPause(int16 code);
     void Pause();
     void ComputerMove();
+    // The program ends (the exit question was not answered No, or the window was closed): a move
+    // still running stops at its next step as it does after a new game, and from now on the
+    // game draws, plays and announces nothing more, waits for nothing and sets up no new game.
+    void EndProgram();
 
     // Four in a row and end of game.
     // The full scan: walks kFullScanOrder (CheckHorizontal, CheckVertical, CheckDiagonalDown and
@@ -102,6 +106,7 @@ class Game {
     WindowFlags flags_{};
     FallState fall_{};
     MessageTexts texts_{};
+    bool programEnded_ = false;
 };
 
 }  // namespace tessora

@@ -20,6 +20,7 @@ constexpr int kRowStep = kColumnCount;
 }  // namespace
 
 void Game::NewGame() {
+    if (programEnded_) return;
     if (flags_.DropRunning || flags_.ComputerThinking) {
         flags_.NewGamePending = true;
         return;
@@ -76,7 +77,7 @@ void Game::DropStone(int16 code) {
         } else {
             shell_.DoEvents();
         }
-        if (flags_.NewGamePending) {
+        if (flags_.NewGamePending || programEnded_) {
             shell_.SetFallTimerEnabled(false);
             flags_.DropRunning = false;
             flags_.NewGamePending = false;
@@ -94,7 +95,15 @@ void Game::DropStone(int16 code) {
     SteinSetzen(landing, player);
 }
 
+void Game::EndProgram() {
+    programEnded_ = true;
+    // As after a new game: the landing search, the drop, the hand-over to the computer and the
+    // line display all stop at their next step.
+    state_.GameRestarted = 1;
+}
+
 void Game::SteinSetzen(int cell, int picture) {
+    if (programEnded_) return;
     if (cell < 0 || cell >= kCellCount) return;
     if (picture < static_cast<int>(Picture::HumanStone) ||
         picture > static_cast<int>(Picture::HighlightStone)) {
@@ -126,6 +135,8 @@ void Game::ComputerDropPause(int16 code) {
 }
 
 void Game::Pause() {
+    // An ending program waits for nothing.
+    if (programEnded_) return;
     const double start = shell_.Timer();
     for (;;) {
         double elapsed = shell_.Timer() - start;

@@ -47,6 +47,11 @@ void DrawnButton::mouseReleaseEvent(QMouseEvent* event) {
     if (Inside(event->position())) emit clicked();
 }
 
+// The second press of a double-click arrives as a double-click, not as a press: it neither shows
+// the pressed image nor arms the button, so its release does nothing and a double-click acts
+// once.
+void DrawnButton::mouseDoubleClickEvent(QMouseEvent* /*event*/) {}
+
 // The edges belong to the button: only positions beyond them are outside.
 bool DrawnButton::Inside(const QPointF& position) const {
     return position.x() >= 0 && position.y() >= 0 && position.x() <= width() &&

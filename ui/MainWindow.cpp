@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -274,8 +275,19 @@ void frmHaupt::picButtonExit_Click() {
     const MessageTexts& texts = game_.texts();
     if (MessageBox(texts.ExitQuestion, texts.TitleExitQuestion, mb::kYesNoQuestion) !=
         mb::kAnswerNo) {
-        emit exitConfirmed();
+        EndProgram();
     }
+}
+
+// Closed through the title bar: the program ends as after the exit question.
+void frmHaupt::closeEvent(QCloseEvent* event) {
+    EndProgram();
+    event->accept();
+}
+
+void frmHaupt::EndProgram() {
+    game_.EndProgram();
+    emit exitConfirmed();
 }
 
 }  // namespace tessora

@@ -83,13 +83,15 @@ class frmHaupt : public QWidget, public Shell {
     // closes.
     void showInstructions();
     void showCopyright();
-    // The player confirmed the exit question: the program ends.
+    // The program ends: the player confirmed the exit question or closed the window. The game
+    // has been told already, so a move still running stops silently at its next step.
     void exitConfirmed();
 
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -105,6 +107,8 @@ class frmHaupt : public QWidget, public Shell {
     // The instructions and about buttons: asks for the window through request, then stands
     // aside for it with its opening sound.
     void OpenSideWindow(void (frmHaupt::*request)(), std::string_view openingSound);
+    // Ends the program at once: the game stops and the session closes the windows.
+    void EndProgram();
 
     void Form_Load();
     void Form_KeyPress(QChar key);

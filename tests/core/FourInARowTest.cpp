@@ -249,6 +249,8 @@ TEST_F(EndOfGame, OfTwoCrossingDiagonalsTheFirstScannedIsHighlighted) {
         StartGame();
         Position(c.position);
         game.state().PlayerToMove = kHuman;
+        // As inside the human's move, which began after the new game.
+        game.state().GameRestarted = 0;
         std::set<int> highlighted;
         shell.onEveryYield = [&] {
             for (int cell : shell.CellsShowing(kHighlightColour))

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/core/support/GameFixture.h"
 #include "tests/core/support/Pictures.h"
 
@@ -135,6 +137,41 @@ TEST_P(NewGameDuringAMove, WhileTheFullColumnsAreCounted) {
     Click(0);
     ExpectFreshGame();
     EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
+// While the human's winning line shows its highlight, a new game runs at once (nothing defers
+// it): the line display stops there, with no old line redrawn on the new board, no result and
+// no second new game.
+TEST_P(NewGameDuringAMove, WhileTheHumansLineIsShown) {
+    StartGame();
+    Position(".......\n.......\n.......\n.......\n.......\nooo.xx.");
+    shell.AtFirstYieldWhere([this] { return !shell.CellsShowing(kHighlightColour).empty(); },
+                            [this] { PressNewGame(); });
+    Click(3);
+    ExpectFreshGame();
+    EXPECT_TRUE(shell.boxes.empty());
+    EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), "board restored"), 1);
+    EXPECT_EQ(std::count(shell.sounds.begin(), shell.sounds.end(), "KLATSCHN.WAV"), 0);
+    EXPECT_EQ(chooser.calls, computerBegins() ? 1 : 0);
+}
+
+// During the computer's line the new game waits for the computer's turn: its result is still
+// announced on the old position, and exactly one new game follows.
+TEST_P(NewGameDuringAMove, WhileTheComputersLineIsShown) {
+    StartGame();
+    Position(".......\n.......\n.......\n.......\n.......\nxxx.oo.");
+    chooser.columns = {153};
+    shell.AtFirstYieldWhere([this] { return !shell.CellsShowing(kHighlightColour).empty(); },
+                            [this] {
+                                PressNewGame();
+                                EXPECT_TRUE(game.flags().NewGamePending);
+                            });
+    Click(6);
+    ExpectFreshGame();
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].title, texts().TitleLost);
+    EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), "board restored"), 1);
+    EXPECT_EQ(chooser.calls, computerBegins() ? 2 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherSideBegins, NewGameDuringAMove, ::testing::Bool(),

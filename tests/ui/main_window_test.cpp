@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include "ui/BoardView.h"
@@ -210,6 +211,93 @@ class MainWindowTest : public QObject {
         QCOMPARE(answerer.boxes()[0].text, QStringLiteral("Wollen Sie Tessora wirklich beenden ?"));
         QCOMPARE(exitSpy.count(), exits);
         QCOMPARE(window.SoundsPlayed(), QStringList{"KLICK.WAV"});
+    }
+
+    // The second press of a double-click comes as a double-click event: the button acts once.
+    void doubleClickOnADrawnButtonActsOnce() {
+        RecordingWindow window;
+        window.game().options().AnimationOn = false;
+        window.show();
+        {
+            ModalAnswerer answerer({"Nein"});
+            window.picOptionen()->optAnfangSp(2)->click();
+        }
+        const qsizetype soundsBefore = window.SoundsPlayed().size();
+        DrawnButton* button = window.picButtonNeuesSpiel();
+        const QPointF at(5, 5);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease
+                                              ? Qt::MouseButtons()
+                                              : Qt::MouseButtons(Qt::LeftButton);
+            QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(button, &event);
+            QVERIFY(!button->pressedImageShown() || type == QEvent::MouseButtonPress);
+        }
+        // One new game, opened by the computer with one stone.
+        QCOMPARE(window.SoundsPlayed().mid(soundsBefore), (QStringList{"KLICK.WAV", "KLACK.WAV"}));
+        QCOMPARE(window.StonesOnBoard(), 1);
+        QVERIFY(!window.ButtonPressed().value);
+    }
+
+    // The program ends in the middle of a move: from then on nothing is heard, drawn or asked,
+    // and the move stops at once instead of playing on behind the closed window.
+    void endingDuringAMoveIsSilent_data() {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<bool>("byClosing");
+        QTest::newRow("human's stone falls") << "human falls" << false;
+        QTest::newRow("computer thinks") << "thinking" << false;
+        QTest::newRow("computer's winning stone falls") << "computer falls" << false;
+        QTest::newRow("window closed while the stone falls") << "computer falls" << true;
+    }
+    void endingDuringAMoveIsSilent() {
+        QFETCH(QString, moment);
+        QFETCH(bool, byClosing);
+        RecordingWindow window;
+        window.show();
+        // The computer wins with its next stone in column 4.
+        GameState& state = window.game().state();
+        for (int cell : {35, 36, 37})
+            state.Cells[cell] = kComputer;
+        for (int cell : {39, 40})
+            state.Cells[cell] = kHuman;
+        for (int cell : {35, 36, 37, 39, 40})
+            window.game().SteinSetzen(cell, state.Cells[cell]);
+        const auto due = [&] {
+            const WindowFlags& flags = window.game().flags();
+            if (moment == "human falls") return flags.DropRunning && !flags.ComputerThinking;
+            if (moment == "thinking") return flags.ComputerThinking && !flags.DropRunning;
+            return flags.ComputerThinking && flags.DropRunning;
+        };
+        QSignalSpy exitSpy(&window, &frmHaupt::exitConfirmed);
+        ModalAnswerer answerer({"Ja"});
+        QStringList soundsBefore;
+        QImage boardBefore;
+        QTimer exiter;
+        exiter.setInterval(0);
+        connect(&exiter, &QTimer::timeout, &window, [&] {
+            if (!due() || exitSpy.count() > 0) return;
+            if (byClosing) {
+                window.close();
+            } else {
+                Press(window.picButtonExit(), QPoint(5, 5));
+                Release(window.picButtonExit(), QPoint(5, 5));
+            }
+            soundsBefore = window.SoundsPlayed();
+            boardBefore = window.pictures().Board().copy();
+        });
+        exiter.start();
+        ClickColumn(window, 6);
+        exiter.stop();
+
+        QCOMPARE(exitSpy.count(), 1);
+        QCOMPARE(window.SoundsPlayed(), soundsBefore);
+        QCOMPARE(answerer.boxes().size(), byClosing ? size_t{0} : size_t{1});
+        QCOMPARE(window.pictures().Board(), boardBefore);
+        QVERIFY(!window.game().flags().DropRunning);
+        QVERIFY(!window.game().flags().ComputerThinking);
+        QVERIFY(!window.FallTimerEnabled());
     }
 };
 

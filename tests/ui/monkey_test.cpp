@@ -66,6 +66,10 @@ constexpr double kAnswerChance = 0.3;
 constexpr std::size_t kRecentActions = 60;
 // Chance that an action injected while a stone falls changes who begins.
 constexpr double kWhoBeginsWhileFalling = 0.25;
+// While a found line is shown, actions are injected more often, and half of them ask for a new
+// game: through "Neues Spiel" or by changing who begins.
+constexpr double kInjectChanceWhileLineShown = 0.2;
+constexpr double kNewGameWhileLineShown = 0.5;
 // Chance before each top-level action that the monkey sets up a game one or two stones from
 // its end (a win for the taking, or a draw), so that those endings are played as well.
 constexpr double kStageChance = 0.01;
@@ -218,29 +222,50 @@ class Monkey : public QObject {
     // Plays every staged ending once more to its end: the human completes the line or fills
     // the board with a plain click, and nothing is sent from inside the game's waits (boxes are
     // still answered from there). Random play may spoil every staged ending with a new game,
-    // so this makes sure each result message is met in every run.
+    // so this makes sure each result message is met in every run. Then each win is played
+    // again and interrupted while its line is shown, once by "Neues Spiel" and once by a
+    // change of who begins answered "Ja" or "Nein".
     void PlayEveryEnding() {
-        for (const StagedGame& staged : kStagedGames) {
-            if (!fault_.isEmpty()) return;
-            Stage(staged);
-            const GameState& state = window_.game().state();
-            // The winning column, else the first open one (the draws have one or two left).
-            int column = WinningColumn(state, kHuman);
-            for (int c = 0; column < 0 && c < kColumnCount; ++c) {
-                if (LandingCell(state, c) >= 0) column = c;
+        for (const StagedGame& staged : kStagedGames)
+            FinishStagedGame(staged, false);
+        for (int round = 0; round < 2; ++round) {
+            for (const StagedGame& staged : kStagedGames) {
+                if (WinningColumn(StagedPosition(staged), kHuman) >= 0)
+                    FinishStagedGame(staged, true);
             }
-            Note(QStringLiteral("finish \"%1\" in column %2").arg(staged.name).arg(column + 1));
-            ++depth_;
-            injectionsLeft_ = 0;
-            injectors_[0].start();
-            const QPointF at(20 + 60 * column + 20, 20);
-            Deliver(window_.picSpielfeld(), QEvent::MouseButtonPress, at);
-            Deliver(window_.picSpielfeld(), QEvent::MouseButtonRelease, at);
-            injectors_[0].stop();
-            --depth_;
-            QCoreApplication::processEvents();
-            CheckIdle();
         }
+    }
+
+    void FinishStagedGame(const StagedGame& staged, bool interruptTheLine) {
+        if (!fault_.isEmpty()) return;
+        Stage(staged);
+        const GameState& state = window_.game().state();
+        // The winning column, else the first open one (the draws have one or two left).
+        int column = WinningColumn(state, kHuman);
+        for (int c = 0; column < 0 && c < kColumnCount; ++c) {
+            if (LandingCell(state, c) >= 0) column = c;
+        }
+        Note(QStringLiteral("finish \"%1\" in column %2").arg(staged.name).arg(column + 1));
+        ++depth_;
+        injectionsLeft_ = interruptTheLine ? 1 : 0;
+        onlyWhileLineShown_ = interruptTheLine;
+        injectors_[0].start();
+        const QPointF at(20 + 60 * column + 20, 20);
+        Deliver(window_.picSpielfeld(), QEvent::MouseButtonPress, at);
+        Deliver(window_.picSpielfeld(), QEvent::MouseButtonRelease, at);
+        injectors_[0].stop();
+        onlyWhileLineShown_ = false;
+        --depth_;
+        QCoreApplication::processEvents();
+        CheckIdle();
+        if (interruptTheLine && injectionsLeft_ != 0)
+            Fail(QStringLiteral("the line of \"%1\" was never interrupted").arg(staged.name));
+    }
+
+    static GameState StagedPosition(const StagedGame& staged) {
+        return PositionFromText(QString::fromLatin1(staged.board)
+                                    .replace(QLatin1Char(' '), QLatin1Char('\n'))
+                                    .toStdString());
     }
 
     // Puts a staged game on the board as if it had been played (the idle window shows the
@@ -248,9 +273,7 @@ class Monkey : public QObject {
     void Stage(const StagedGame& staged) {
         ++staged_;
         Note(QStringLiteral("stage \"%1\"").arg(QLatin1String(staged.name)));
-        const GameState drawn = PositionFromText(QString::fromLatin1(staged.board)
-                                                     .replace(QLatin1Char(' '), QLatin1Char('\n'))
-                                                     .toStdString());
+        const GameState drawn = StagedPosition(staged);
         GameState& state = window_.game().state();
         state.Cells = drawn.Cells;
         state.ColumnState = drawn.ColumnState;
@@ -279,8 +302,10 @@ class Monkey : public QObject {
             boardClicks_, boardClicksInside_, buttonSequences_, optionClicks_, keys_);
         qInfo(
             "monkey: new games asked for %d times, %d while a stone fell, %d while the "
-            "computer thought (%d by a \"Ja\" to a question asked while a stone fell)",
-            newGameRequests_, newGamesWhileFalling_, newGamesWhileThinking_, yesWhileFalling_);
+            "computer thought (%d by a \"Ja\" to a question asked while a stone fell); %d new "
+            "games or who-begins changes while a line was shown (%d of them the human's)",
+            newGameRequests_, newGamesWhileFalling_, newGamesWhileThinking_, yesWhileFalling_,
+            newGamesWhileLineShown_, newGamesWhileHumansLineShown_);
         const int wins = BoxesTitled("Sieg");
         const int losses = BoxesTitled("Niederlage");
         const int draws = BoxesTitled("Unentschieden");
@@ -303,6 +328,8 @@ class Monkey : public QObject {
     int newGamesWhileFalling() const { return newGamesWhileFalling_; }
     int newGamesWhileThinking() const { return newGamesWhileThinking_; }
     int yesWhileFalling() const { return yesWhileFalling_; }
+    int newGamesWhileLineShown() const { return newGamesWhileLineShown_; }
+    int newGamesWhileHumansLineShown() const { return newGamesWhileHumansLineShown_; }
     int injected() const { return injected_; }
 
   private:
@@ -325,7 +352,10 @@ class Monkey : public QObject {
             return;
         }
         if (!fault_.isEmpty() || depth_ >= kInjectors || injectionsLeft_ == 0) return;
-        if (Chance() >= kInjectChance) return;
+        if (onlyWhileLineShown_ && !LineShown()) return;
+        if (!onlyWhileLineShown_ &&
+            Chance() >= (LineShown() ? kInjectChanceWhileLineShown : kInjectChance))
+            return;
         --injectionsLeft_;
         QTimer& nextLevel = injectors_[static_cast<std::size_t>(depth_)];
         nextLevel.start();
@@ -338,6 +368,7 @@ class Monkey : public QObject {
     void Answer(QMessageBox* box) {
         const QString title = box->windowTitle();
         ++boxes_[title];
+        CheckResultShown(title);
         // Never end the program; questions about a new game get a random answer.
         QString wanted = QStringLiteral("OK");
         if (title == QStringLiteral("-=Beenden=-")) wanted = QStringLiteral("Nein");
@@ -360,8 +391,25 @@ class Monkey : public QObject {
         box->buttons().front()->click();
     }
 
+    // A line of the side to move is on the board and not yet announced: the game is showing it
+    // (or about to, its scan still running).
+    bool LineShown() const {
+        const GameState& state = window_.game().state();
+        return !window_.game().flags().FourFound && HasFourInARow(state, state.PlayerToMove);
+    }
+
     void Act(bool injected) {
         if (injected) ++injected_;
+        if (injected && LineShown() && (onlyWhileLineShown_ || Chance() < kNewGameWhileLineShown)) {
+            ++newGamesWhileLineShown_;
+            if (window_.game().state().PlayerToMove == kHuman) ++newGamesWhileHumansLineShown_;
+            if (Chance() < 0.5) {
+                OptionClick(WhoBeginsChange());
+            } else {
+                PressNewGame();
+            }
+            return;
+        }
         // A change of who begins while a stone falls asks its question in the middle of the drop.
         if (injected && window_.game().flags().DropRunning && Chance() < kWhoBeginsWhileFalling) {
             OptionClick(WhoBeginsChange());
@@ -444,6 +492,16 @@ class Monkey : public QObject {
         Deliver(button, QEvent::MouseButtonRelease, pointOn(releaseInside));
     }
 
+    // "Neues Spiel" pressed and released over itself.
+    void PressNewGame() {
+        DrawnButton* button = buttons_[0];
+        const QPointF at(button->width() / 2.0, button->height() / 2.0);
+        Note(QStringLiteral("click \"Neues Spiel\""));
+        CountNewGameRequest();
+        Deliver(button, QEvent::MouseButtonPress, at);
+        Deliver(button, QEvent::MouseButtonRelease, at);
+    }
+
     // A click on one of the option buttons; a new selection of who begins asks a question.
     void OptionClick(QRadioButton* option) {
         ++optionClicks_;
@@ -504,6 +562,18 @@ class Monkey : public QObject {
         const WindowFlags& flags = window_.game().flags();
         if (!flags.ClickBusy && !flags.DropRunning && !flags.ComputerThinking)
             Expect(ColumnFault(state));
+    }
+
+    // A result box announces the position of the game it ends: the line or the full board is
+    // there. (The picture may still hold the last frame of a drop that a pending new game cut
+    // short; the new game clears it once the box is closed.)
+    void CheckResultShown(const QString& title) {
+        const GameState& state = window_.game().state();
+        bool holds = true;
+        if (title == QStringLiteral("Sieg")) holds = HasFourInARow(state, kHuman);
+        if (title == QStringLiteral("Niederlage")) holds = HasFourInARow(state, kComputer);
+        if (title == QStringLiteral("Unentschieden")) holds = state.FullColumnCount == kColumnCount;
+        if (!holds) Fail(QStringLiteral("\"%1\" announced for a position without it").arg(title));
     }
 
     // What holds once the window has nothing left to do.
@@ -582,6 +652,10 @@ class Monkey : public QObject {
     int newGamesWhileFalling_ = 0;
     int newGamesWhileThinking_ = 0;
     int yesWhileFalling_ = 0;
+    int newGamesWhileLineShown_ = 0;
+    int newGamesWhileHumansLineShown_ = 0;
+    // Actions are injected only while a found line is shown.
+    bool onlyWhileLineShown_ = false;
     // The option clicks being delivered, innermost last.
     struct OptionClickInProgress {
         bool whileFalling;
@@ -687,6 +761,7 @@ class MonkeyTest : public QObject {
         QVERIFY(monkey.newGamesWhileFalling() > 0);
         QVERIFY(monkey.newGamesWhileThinking() > 0);
         QVERIFY(monkey.yesWhileFalling() > 0);
+        QVERIFY(monkey.newGamesWhileHumansLineShown() > 0);
         QVERIFY(monkey.BoxesTitled("Sieg") > 0);
         QVERIFY(monkey.BoxesTitled("Niederlage") > 0);
         QVERIFY(monkey.BoxesTitled("Unentschieden") > 0);
