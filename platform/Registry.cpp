@@ -1,7 +1,5 @@
 #include "platform/Registry.h"
 
-#include <algorithm>
-
 namespace tessora {
 
 namespace {
@@ -15,16 +13,6 @@ std::unique_ptr<Registry> MakeSystemRegistry() {
 
 bool IsPredefinedRootKey(RegHandle key) {
     return key >= kFirstRootKey && key <= kLastRootKey;
-}
-
-long CopyStringValue(const std::string& value, std::string& buffer, std::uint32_t& length) {
-    const std::size_t needed = value.size() + 1;
-    const std::size_t available = std::min<std::size_t>(length, buffer.size());
-    length = static_cast<std::uint32_t>(needed);
-    if (needed > available) return reg::kMoreData;
-    std::copy(value.begin(), value.end(), buffer.begin());
-    buffer[value.size()] = '\0';
-    return reg::kSuccess;
 }
 
 long EmptyRegistry::RegOpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t,

@@ -63,8 +63,4 @@ std::unique_ptr<Registry> MakeSystemRegistry();
 // True for the seven predefined root keys (0x80000000 to 0x80000006).
 bool IsPredefinedRootKey(RegHandle key);
 
-// Copies value and its terminating NUL into buffer as the query call does; shared by the
-// registries. Returns kSuccess or kMoreData and sets length accordingly.
-long CopyStringValue(const std::string& value, std::string& buffer, std::uint32_t& length);
-
 }  // namespace tessora

@@ -5,29 +5,12 @@
 namespace tessora {
 namespace {
 
-TEST(FixedVersion, ByDefaultReportsASystemOutsideTheWindows95Family) {
-    FixedVersion version;
-    OsVersionInfo info;
-    ASSERT_TRUE(version.GetVersionEx(info));
-    EXPECT_NE(info.dwPlatformId, ver::kPlatformWindows);
-    EXPECT_EQ(info.dwPlatformId, ver::kPlatformNt);
-    EXPECT_GE(info.dwMajorVersion, 5u);
-}
-
+// The game's own query tells a system outside the Windows 95 family, so no hint is given.
 TEST(SystemVersion, IsOutsideTheWindows95Family) {
     OsVersionInfo info;
     ASSERT_TRUE(MakeSystemVersionQuery()->GetVersionEx(info));
-    EXPECT_NE(info.dwPlatformId, ver::kPlatformWindows);
-}
-
-TEST(FixedVersion, ReportsTheGivenVersion) {
-    FixedVersion windows98(4, 10, ver::kPlatformWindows, 1998);
-    OsVersionInfo info;
-    ASSERT_TRUE(windows98.GetVersionEx(info));
-    EXPECT_EQ(info.dwMajorVersion, 4u);
-    EXPECT_EQ(info.dwMinorVersion, 10u);
-    EXPECT_EQ(info.dwPlatformId, ver::kPlatformWindows);
-    EXPECT_EQ(info.dwBuildNumber, 1998u);
+    EXPECT_EQ(info.dwPlatformId, ver::kPlatformNt);
+    EXPECT_GE(info.dwMajorVersion, 5u);
 }
 
 TEST(FixedVersion, RefusesARecordWhoseSizeFieldIsNotSet) {

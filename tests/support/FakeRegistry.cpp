@@ -23,6 +23,18 @@ bool IsWellFormedPath(const std::string& path) {
     if (path.empty()) return true;
     return path.front() != '\\' && path.back() != '\\' && path.find("\\\\") == std::string::npos;
 }
+
+// Copies value and its terminating NUL into buffer as the query call does. Returns kSuccess or
+// kMoreData and sets length to the bytes the value needs.
+long CopyStringValue(const std::string& value, std::string& buffer, std::uint32_t& length) {
+    const std::size_t needed = value.size() + 1;
+    const std::size_t available = std::min<std::size_t>(length, buffer.size());
+    length = static_cast<std::uint32_t>(needed);
+    if (needed > available) return reg::kMoreData;
+    std::copy(value.begin(), value.end(), buffer.begin());
+    buffer[value.size()] = '\0';
+    return reg::kSuccess;
+}
 }  // namespace
 
 void FakeRegistry::SetValue(RegHandle rootKey, const std::string& subKey,

@@ -1,12 +1,10 @@
 // The painted pictures: sizes, masks, how stones sit in the board's holes and show through the
-// column mask while falling, and seamless tiles. Set TESSORA_ARTWORK_PREVIEW to a file name to
-// also write the composed play area as a PNG for a look by eye.
+// column mask while falling, and seamless tiles.
 #include "ui/artwork/Artwork.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
-#include <cstdlib>
 #include <functional>
 
 using namespace tessora::artwork;
@@ -76,61 +74,6 @@ void CheckSeamless(const QImage& tile) {
                  qPrintable(QStringLiteral("seam %1, typical inside %2").arg(seam).arg(inside)));
     }
 }
-
-QImage PlayArea() {
-    QImage area(640, 480, QImage::Format_RGB32);
-    area.fill(0xFFE0E0E0);
-    const QImage tile = BackgroundTile();
-    for (int x = 0; x < 640; x += tile.width()) {
-        for (int y = 0; y < 480; y += tile.height())
-            Blit(area, x, y, tile, Rop::Copy);
-    }
-    const QImage panel = OptionsTile();
-    for (int x = 0; x < 121; x += panel.width()) {
-        for (int y = 0; y < 225; y += panel.height()) {
-            Blit(area, 16 + x, 208 + y, panel, Rop::Copy, 0, 0, std::min(panel.width(), 121 - x),
-                 std::min(panel.height(), 225 - y));
-        }
-    }
-    QPainter p(&area);
-    p.fillRect(QRect(26, 224, 97, 73), QColor(0xC0, 0xC0, 0xC0));
-    p.fillRect(QRect(26, 312, 97, 105), QColor(0xC0, 0xC0, 0xC0));
-    p.setPen(Qt::white);
-    p.drawText(QRect(168, 432, 441, 17), Qt::AlignCenter,
-               QStringLiteral("Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen."));
-    p.end();
-    Blit(area, 248, 8, LogoMask(), Rop::MergePaint);
-    Blit(area, 248, 8, Logo(), Rop::And);
-
-    QImage board = BoardPicture();
-    const char* position =
-        "......."
-        "......."
-        "...2..."
-        "..21..."
-        ".1223.."
-        "1212131";
-    for (int cell = 0; cell < 42; ++cell) {
-        if (position[cell] == '1') DrawStone(board, cell, HumanStone());
-        if (position[cell] == '2') DrawStone(board, cell, ComputerStone());
-        if (position[cell] == '3') DrawStone(board, cell, HighlightStone());
-    }
-    // A computer stone falling down column 5, caught between rows 0 and 1.
-    const int fallY = 45;
-    QImage visible = StoneMask();
-    Blit(visible, 0, 0, ColumnMask(), Rop::MergePaint, 0, fallY, 40, 40);
-    QImage part = ComputerStone();
-    Blit(part, 0, 0, ColumnMask(), Rop::MergePaint, 0, fallY, 40, 40);
-    Blit(board, 320, fallY, visible, Rop::MergePaint);
-    Blit(board, 320, fallY, part, Rop::And);
-    Blit(area, 168, 88, board, Rop::Copy);
-
-    Blit(area, 21, 96, Button(ButtonId::NeuesSpiel, false), Rop::Copy);
-    Blit(area, 21, 132, Button(ButtonId::Anleitung, true), Rop::Copy);
-    Blit(area, 21, 168, Button(ButtonId::Copyright, false), Rop::Copy);
-    Blit(area, 544, 448, Button(ButtonId::Exit, false), Rop::Copy);
-    return area;
-}
 }  // namespace
 
 class ArtworkTest : public QObject {
@@ -154,8 +97,6 @@ class ArtworkTest : public QObject {
     void tilesRepeatWithoutSeams();
     void buttonsShowACaptionAndAPressedLook();
     void iconIsOpaqueInTheMiddleAndClearAtTheCorners();
-    void paintingIsRepeatable();
-    void writePreviewWhenAsked();
 };
 
 using Painter = std::function<QImage()>;
@@ -401,26 +342,6 @@ void ArtworkTest::iconIsOpaqueInTheMiddleAndClearAtTheCorners() {
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
         QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
     }
-}
-
-void ArtworkTest::paintingIsRepeatable() {
-    QCOMPARE(BoardPicture(), BoardPicture());
-    QCOMPARE(Logo(), Logo());
-    QCOMPARE(HumanStone(), HumanStone());
-    QCOMPARE(BackgroundTile(), BackgroundTile());
-    QCOMPARE(Button(ButtonId::NeuesSpiel, true), Button(ButtonId::NeuesSpiel, true));
-}
-
-void ArtworkTest::writePreviewWhenAsked() {
-    const char* target = std::getenv("TESSORA_ARTWORK_PREVIEW");
-    if (target == nullptr || *target == '\0') QSKIP("TESSORA_ARTWORK_PREVIEW is not set");
-    const QString file = QString::fromLocal8Bit(target);
-    const QImage area = PlayArea();
-    QVERIFY(area.save(file));
-    // A close-up of the lower right of the board and of the logo, four times enlarged.
-    QVERIFY(
-        area.copy(420, 280, 200, 150).scaled(800, 600).save(file + QStringLiteral(".board.png")));
-    QVERIFY(area.copy(240, 0, 290, 90).scaled(870, 270).save(file + QStringLiteral(".logo.png")));
 }
 
 QTEST_MAIN(ArtworkTest)
