@@ -21,8 +21,7 @@ void OfferGrid(Workspace& ws, const Grid& grid, const ColumnOrder& order) {
 
 int16 ChooseBestCell(Workspace& ws) {
     BestChoiceArray& best = ws.BestChoice();
-    best[0] = 0;
-    best[1] = 0;
+    best.Clear();
     ws.random().Randomize();
     const int coin = static_cast<int>(2.0 * ws.random().Rnd() + 1.0);
     const Grids& grids = ws.grids();
@@ -33,21 +32,21 @@ int16 ChooseBestCell(Workspace& ws) {
         OfferGrid(ws, grids.AttackScore, kRightFirst);
         OfferGrid(ws, grids.DefenceScore, kLeftFirst);
     }
-    return best[0];
+    return best.Column();
 }
 
 void OfferCell(Workspace& ws, const Grid& grid, int row, int column) {
     BestChoiceArray& best = ws.BestChoice();
     const int16 value = grid.at(row, column);
-    if (value <= best[1]) return;
+    if (value <= best.Score()) return;
     const Grids& grids = ws.grids();
     if (grids.ForbiddenMark.at(row, column) != 0) return;
     if (grids.AvoidMark.at(row, column) != 0 && value < kAvoidOverrideScore) return;
     // Points can sit on any cell of a column, even a full one (the stacked-threat reward lands
     // on occupied cells); a full column can never take the stone.
-    if (ws.state().ColumnState[column - 1] == kColumnFull) return;
-    best[1] = value;
-    best[0] = ColumnCode(column);
+    if (ws.ColumnFull(column)) return;
+    best.Score() = value;
+    best.Column() = ColumnCode(column);
 }
 
 }  // namespace tessora

@@ -46,8 +46,7 @@ void ComputerPlayer::ClearWorkingState(GameState& state) {
     // Rows 7 and 8 are the floor and keep it.
     state.board.ClearRows(kRowCount);
     BuildBoard(state);
-    workspace_.BestChoice()[0] = 0;
-    workspace_.BestChoice()[1] = 0;
+    workspace_.BestChoice().Clear();
 }
 
 ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {

@@ -62,11 +62,10 @@ int ParityColumn(const Workspace& ws, const PenaltyClasses& classes) {
 
 // One draw per eligible column, in column order; the first largest weight wins.
 int WeightedRandomColumn(Workspace& ws, const PenaltyClasses& classes, int limit) {
-    const GameState& state = ws.state();
     int bestWeight = 0;
     int column = 0;
     for (int c = 1; c <= kColumnCount; ++c) {
-        if (classes[c] > limit || state.ColumnState[c - 1] == kColumnFull) continue;
+        if (classes[c] > limit || ws.ColumnFull(c)) continue;
         const int weight = static_cast<int>(ws.random().Rnd() * 100.0) + 100;
         if (weight > bestWeight) {
             bestWeight = weight;
@@ -79,11 +78,10 @@ int WeightedRandomColumn(Workspace& ws, const PenaltyClasses& classes, int limit
 }  // namespace
 
 PenaltyClasses ColumnPenaltyClasses(const Workspace& ws) {
-    const GameState& state = ws.state();
     PenaltyClasses classes{};
     ForEachStart(ws, kPlayingCells, Yield::Never, [&](Cell cell) {
         int16& penalty = classes[cell.column];
-        if (state.ColumnState[cell.column - 1] == kColumnFull) penalty = kClassFull;
+        if (ws.ColumnFull(cell.column)) penalty = kClassFull;
         for (const MarkClass& mark : kMarkClasses) {
             if (ws.grids().get(mark.grid).at(cell) > 0 && penalty < mark.penalty) {
                 penalty = mark.penalty;

@@ -61,7 +61,7 @@ void ForEachStart(const Window& window, CellRange range, Yield yield, Body&& bod
 
 // The column code (150..156) the stages return for board column 1..7.
 constexpr int16 ColumnCode(int column) {
-    return static_cast<int16>(kFirstColumnCode - 1 + column);
+    return CodeOfColumn(ColumnOfBoardColumn(column));
 }
 
 }  // namespace tessora

@@ -8,7 +8,7 @@ int16 LastOpenColumn(Workspace& ws) {
     int16 open = 0;
     for (int column = 1; column <= kColumnCount; ++column) {
         ws.DoEvents();
-        if (state.ColumnState[column - 1] != kColumnFull) open = ColumnCode(column);
+        if (!ws.ColumnFull(column)) open = ColumnCode(column);
     }
     return open;
 }

@@ -34,7 +34,7 @@ int16 TwoColumnEndgame(Workspace& ws) {
     int columnA = 0;
     int columnB = 0;
     for (int i = 0; i < kColumnCount; ++i) {
-        if (state.ColumnState[i] != kColumnFull) {
+        if (!state.ColumnFull(i)) {
             if (columnA == 0) {
                 columnA = i + 1;
             } else if (columnB == 0) {

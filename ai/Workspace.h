@@ -12,8 +12,19 @@ namespace tessora {
 constexpr int16 OwnCode = 1;
 constexpr int16 OpponentCode = 2;
 
-// The best cell found so far by ChooseBestCell: [0] its column code, [1] its score.
-using BestChoiceArray = std::array<int16, 3>;
+// The best cell found so far by ChooseBestCell, in the game's three-entry array: entry 0 its
+// column code, entry 1 its score; entry 2 is never used.
+struct BestChoiceArray {
+    std::array<int16, 3> entries{};
+
+    int16& Column() { return entries[0]; }
+    int16& Score() { return entries[1]; }
+    // No cell chosen yet: column code 0 and score 0.
+    void Clear() {
+        Column() = 0;
+        Score() = 0;
+    }
+};
 
 // Everything the stages of one computer move work on: the board (read only), the working
 // grids, the random source, the yield hook and the optional trace. Every change to a grid goes
@@ -36,6 +47,8 @@ class Workspace {
         return board(row, column) == 0 && Supported(row, column);
     }
     bool Supported(Cell cell) const { return Supported(cell.row, cell.column); }
+    // Whether Board column 1..7 is marked full.
+    bool ColumnFull(int column) const { return state_->ColumnFull(ColumnOfBoardColumn(column)); }
     bool Playable(Cell cell) const { return Playable(cell.row, cell.column); }
 
     Grids& grids() { return grids_; }

@@ -38,7 +38,7 @@ void Game::picSpielfeld_MouseUp(int /*button*/, int /*shift*/, float x, float y)
 
     shell_.SetMousePointer(Pointer::Hourglass);
     state_.GameRestarted = 0;
-    const int16 column = state_.ColumnState[code - kFirstColumnCode];
+    const int16 column = state_.ColumnState[ColumnOfCode(code)];
     if (column == kColumnOpen) {
         DropStone(code);
         CheckFour(CodeHuman);

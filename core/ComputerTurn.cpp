@@ -18,7 +18,7 @@ void Game::ComputerMove() {
     const int16 code = chooser_.ChooseColumn(state_, YieldHook{&LetWindowEventsRun, &shell_});
 
     // With no open column there is nothing to drop; the turn still ends normally.
-    if (code >= kFirstColumnCode && code <= kLastColumnCode) {
+    if (IsColumnCode(code)) {
         ComputerDropPause(code);
         DropStone(code);
         CheckAndPassTurn();

@@ -26,7 +26,7 @@ bool SideToMoveHolds(const Board& board, const Window& window) {
 }
 }  // namespace
 
-void Game::HasFourOnBoard(int16 /*owner*/, int16& result) {
+void Game::HasFourOnBoard(int16& result) {
     BuildBoard(state_);
     result = 0;
     for (const LineScan& scan : kQuickScans) {
@@ -49,7 +49,7 @@ void Game::CheckAndPassTurn() {
         return;
     }
     int16 result = 0;
-    HasFourOnBoard(owner, result);
+    HasFourOnBoard(result);
     if (result == 1) CheckFour(owner);
     if (state_.GameRestarted == 0 && state_.PlayerToMove == player) {
         state_.PlayerToMove = player == kComputer ? kHuman : kComputer;

@@ -6,7 +6,6 @@ namespace tessora {
 namespace {
 // A found line is shown with the highlight stone for 21 pauses.
 constexpr int kHighlightPauses = 21;
-constexpr int kHighlightPicture = 3;
 }  // namespace
 
 void Game::CheckFour(int16 owner) {
@@ -26,7 +25,7 @@ void Game::CheckFour(int16 owner) {
 
 void Game::ShowLine(int16 owner, const Window& window, LineDirection direction) {
     const std::array<int, 4> cells = window.Cells();
-    DrawLine(cells, kHighlightPicture);
+    DrawLine(cells, static_cast<int>(Picture::HighlightStone));
     for (int k = 0; k < kHighlightPauses; ++k)
         Pause();
     flags_.FourFound = true;

@@ -34,8 +34,6 @@ constexpr int kTwipsPerPixel = 15;
 // The board picture box picSpielfeld, in twips.
 constexpr int kBoardWidthTwips = 6600;
 constexpr int kBoardHeightTwips = 5175;
-// Stone pictures are 600 x 600 twips.
-constexpr int kStoneTwips = 600;
 
 // Column code (150..156) hit by a click at x twips inside the board: the distance from 150 twips
 // is rounded half to even and divided into 900-twip columns; everything right of the last
@@ -82,7 +80,9 @@ class Game {
     void ShowVerticalResult(int16 owner);
     void ShowDiagonalResult(int16 owner);
     void ShowDraw();
-    void HasFourOnBoard(int16 owner, int16& result);
+    // The quick test: rebuilds Board for the side to move and sets result to 1 when that side
+    // has four in a row on it, else 0.
+    void HasFourOnBoard(int16& result);
     void CheckAndPassTurn();
     void CheckFullColumns();
 

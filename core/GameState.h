@@ -15,6 +15,21 @@ constexpr int kCellCount = 42;
 constexpr int16 kFirstColumnCode = 150;
 constexpr int16 kLastColumnCode = 156;
 
+// A column has three names: its index 0..6 (a column of Cells, and its ColumnState entry), its
+// Board column 1..7, and its column code 150..156.
+constexpr bool IsColumnCode(int code) {
+    return code >= kFirstColumnCode && code <= kLastColumnCode;
+}
+constexpr int ColumnOfCode(int code) {
+    return code - kFirstColumnCode;
+}
+constexpr int16 CodeOfColumn(int column) {
+    return static_cast<int16>(kFirstColumnCode + column);
+}
+constexpr int ColumnOfBoardColumn(int boardColumn) {
+    return boardColumn - 1;
+}
+
 // Line-owner codes passed to the four-in-a-row check: they only select the result message.
 constexpr int16 CodeHuman = 64;
 constexpr int16 CodeComputer = 67;
@@ -69,7 +84,7 @@ struct GameState {
     // 0 empty, 1 human stone, 2 computer stone.
     std::array<int16, kCellCount> Cells{};
     Board board{};
-    // Per column (code - 150): 1 open, 4 full.
+    // Per column index 0..6: 1 open, 4 full.
     std::array<int16, kColumnCount> ColumnState{};
     int16 PlayerToMove = 0;
     int16 GameRestarted = 0;
@@ -79,6 +94,9 @@ struct GameState {
     // Set by BuildBoard: the Board code of the side whose move is computed.
     int16 SideCode = 0;
     Options options{};
+
+    // Whether the column with index 0..6 is marked full.
+    bool ColumnFull(int column) const { return ColumnState[column] == kColumnFull; }
 };
 
 // Board rows 7 and 8 become the floor (3) in every column.

@@ -20,8 +20,8 @@ enum class Picture {
     SavedArea = 7        // picSteinSich2: the board area under the previous frame
 };
 
-// Mouse pointers by their window codes.
-enum class Pointer { Default = 0, Hourglass = 11, ArrowHourglass = 13, Custom = 99 };
+// The mouse pointers the game asks for, by their window codes.
+enum class Pointer { Default = 0, Hourglass = 11 };
 
 // Everything the game core needs from its window. The Qt main window implements it; tests use a
 // fake that records calls, answers message boxes from a script and runs code at a given yield.

@@ -52,8 +52,8 @@ void Game::DropStone(int16 code) {
     shell_.RefreshWindow();
     const int16 player = state_.PlayerToMove;
     if (player != kHuman && player != kComputer) return;
-    if (code < kFirstColumnCode || code > kLastColumnCode) return;
-    const int top = code - kFirstColumnCode;
+    if (!IsColumnCode(code)) return;
+    const int top = ColumnOfCode(code);
     if (state_.Cells[top] != 0) return;
 
     // Landing search: walk down the column, one yield per free cell.
@@ -126,8 +126,8 @@ void Game::SteinSetzen(int cell, int picture) {
 }
 
 void Game::ComputerDropPause(int16 code) {
-    if (code < kFirstColumnCode || code > kLastColumnCode) return;
-    if (state_.ColumnState[code - kFirstColumnCode] != kColumnOpen) return;
+    if (!IsColumnCode(code)) return;
+    if (state_.ColumnState[ColumnOfCode(code)] != kColumnOpen) return;
     for (int k = 0; k < kComputerDropPauses; ++k) {
         if (flags_.NewGamePending) return;
         Pause();

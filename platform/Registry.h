@@ -12,12 +12,10 @@ using RegHandle = std::uint32_t;
 
 // Return codes of the registry calls, as Windows gives them.
 namespace reg {
-constexpr long kSuccess = 0;            // ERROR_SUCCESS
-constexpr long kFileNotFound = 2;       // ERROR_FILE_NOT_FOUND: no such key or value
-constexpr long kAccessDenied = 5;       // ERROR_ACCESS_DENIED
-constexpr long kInvalidHandle = 6;      // ERROR_INVALID_HANDLE
-constexpr long kInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
-constexpr long kMoreData = 234;         // ERROR_MORE_DATA: the buffer is too small
+constexpr long kSuccess = 0;        // ERROR_SUCCESS
+constexpr long kFileNotFound = 2;   // ERROR_FILE_NOT_FOUND: no such key or value
+constexpr long kInvalidHandle = 6;  // ERROR_INVALID_HANDLE
+constexpr long kMoreData = 234;     // ERROR_MORE_DATA: the buffer is too small
 
 constexpr std::uint32_t kTypeString = 1;     // REG_SZ
 constexpr std::uint32_t kKeyRead = 0x20019;  // KEY_READ access

@@ -8,7 +8,6 @@ namespace tessora {
 
 // Platform identifiers of the version record.
 namespace ver {
-constexpr std::uint32_t kPlatformWin32s = 0;
 constexpr std::uint32_t kPlatformWindows = 1;  // the Windows 95 family (95, 98, Me)
 constexpr std::uint32_t kPlatformNt = 2;
 // The size field the caller sets before the query: the record with its 128-byte text field.

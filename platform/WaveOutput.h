@@ -6,7 +6,6 @@ namespace tessora {
 
 // Flags of sndPlaySound.
 namespace snd {
-constexpr unsigned kSync = 0x0;   // play and wait (the game never asks for it)
 constexpr unsigned kAsync = 0x1;  // return at once, the sound plays in the background
 }  // namespace snd
 

@@ -46,11 +46,7 @@ void frmHaupt::SetMousePointer(Pointer pointer) {
         case Pointer::Hourglass:
             setCursor(Qt::WaitCursor);
             break;
-        case Pointer::ArrowHourglass:
-            setCursor(Qt::BusyCursor);
-            break;
         case Pointer::Default:
-        case Pointer::Custom:
             unsetCursor();
             break;
     }

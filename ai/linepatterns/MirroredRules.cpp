@@ -126,6 +126,31 @@ struct TwoOnDiagonalOverPlayableCells {
     }
 };
 
+// Rules 61 and 62: two stones (2,2) and (1,3) on a rising diagonal; the cell (1,2) that would
+// extend it is worth a little when the row beside it is open: on the side of (1,0) when the
+// cell under it is taken, else, only from anchors in columns lookFrom..lookTo, on the side of
+// (1,4). In the other pass an empty (2,0) next to the open diagonal is avoided.
+template <int lookFrom, int lookTo>
+struct DiagonalBesideOpenRow {
+    template <typename Anchor>
+    static void Look(LinePass& pass, Anchor a) {
+        if (!(pass.X(a(2, 2)) && pass.X(a(1, 3)))) return;
+        if (pass.NonEmpty(a(2, 0)) && pass.Empty(a(1, 0))) {
+            if (pass.Empty(a(1, 2)) && pass.Empty(a(2, 1)) && pass.Empty(a(0, 3))) {
+                pass.Bonus(a(1, 2), 3, 3);
+            }
+        } else if (a.anchor.column >= lookFrom && a.anchor.column <= lookTo) {
+            if (pass.Empty(a(1, 2)) && pass.Empty(a(1, 4)) && pass.NonEmpty(a(2, 4))) {
+                pass.Bonus(a(1, 2), 3, 3);
+            }
+        }
+        if (!pass.IsOwnPass() && pass.Empty(a(2, 0)) && pass.Empty(a(1, 2)) &&
+            pass.Empty(a(2, 1)) && pass.Empty(a(0, 3))) {
+            pass.MarkAvoid(a(2, 0));
+        }
+    }
+};
+
 // Rules 66 and 67: the diagonal rising from (3,0) through (2,1) and the row stone (1,3) meet in
 // the cell (1,2), with (3,1) under the diagonal's stone and (1,1), (0,3), (1,4) open. An empty
 // (1,2) takes the playable-or-prepare step; when it holds the colour already, (1,1) beside it
@@ -218,7 +243,7 @@ struct MirroredRule {
 constexpr CellRange kOriginAnchor{{0, 0}, {0, 0}};
 
 // clang-format off
-constexpr std::array<MirroredRule, 18> kMirroredRules{{
+constexpr std::array<MirroredRule, 20> kMirroredRules{{
 //   no.               shape                           view         anchors
     {1,  LookAtAnchors<RowBesideBrokenDiagonal,        kAsDrawn,    CellRange{{1, 3}, {1, 4}}>},
     {2,  LookAtAnchors<RowBesideBrokenDiagonal,        Mirrored(3), CellRange{{1, 3}, {1, 4}}>},
@@ -236,6 +261,10 @@ constexpr std::array<MirroredRule, 18> kMirroredRules{{
     // Rule 60 is rule 59 mirrored about the centre column.
     {59, LookAtAnchors<BottomCentreDiagonal,           kAsDrawn,    kOriginAnchor, Yield::Never>},
     {60, LookAtAnchors<BottomCentreDiagonal,           Mirrored(8), kOriginAnchor, Yield::Never>},
+    // Rule 61 looks along the row to the right from anchor columns 1 and 2, rule 62 to the left
+    // from 2 and 3.
+    {61, LookAtAnchors<DiagonalBesideOpenRow<1, 2>,    kAsDrawn,    CellRange{{3, 4}, {1, 3}}>},
+    {62, LookAtAnchors<DiagonalBesideOpenRow<2, 3>,    Mirrored(3), CellRange{{3, 4}, {1, 3}}>},
     {66, LookAtAnchors<DiagonalMeetsRow,               kAsDrawn,    CellRange{{1, 3}, {1, 3}}>},
     {67, LookAtAnchors<DiagonalMeetsRow,               Mirrored(4), CellRange{{1, 3}, {1, 3}}>},
     {68, LookAtAnchors<ThreatAboveRowEnd,              kAsDrawn,    CellRange{{1, 5}, {1, 3}}>},

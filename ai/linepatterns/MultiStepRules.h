@@ -15,8 +15,6 @@ void Rule45(LinePass& pass);
 void Rule56(LinePass& pass);
 
 // MultiStepRulesLate.cpp
-void Rule61(LinePass& pass);
-void Rule62(LinePass& pass);
 void Rule63(LinePass& pass);
 void Rule70(LinePass& pass);
 

@@ -29,9 +29,7 @@ void ScoreLinePatterns(Workspace& ws, int16 colour) {
     ApplyPrepareRules(pass, 52, 53);
     ApplyBonusRules(pass, 54, 55);
     Rule56(pass);
-    ApplyMirroredRules(pass, 57, 60);
-    Rule61(pass);
-    Rule62(pass);
+    ApplyMirroredRules(pass, 57, 62);
     Rule63(pass);
     ApplyBonusRules(pass, 64, 65);
     ApplyMirroredRules(pass, 66, 69);

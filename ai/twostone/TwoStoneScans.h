@@ -8,7 +8,6 @@ namespace tessora {
 
 // Four-cell windows P0..P3 along a row or a diagonal holding two stones of one colour and two
 // empty cells. For an empty cell E the other empty cell is O: playing E leaves O to complete.
-constexpr int kTwoStoneWindowLength = 4;
 
 // Step from one window cell to the next, and the start cells, of each direction.
 struct TwoStoneDirection {

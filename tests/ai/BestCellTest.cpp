@@ -102,8 +102,8 @@ TEST(ChooseBestCell, ReturnsNothingWithoutAPositiveScore) {
     bench.Score(kAttack, 6, 4, -3);
     bench.Score(kDefence, 6, 3, -101);
     EXPECT_EQ(bench.ChosenColumn(), 0);
-    EXPECT_EQ(bench.ws.BestChoice()[0], 0);
-    EXPECT_EQ(bench.ws.BestChoice()[1], 0);
+    EXPECT_EQ(bench.ws.BestChoice().Column(), 0);
+    EXPECT_EQ(bench.ws.BestChoice().Score(), 0);
 }
 
 TEST(ChooseBestCell, DrawsOneCoinPerCallAndKeepsTheBestScore) {
@@ -111,8 +111,8 @@ TEST(ChooseBestCell, DrawsOneCoinPerCallAndKeepsTheBestScore) {
     bench.Score(kDefence, 6, 6, 42);
     EXPECT_EQ(bench.ChosenColumn(), 6);
     EXPECT_EQ(bench.random.draws(), 1u);
-    EXPECT_EQ(bench.ws.BestChoice()[0], 155);
-    EXPECT_EQ(bench.ws.BestChoice()[1], 42);
+    EXPECT_EQ(bench.ws.BestChoice().Column(), 155);
+    EXPECT_EQ(bench.ws.BestChoice().Score(), 42);
     // A second call starts from scratch.
     bench.Score(kDefence, 6, 6, -42);
     EXPECT_EQ(bench.ChosenColumn(), 0);
@@ -174,7 +174,7 @@ TEST(OfferCell, NeverAcceptsACellOfAFullColumn) {
     EXPECT_EQ(bench.ChosenColumn(), 0);
     bench.Score(kDefence, 6, 2, 3);
     EXPECT_EQ(bench.ChosenColumn(), 2);
-    EXPECT_EQ(bench.ws.BestChoice()[1], 3);
+    EXPECT_EQ(bench.ws.BestChoice().Score(), 3);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ class QuickTest : public GameFixture {
     int16 HasFour(std::string_view drawing) {
         game.state() = PositionFromText(drawing);
         int16 result = -1;
-        game.HasFourOnBoard(CodeComputer, result);
+        game.HasFourOnBoard(result);
         return result;
     }
 };

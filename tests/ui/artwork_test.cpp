@@ -111,12 +111,13 @@ void ArtworkTest::everyPictureHasItsSizeAndFormat_data() {
     QTest::newRow("highlight stone") << Painter([] { return HighlightStone(); }) << QSize(40, 40);
     QTest::newRow("stone mask") << Painter([] { return StoneMask(); }) << QSize(40, 40);
     QTest::newRow("column mask") << Painter([] { return ColumnMask(); }) << QSize(40, 330);
-    QTest::newRow("logo") << Painter([] { return Logo(); }) << QSize(273, 66);
-    QTest::newRow("logo mask") << Painter([] { return LogoMask(); }) << QSize(273, 66);
+    QTest::newRow("logo") << Painter([] { return LogoWithMask().picture; }) << QSize(273, 66);
+    QTest::newRow("logo mask") << Painter([] { return LogoWithMask().mask; }) << QSize(273, 66);
     QTest::newRow("background tile") << Painter([] { return BackgroundTile(); }) << QSize(128, 128);
     QTest::newRow("options tile") << Painter([] { return OptionsTile(); }) << QSize(94, 38);
-    QTest::newRow("heading") << Painter([] { return InstructionsHeading(); }) << QSize(300, 50);
-    QTest::newRow("heading mask") << Painter([] { return InstructionsHeadingMask(); })
+    QTest::newRow("heading") << Painter([] { return InstructionsHeadingWithMask().picture; })
+                             << QSize(300, 50);
+    QTest::newRow("heading mask") << Painter([] { return InstructionsHeadingWithMask().mask; })
                                   << QSize(300, 50);
     const ButtonId wide[] = {ButtonId::NeuesSpiel, ButtonId::Anleitung, ButtonId::Copyright,
                              ButtonId::Zurueck};
@@ -144,8 +145,8 @@ void ArtworkTest::masksArePureBlackAndWhite_data() {
     QTest::addColumn<Painter>("paint");
     QTest::newRow("stone mask") << Painter([] { return StoneMask(); });
     QTest::newRow("column mask") << Painter([] { return ColumnMask(); });
-    QTest::newRow("logo mask") << Painter([] { return LogoMask(); });
-    QTest::newRow("heading mask") << Painter([] { return InstructionsHeadingMask(); });
+    QTest::newRow("logo mask") << Painter([] { return LogoWithMask().mask; });
+    QTest::newRow("heading mask") << Painter([] { return InstructionsHeadingWithMask().mask; });
 }
 
 void ArtworkTest::masksArePureBlackAndWhite() {
@@ -279,9 +280,10 @@ void ArtworkTest::fallingStoneOnItsLandingCellIsWhollyVisible() {
 void ArtworkTest::letteringIsWhiteOutsideItsMaskAndFillsIt_data() {
     QTest::addColumn<Painter>("picture");
     QTest::addColumn<Painter>("mask");
-    QTest::newRow("logo") << Painter([] { return Logo(); }) << Painter([] { return LogoMask(); });
-    QTest::newRow("heading") << Painter([] { return InstructionsHeading(); })
-                             << Painter([] { return InstructionsHeadingMask(); });
+    QTest::newRow("logo") << Painter([] { return LogoWithMask().picture; })
+                          << Painter([] { return LogoWithMask().mask; });
+    QTest::newRow("heading") << Painter([] { return InstructionsHeadingWithMask().picture; })
+                             << Painter([] { return InstructionsHeadingWithMask().mask; });
 }
 
 void ArtworkTest::letteringIsWhiteOutsideItsMaskAndFillsIt() {

@@ -113,8 +113,9 @@ class MainWindowTest : public QObject {
     void logoIsDrawnThroughItsMaskOverTheTiledBackground() {
         RecordingWindow window;
         const QImage& area = window.containerPicture();
-        const QImage logo = artwork::Logo();
-        const QImage mask = artwork::LogoMask();
+        const artwork::paint::MaskedPicture painted = artwork::LogoWithMask();
+        const QImage& logo = painted.picture;
+        const QImage& mask = painted.mask;
         const QImage tile = artwork::BackgroundTile();
         const QPoint at(248, 8);
         int logoPixels = 0;

@@ -65,7 +65,7 @@ void OnEveryFullBoard(benchmark::State& bm, Test test) {
 void BM_HasFourOnBoard(benchmark::State& bm) {
     OnEveryFullBoard(bm, [](Game& game) {
         int16 result = 0;
-        game.HasFourOnBoard(CodeComputer, result);
+        game.HasFourOnBoard(result);
         benchmark::DoNotOptimize(result);
     });
 }

@@ -22,16 +22,14 @@ QImage ComputerStone(int ratio = 1);   // 40 x 40, picStein(2)
 QImage HighlightStone(int ratio = 1);  // 40 x 40, picStein(3)
 QImage StoneMask(int ratio = 1);       // 40 x 40, picStein(4): black where a stone is
 QImage ColumnMask(int ratio = 1);      // 40 x 330, picSpalte: black front, white holes
-QImage Logo(int ratio = 1);            // 273 x 66, picLogo
-QImage LogoMask(int ratio = 1);        // 273 x 66, picLogoBlack: black where the logo is
-paint::MaskedPicture LogoWithMask(int ratio = 1);         // both of the above from one painting
+// 273 x 66: picLogo and its mask picLogoBlack (black where the logo is), from one painting.
+paint::MaskedPicture LogoWithMask(int ratio = 1);
 QImage BackgroundTile(int ratio = 1);                     // 128 x 128, picHG
 QImage OptionsTile(int ratio = 1);                        // 94 x 38, picHG2
 QImage Button(ButtonId id, bool pressed, int ratio = 1);  // 110 x 27 (Exit: 89 x 27)
-QImage InstructionsHeading(int ratio = 1);                // 300 x 50, picAnleitung
-QImage InstructionsHeadingMask(
-    int ratio = 1);  // 300 x 50, picAnleitungBlack: black where the heading is
-paint::MaskedPicture InstructionsHeadingWithMask(int ratio = 1);  // both of the above, one painting
+// 300 x 50: picAnleitung and its mask picAnleitungBlack (black where the heading is), from one
+// painting.
+paint::MaskedPicture InstructionsHeadingWithMask(int ratio = 1);
 QImage MakerLogo(int ratio = 1);  // 80 x 80, picZXLogo: the maker's emblem, ARGB32
 QImage AppIcon(int size);  // size x size pixels, ARGB32 premultiplied with a transparent surround
 QIcon AppIconSet();        // the icon at every size a desktop asks for, up to 256

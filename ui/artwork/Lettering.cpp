@@ -82,20 +82,4 @@ paint::MaskedPicture InstructionsHeadingWithMask(int ratio) {
     return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4, ratio);
 }
 
-QImage Logo(int ratio) {
-    return LogoWithMask(ratio).picture;
-}
-
-QImage LogoMask(int ratio) {
-    return LogoWithMask(ratio).mask;
-}
-
-QImage InstructionsHeading(int ratio) {
-    return InstructionsHeadingWithMask(ratio).picture;
-}
-
-QImage InstructionsHeadingMask(int ratio) {
-    return InstructionsHeadingWithMask(ratio).mask;
-}
-
 }  // namespace tessora::artwork
