@@ -41,7 +41,7 @@ void GameSession::Build() {
 
     window_ = std::make_unique<frmHaupt>(*waveOutput_, *random_, *clock_);
     frmHaupt* mainWindow = window_.get();
-    const auto playSound = [mainWindow](std::string_view file) { mainWindow->PlaySound(file); };
+    const auto playSound = [mainWindow](Sound sound) { mainWindow->PlaySound(sound); };
     instructions_ =
         std::make_unique<frmAnleitung>(playSound, mainWindow->ButtonPressed(), mainWindow);
     about_ = std::make_unique<frmCopyright>(playSound, mainWindow);

@@ -49,7 +49,7 @@ void Game::picSpielfeld_MouseUp(int /*button*/, int /*shift*/, float x, float y)
         }
     } else if (column == kColumnFull) {
         shell_.SetStatusVisible(false);
-        shell_.PlaySound("SCHNARCH.WAV");
+        shell_.PlaySound(Sound::Schnarch);
         shell_.MessageBox(texts_.ColumnFull, texts_.TitleColumnFull, mb::kOkExclamation);
         shell_.SetStatusVisible(true);
     }

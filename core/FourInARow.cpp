@@ -57,10 +57,10 @@ void Game::AnnounceLine(int16 owner, const std::string& wonText, const std::stri
     shell_.SetMousePointer(Pointer::Default);
     shell_.SetStatusVisible(false);
     if (owner == CodeComputer) {
-        shell_.PlaySound("LACHEN.WAV");
+        shell_.PlaySound(Sound::Lachen);
         shell_.MessageBox(lostText, texts_.TitleLost, mb::kOkExclamation);
     } else {
-        shell_.PlaySound("KLATSCHN.WAV");
+        shell_.PlaySound(Sound::Klatschn);
         shell_.MessageBox(wonText, texts_.TitleWon, mb::kOkExclamation);
     }
     shell_.SetStatusVisible(true);
@@ -83,7 +83,7 @@ void Game::ShowDraw() {
     // An ending program announces nothing; the last stone may still fill the board.
     if (programEnded_) return;
     shell_.SetStatusVisible(false);
-    shell_.PlaySound("REMIS.WAV");
+    shell_.PlaySound(Sound::Remis);
     shell_.MessageBox(texts_.Draw, texts_.TitleDraw, mb::kOkExclamation);
     shell_.SetStatusVisible(true);
     NewGame();

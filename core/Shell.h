@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Sound.h"
 #include "platform/BitBlt.h"
 #include "platform/MessageBoxStyle.h"
 
@@ -42,7 +43,7 @@ class Shell {
     virtual void SetMousePointer(Pointer pointer) = 0;
     // Modal box owned by the main window; returns the Windows answer code.
     virtual int MessageBox(std::string_view text, std::string_view title, int style) = 0;
-    virtual void PlaySound(std::string_view waveFile) = 0;
+    virtual void PlaySound(Sound sound) = 0;
 
     // The pixels of a picture; drawing on Picture::Board shows after RefreshBoard.
     virtual PixelView Surface(Picture picture) = 0;

@@ -91,7 +91,7 @@ void Game::DropStone(int16 code) {
     // belongs to the old game and is neither heard nor drawn.
     if (state_.GameRestarted != 0) return;
 
-    shell_.PlaySound("KLACK.WAV");
+    shell_.PlaySound(Sound::Klack);
     SteinSetzen(landing, player);
 }
 

@@ -232,7 +232,7 @@ void frmHaupt::Form_KeyPress(QChar key) {
 }
 
 void frmHaupt::optAnfangSp_Click(int /*index*/) {
-    PlaySound("WAHL.WAV");
+    PlaySound(Sound::Wahl);
     const MessageTexts& texts = game_.texts();
     if (MessageBox(texts.NewGameQuestion, texts.TitleNewGameQuestion, mb::kYesNoQuestion) ==
         mb::kAnswerYes) {
@@ -241,7 +241,7 @@ void frmHaupt::optAnfangSp_Click(int /*index*/) {
 }
 
 void frmHaupt::optStaerke_Click(int /*index*/) {
-    PlaySound("WAHL.WAV");
+    PlaySound(Sound::Wahl);
     for (int i : {1, 3, 4}) {
         if (picOptionen_->optStaerke(i)->isChecked())
             game_.options().Strength = static_cast<int16>(i);
@@ -249,20 +249,20 @@ void frmHaupt::optStaerke_Click(int /*index*/) {
 }
 
 void frmHaupt::picButtonNeuesSpiel_Click() {
-    PlaySound("KLICK.WAV");
+    PlaySound(Sound::Klick);
     game_.NewGame();
 }
 
 void frmHaupt::picButtonAnleitung_Click() {
-    OpenSideWindow(&frmHaupt::showInstructions, "ANLEITUN.WAV");
+    OpenSideWindow(&frmHaupt::showInstructions, Sound::Anleitun);
 }
 
 void frmHaupt::picButtonCopyright_Click() {
-    OpenSideWindow(&frmHaupt::showCopyright, "TADA.WAV");
+    OpenSideWindow(&frmHaupt::showCopyright, Sound::Tada);
 }
 
-void frmHaupt::OpenSideWindow(void (frmHaupt::*request)(), std::string_view openingSound) {
-    PlaySound("KLICK.WAV");
+void frmHaupt::OpenSideWindow(void (frmHaupt::*request)(), Sound openingSound) {
+    PlaySound(Sound::Klick);
     // With nobody to show the window, the main window stays usable.
     if (!isSignalConnected(QMetaMethod::fromSignal(request))) return;
     emit(this->*request)();
@@ -271,7 +271,7 @@ void frmHaupt::OpenSideWindow(void (frmHaupt::*request)(), std::string_view open
 }
 
 void frmHaupt::picButtonExit_Click() {
-    PlaySound("KLICK.WAV");
+    PlaySound(Sound::Klick);
     const MessageTexts& texts = game_.texts();
     if (MessageBox(texts.ExitQuestion, texts.TitleExitQuestion, mb::kYesNoQuestion) !=
         mb::kAnswerNo) {

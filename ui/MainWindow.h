@@ -50,7 +50,7 @@ class frmHaupt : public QWidget, public Shell {
     void SetStatusVisible(bool visible) override;
     void SetMousePointer(Pointer pointer) override;
     int MessageBox(std::string_view text, std::string_view title, int style) override;
-    void PlaySound(std::string_view waveFile) override;
+    void PlaySound(Sound sound) override;
     PixelView Surface(Picture picture) override;
     void RefreshBoard() override;
     void RestoreBoardPicture() override;
@@ -106,7 +106,7 @@ class frmHaupt : public QWidget, public Shell {
     void FollowScreenRatio();
     // The instructions and about buttons: asks for the window through request, then stands
     // aside for it with its opening sound.
-    void OpenSideWindow(void (frmHaupt::*request)(), std::string_view openingSound);
+    void OpenSideWindow(void (frmHaupt::*request)(), Sound openingSound);
     // Ends the program at once: the game stops and the session closes the windows.
     void EndProgram();
 

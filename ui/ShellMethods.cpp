@@ -56,8 +56,8 @@ int frmHaupt::MessageBox(std::string_view text, std::string_view title, int styl
     return ShowMessageBox(this, text, title, style);
 }
 
-void frmHaupt::PlaySound(std::string_view waveFile) {
-    sound_.PlaySound(waveFile, game_.options().SoundOn);
+void frmHaupt::PlaySound(Sound sound) {
+    sound_.PlaySound(sound, game_.options().SoundOn);
 }
 
 PixelView frmHaupt::Surface(Picture picture) {

@@ -53,7 +53,7 @@ bool SideWindow::event(QEvent* event) {
 }
 
 void SideWindow::ReturnWithClick() {
-    playSound_("KLICK.WAV");
+    playSound_(Sound::Klick);
     ReturnToMainWindow();
     hide();
 }

@@ -5,10 +5,12 @@
 #include <functional>
 #include <string_view>
 
+#include "core/Sound.h"
+
 namespace tessora {
 
-// Plays a wave file through the main window's sound procedure.
-using PlaySoundFunction = std::function<void(std::string_view)>;
+// Plays a sound through the main window's sound procedure.
+using PlaySoundFunction = std::function<void(Sound)>;
 
 // What the instructions and about windows share: a window of fixed size over a tiled
 // background that stands in for the main window while it is up. The main window disables

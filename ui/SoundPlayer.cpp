@@ -7,11 +7,11 @@ namespace tessora {
 SoundPlayer::SoundPlayer(WaveOutput& output, QString folder)
     : output_(output), folder_(std::move(folder)) {}
 
-void SoundPlayer::PlaySound(std::string_view waveFile, bool soundOn) {
+void SoundPlayer::PlaySound(Sound sound, bool soundOn) {
     // The device check comes first: without a device the switch is never looked at.
     if (output_.waveOutGetNumDevs() == 0) return;
     if (!soundOn) return;
-    output_.sndPlaySound(PathOf(waveFile), snd::kAsync);
+    output_.sndPlaySound(PathOf(WaveFile(sound)), snd::kAsync);
 }
 
 std::string SoundPlayer::PathOf(std::string_view waveFile) const {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <string_view>
 
+#include "core/Sound.h"
 #include "platform/WaveOutput.h"
 
 namespace tessora {
@@ -14,8 +15,8 @@ class SoundPlayer {
     SoundPlayer(WaveOutput& output, QString folder);
 
     // Nothing on a machine without a wave output device; nothing with the sounds switched off;
-    // otherwise starts the file and returns at once, cutting off a sound still playing.
-    void PlaySound(std::string_view waveFile, bool soundOn);
+    // otherwise starts the sound's file and returns at once, cutting off a sound still playing.
+    void PlaySound(Sound sound, bool soundOn);
 
     // The full path of a wave file: the folder, one separator, the name.
     std::string PathOf(std::string_view waveFile) const;

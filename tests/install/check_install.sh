@@ -21,8 +21,12 @@ engine="$root/$command_dir/tessora-engine"
 [ -L "$link" ] || fail "$command_dir/tessora is not a link"
 # Resolved inside the scratch folder, so a link by absolute path fails here too.
 [ "$(readlink -f "$link")" = "$(readlink -f "$game")" ] || fail "$command_dir/tessora links elsewhere"
-for wave in KLACK SCHNARCH LACHEN KLATSCHN REMIS WAHL KLICK ANLEITUN TADA; do
-    [ -s "$root/lib/tessora/$wave.WAV" ] || fail "$wave.WAV missing beside the executable"
+# Every wave file of the game's sound table.
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build_dir/CMakeCache.txt")
+waves=$(grep -o '"[A-Z]*\.WAV"' "$source_dir/core/Sound.h" | tr -d '"')
+[ "$(echo "$waves" | wc -w)" -eq 9 ] || fail "the sound table does not name nine wave files"
+for wave in $waves; do
+    [ -s "$root/lib/tessora/$wave" ] || fail "$wave missing beside the executable"
 done
 if ls "$root/$command_dir" | grep -qi '\.wav$'; then fail "wave files lie loose in $command_dir/"; fi
 [ -x "$engine" ] && [ ! -L "$engine" ] || fail "$command_dir/tessora-engine missing"

@@ -38,7 +38,7 @@ struct FakeOpener {
 // The main window's part: a window to return to and a record of the sounds asked for.
 struct AboutFixture {
     AboutFixture()
-        : window([this](std::string_view file) { sounds << QString::fromUtf8(file); }, &main,
+        : window([this](Sound sound) { sounds << QString::fromUtf8(WaveFile(sound)); }, &main,
                  opener.Bind(self)) {
         self = &window;
         main.show();

@@ -18,8 +18,9 @@ struct MainWindowStandIn {
         window.show();
         window.setEnabled(false);
     }
-    std::function<void(std::string_view)> PlaySound() {
-        return [this](std::string_view file) {
+    PlaySoundFunction PlaySound() {
+        return [this](Sound sound) {
+            const std::string_view file = WaveFile(sound);
             sounds << QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
         };
     }

@@ -29,7 +29,7 @@ class SoundTest : public QObject {
         QFETCH(bool, plays);
         FakeWaveOutput wave(devices);
         SoundPlayer player(wave, QStringLiteral("/opt/tessora"));
-        player.PlaySound("KLACK.WAV", soundOn);
+        player.PlaySound(Sound::Klack, soundOn);
         QCOMPARE(wave.deviceQueries(), 1);
         QCOMPARE(wave.played().size(), plays ? size_t{1} : size_t{0});
         if (plays) {
@@ -53,7 +53,7 @@ class SoundTest : public QObject {
         QFETCH(QString, path);
         FakeWaveOutput wave;
         SoundPlayer player(wave, folder);
-        player.PlaySound("WAHL.WAV", true);
+        player.PlaySound(Sound::Wahl, true);
         QCOMPARE(QString::fromStdString(wave.played().at(0).path), path);
     }
 

@@ -22,7 +22,7 @@ class NullShell final : public Shell {
     void SetStatusVisible(bool) override {}
     void SetMousePointer(Pointer) override {}
     int MessageBox(std::string_view, std::string_view, int) override { return mb::kAnswerOk; }
-    void PlaySound(std::string_view) override {}
+    void PlaySound(Sound) override {}
     PixelView Surface(Picture) override { return {}; }
     void RefreshBoard() override {}
     void RestoreBoardPicture() override {}

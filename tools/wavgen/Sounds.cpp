@@ -2,17 +2,17 @@
 
 namespace tessora::wavgen {
 
-const std::array<SoundFile, 9>& GameSounds() {
-    static const std::array<SoundFile, 9> kSounds{{
-        {"KLACK.WAV", Clack},
-        {"SCHNARCH.WAV", Snore},
-        {"LACHEN.WAV", Laughter},
-        {"KLATSCHN.WAV", Applause},
-        {"REMIS.WAV", DrawJingle},
-        {"WAHL.WAV", SelectTick},
-        {"KLICK.WAV", ButtonClick},
-        {"ANLEITUN.WAV", OpeningChime},
-        {"TADA.WAV", Fanfare},
+const std::array<SoundFile, kSoundCount>& GameSounds() {
+    static const std::array<SoundFile, kSoundCount> kSounds{{
+        {Sound::Klack, Clack},
+        {Sound::Schnarch, Snore},
+        {Sound::Lachen, Laughter},
+        {Sound::Klatschn, Applause},
+        {Sound::Remis, DrawJingle},
+        {Sound::Wahl, SelectTick},
+        {Sound::Klick, ButtonClick},
+        {Sound::Anleitun, OpeningChime},
+        {Sound::Tada, Fanfare},
     }};
     return kSounds;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/Sound.h"
 #include "tools/wavgen/Synth.h"
 
 // The game's nine sounds, each a short mono buffer at kSampleRate with peaks below full scale.
@@ -18,11 +19,11 @@ Buffer OpeningChime();  // the instructions opened
 Buffer Fanfare();       // the about window opened
 
 struct SoundFile {
-    const char* name;
+    Sound sound;  // its wave file's name is WaveFile(sound)
     Buffer (*make)();
 };
 
-// Every sound with the file name the game plays it under.
-const std::array<SoundFile, 9>& GameSounds();
+// Every sound of the game with the synthesiser that makes it.
+const std::array<SoundFile, kSoundCount>& GameSounds();
 
 }  // namespace tessora::wavgen

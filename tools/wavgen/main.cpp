@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     for (const SoundFile& sound : GameSounds()) {
-        const std::filesystem::path path = folder / sound.name;
+        const std::filesystem::path path = folder / WaveFile(sound.sound);
         if (!WriteWave(path.string(), ToPcm16(sound.make()), kSampleRate)) {
             std::cerr << "tessora-wavgen: cannot write " << path << "\n";
             return 1;

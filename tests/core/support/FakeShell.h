@@ -200,9 +200,9 @@ class FakeShell : public Shell {
         boxAnswers.pop_front();
         return answer;
     }
-    void PlaySound(std::string_view waveFile) override {
-        sounds.emplace_back(waveFile);
-        log.push_back("sound:" + std::string(waveFile));
+    void PlaySound(Sound sound) override {
+        sounds.emplace_back(WaveFile(sound));
+        log.push_back("sound:" + std::string(WaveFile(sound)));
     }
 
     PixelView Surface(Picture picture) override { return surfaces_[Index(picture)].view(); }
