@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "core/BoardGeometry.h"
 #include "core/Game.h"
 
 namespace tessora {

@@ -1,7 +1,5 @@
-#include <cmath>
-
+#include "core/BoardGeometry.h"
 #include "core/Game.h"
-#include "core/PictureGeometry.h"
 
 namespace tessora {
 
@@ -19,10 +17,9 @@ void Game::StartDropAnimation(int cell) {
     if (cell < 0 || cell >= kCellCount) return;
     const PixelView stone = shell_.Surface(StonePicture(state_.PlayerToMove));
     shell_.SetStatusText(texts_.StatusStoneFalling);
-    fall_.DropX = CellLeftTwips(cell, TwipsFromPixels(stone.width));
+    fall_.DropX = static_cast<float>(CellLeftTwips(cell, TwipsFromPixels(stone.width)));
     fall_.DropY = 0;
-    fall_.DropTargetY =
-        static_cast<int16>(std::lround(CellTopTwips(cell, TwipsFromPixels(stone.height))));
+    fall_.DropTargetY = static_cast<int16>(CellTopTwips(cell, TwipsFromPixels(stone.height)));
     flags_.DropRunning = true;
     fall_.SavedX = 0;
     fall_.SavedY = 0;

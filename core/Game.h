@@ -29,12 +29,6 @@ struct FallState {
     float SavedY = 0;
 };
 
-// Twips per pixel: user-interface lengths are twips, 15 to a (device-independent) pixel.
-constexpr int kTwipsPerPixel = 15;
-// The board picture box picSpielfeld, in twips.
-constexpr int kBoardWidthTwips = 6600;
-constexpr int kBoardHeightTwips = 5175;
-
 // Column code (150..156) hit by a click at x twips inside the board: the distance from 150 twips
 // is rounded half to even and divided into 900-twip columns; everything right of the last
 // column boundary belongs to the rightmost column.
@@ -96,9 +90,6 @@ class Game {
     void ShowLine(int16 owner, const Window& window, LineDirection direction);
     void DrawLine(const std::array<int, 4>& cells, int picture);
     void AnnounceLine(int16 owner, const std::string& wonText, const std::string& lostText);
-    // Top-left corner of a cell's stone in twips, by the cell geometry.
-    float CellLeftTwips(int cell, int stoneWidthTwips) const;
-    float CellTopTwips(int cell, int stoneHeightTwips) const;
 
     Shell& shell_;
     MoveChooser& chooser_;

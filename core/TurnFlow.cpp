@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/BoardGeometry.h"
 #include "core/Game.h"
-#include "core/PictureGeometry.h"
 
 namespace tessora {
 
@@ -15,8 +15,6 @@ constexpr double kSecondsPerDay = 86400;
 constexpr int kComputerDropPauses = 15;
 // Longest single wait for the falling stone; its timer ticks wake the wait earlier.
 constexpr int kFallWaitMilliseconds = 20;
-// The cells of rows 1 to 5 of a column lie 7, 14, ... 35 cells below its top cell.
-constexpr int kRowStep = kColumnCount;
 }  // namespace
 
 void Game::NewGame() {
@@ -58,7 +56,8 @@ void Game::DropStone(int16 code) {
 
     // Landing search: walk down the column, one yield per free cell.
     int landing = top;
-    for (int i = top + kRowStep; i < kCellCount; i += kRowStep) {
+    // The cells of rows 1 to 5 lie 7, 14, ... 35 cells below the column's top cell.
+    for (int i = top + kCellsDown; i < kCellCount; i += kCellsDown) {
         if (state_.Cells[i] != 0 || state_.GameRestarted != 0) break;
         landing = i;
         shell_.DoEvents();

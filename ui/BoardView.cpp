@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/Game.h"
+#include "core/BoardGeometry.h"
 #include "ui/PictureBox.h"
 
 namespace tessora {

@@ -5,13 +5,12 @@
 #include <cmath>
 #include <future>
 
+#include "core/BoardGeometry.h"
 #include "ui/artwork/Artwork.h"
 
 namespace tessora {
 
 namespace {
-constexpr int kStoneSide = 40;
-
 QImage Rgb32(QImage image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "core/Game.h"
+#include "core/BoardGeometry.h"
 
 namespace tessora {
 

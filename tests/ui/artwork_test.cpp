@@ -7,7 +7,11 @@
 #include <QtTest>
 #include <functional>
 
+#include "core/BoardGeometry.h"
+
 using namespace tessora::artwork;
+using tessora::ColumnLeft;
+using tessora::RowTop;
 
 namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF;
@@ -37,8 +41,8 @@ void Blit(QImage& dst, int dx, int dy, const QImage& src, Rop op, int sx = 0, in
 // Draws a stone the way the board does: the mask whitens the disc, the stone goes into it.
 void DrawStone(QImage& board, int cell, const QImage& stone) {
     const int column = cell % 7, row = cell / 7;
-    Blit(board, 20 + 60 * column, 15 + 55 * row, StoneMask(), Rop::MergePaint);
-    Blit(board, 20 + 60 * column, 15 + 55 * row, stone, Rop::And);
+    Blit(board, ColumnLeft(column), RowTop(row), StoneMask(), Rop::MergePaint);
+    Blit(board, ColumnLeft(column), RowTop(row), stone, Rop::And);
 }
 
 bool IsBlackOrWhite(const QImage& image) {
@@ -206,7 +210,7 @@ void ArtworkTest::columnMaskHolesAreTheStoneDiscAtEveryRow() {
 void ArtworkTest::boardShowsAHoleAtEveryCell() {
     const QImage board = BoardPicture();
     for (int cell = 0; cell < 42; ++cell) {
-        const int left = 20 + 60 * (cell % 7), top = 15 + 55 * (cell / 7);
+        const int left = ColumnLeft(cell % 7), top = RowTop(cell / 7);
         // The middle of a hole shows the light wall behind the board...
         const QRgb middle = board.pixel(left + 22, top + 22);
         QVERIFY2(qRed(middle) > 150 && qGreen(middle) > 150, qPrintable(QString::number(cell)));
@@ -231,7 +235,7 @@ void ArtworkTest::stoneDrawnThroughTheMaskFillsItsHoleAndNothingElse() {
     for (int cell : {0, 6, 24, 35, 41}) {
         QImage board = empty;
         DrawStone(board, cell, stone);
-        const int left = 20 + 60 * (cell % 7), top = 15 + 55 * (cell / 7);
+        const int left = ColumnLeft(cell % 7), top = RowTop(cell / 7);
         for (int y = 0; y < 345; ++y) {
             for (int x = 0; x < 440; ++x) {
                 const bool inSquare = x >= left && x < left + 40 && y >= top && y < top + 40;
@@ -272,7 +276,7 @@ void ArtworkTest::fallingStoneOnItsLandingCellIsWhollyVisible() {
     const QImage mask = StoneMask();
     for (int row = 0; row < 6; ++row) {
         QImage visible = mask;
-        Blit(visible, 0, 0, column, Rop::MergePaint, 0, 15 + 55 * row, 40, 40);
+        Blit(visible, 0, 0, column, Rop::MergePaint, 0, RowTop(row), 40, 40);
         QCOMPARE(visible, mask);
     }
 }

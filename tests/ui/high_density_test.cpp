@@ -3,6 +3,7 @@
 // are exact to the device pixel, and a change of density keeps the stones on the board.
 #include <QtTest>
 
+#include "core/BoardGeometry.h"
 #include "ui/BoardView.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/support/WindowDriver.h"
@@ -92,7 +93,7 @@ class HighDensityTest : public QObject {
         window.show();
         ClickColumn(window, 5);
         const QImage column = artwork::ColumnMask(kRatio);
-        const int left = 20 + 60 * 5;
+        const int left = ColumnLeft(5);
         const std::vector<int> tops = {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 290};
         QVERIFY(window.frames.size() > tops.size());
         for (std::size_t i = 0; i < tops.size(); ++i) {
@@ -120,7 +121,7 @@ class HighDensityTest : public QObject {
         window.UsePictureRatio(1);
         QCOMPARE(window.pictures().Board().size(), QSize(440, 345));
         const QImage stone = window.pictures().Image(Picture::HumanStone);
-        QCOMPARE(window.pictures().Board().pixel(20 + 60 * 3 + 20, 15 + 55 * 5 + 20),
+        QCOMPARE(window.pictures().Board().pixel(ColumnLeft(3) + 20, RowTop(5) + 20),
                  stone.pixel(20, 20));
         QCOMPARE(window.picButtonNeuesSpiel()->grab().toImage().size(), QSize(220, 54));
 

@@ -18,6 +18,7 @@
 #include <random>
 #include <vector>
 
+#include "core/BoardGeometry.h"
 #include "platform/Random.h"
 #include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
@@ -250,7 +251,7 @@ class Monkey : public QObject {
         injectionsLeft_ = interruptTheLine ? 1 : 0;
         onlyWhileLineShown_ = interruptTheLine;
         injectors_[0].start();
-        const QPointF at(20 + 60 * column + 20, 20);
+        const QPointF at(ColumnLeft(column) + 20, 20);
         Deliver(window_.picSpielfeld(), QEvent::MouseButtonPress, at);
         Deliver(window_.picSpielfeld(), QEvent::MouseButtonRelease, at);
         injectors_[0].stop();
@@ -437,7 +438,7 @@ class Monkey : public QObject {
         if (roll < 0.7) {
             // Columns are 60 pixels apart from 20 on, each stone 40 pixels wide.
             const int column = AimedColumn();
-            at = QPointF(20 + 60 * column + Between(0, 40), Between(0, board->height()));
+            at = QPointF(ColumnLeft(column) + Between(0, 40), Between(0, board->height()));
         } else if (roll < 0.93) {
             at = QPointF(Between(0, board->width()), Between(0, board->height()));
         } else {

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/BoardGeometry.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/artwork/Paint.h"
 
@@ -13,16 +14,13 @@ namespace tessora::artwork {
 namespace {
 using paint::Colour;
 
-constexpr int kWidth = 440;
-constexpr int kHeight = 345;
-constexpr int kColumns = 7;
-constexpr int kRows = 6;
-constexpr int kFirstLeft = 20;  // left edge of column 0's hole
-constexpr int kFirstTop = 15;   // top edge of row 0's hole
-constexpr int kColumnStep = 60;
-constexpr int kRowStep = 55;
-constexpr double kLipWidth = 5.0;  // the raised ring around each hole
-constexpr double kBevel = 5.0;     // the rounded outer edge of the board
+// The holes lie at the cell geometry: each the place of a stone.
+constexpr int kWidth = kBoardWidth;
+constexpr int kHeight = kBoardHeight;
+constexpr int kFirstLeft = ColumnLeft(0);  // left edge of column 0's hole
+constexpr int kFirstTop = RowTop(0);       // top edge of row 0's hole
+constexpr double kLipWidth = 5.0;          // the raised ring around each hole
+constexpr double kBevel = 5.0;             // the rounded outer edge of the board
 
 // Light falls from the upper left, towards the viewer.
 constexpr double kLightX = -0.45, kLightY = -0.6, kLightZ = 0.66;
@@ -202,9 +200,9 @@ class PlasticColours {
 QRgb BoardPixel(int x, int y, int ratio, const HoleShading& holes, PlasticColours& plastic) {
     const double px = (x + 0.5) / ratio, py = (y + 0.5) / ratio;
     const int column = std::clamp(
-        static_cast<int>(std::floor((px - kFirstLeft + 10) / kColumnStep)), 0, kColumns - 1);
-    const int row =
-        std::clamp(static_cast<int>(std::floor((py - kFirstTop + 7.5) / kRowStep)), 0, kRows - 1);
+        static_cast<int>(std::floor((px - kFirstLeft + 10) / kColumnStep)), 0, kColumnCount - 1);
+    const int row = std::clamp(static_cast<int>(std::floor((py - kFirstTop + 7.5) / kRowStep)), 0,
+                               kRowCount - 1);
     const int left = kFirstLeft + kColumnStep * column - HoleShading::kMargin;
     const int top = kFirstTop + kRowStep * row - HoleShading::kMargin;
     const HoleShading::Shade& shade = holes.At(x - left * ratio, y - top * ratio);

@@ -4,12 +4,14 @@
 #include <QImage>
 #include <QRgb>
 
+#include "core/BoardGeometry.h"
+
 // Shared helpers of the painted artwork: the stone disc every hole and mask uses, colour
 // arithmetic, tileable noise and the split of a painted layer into picture and mask.
 namespace tessora::artwork::paint {
 
-inline constexpr int kStoneSize = 40;
-inline constexpr double kStoneCentre = 20.0;
+inline constexpr int kStoneSize = kStoneSide;
+inline constexpr double kStoneCentre = kStoneSide / 2.0;
 inline constexpr double kStoneRadius = 19.0;
 inline constexpr QRgb kWhite = 0xFFFFFFFF;
 inline constexpr QRgb kBlack = 0xFF000000;

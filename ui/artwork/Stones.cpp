@@ -113,13 +113,10 @@ QImage StoneMask(int ratio) {
 }
 
 QImage ColumnMask(int ratio) {
-    constexpr int kHeight = 330;
-    constexpr int kFirstTop = 15;
-    constexpr int kRowStep = 55;
-    QImage image = paint::NewImage(paint::kStoneSize, kHeight, paint::kBlack, ratio);
+    QImage image = paint::NewImage(paint::kStoneSize, kColumnMaskHeight, paint::kBlack, ratio);
     const int side = paint::kStoneSize * ratio;
-    for (int row = 0; row < 6; ++row) {
-        const int top = (kFirstTop + kRowStep * row) * ratio;
+    for (int row = 0; row < kRowCount; ++row) {
+        const int top = RowTop(row) * ratio;
         for (int y = 0; y < side; ++y) {
             for (int x = 0; x < side; ++x) {
                 if (paint::InStoneDisc(x, y, ratio)) image.setPixel(x, top + y, paint::kWhite);

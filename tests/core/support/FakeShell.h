@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/BoardGeometry.h"
 #include "core/Game.h"
 #include "core/Shell.h"
 
@@ -22,12 +23,6 @@ constexpr std::uint32_t kHumanColour = 0xFFD01010;
 constexpr std::uint32_t kComputerColour = 0xFFE0D000;
 constexpr std::uint32_t kHighlightColour = 0xFF10C010;
 
-// Picture sizes in pixels.
-constexpr int kBoardWidth = 440;
-constexpr int kBoardHeight = 345;
-constexpr int kStoneSize = 40;
-constexpr int kColumnHeight = 330;
-
 // The empty board: every pixel different from its neighbours and never pure white, so that a
 // copy to the wrong place or a missed restore shows.
 inline std::uint32_t EmptyBoardPixel(int x, int y) {
@@ -36,16 +31,16 @@ inline std::uint32_t EmptyBoardPixel(int x, int y) {
 
 // Stones are discs of radius 17 around the picture's centre, white around.
 inline bool InsideStone(int x, int y) {
-    const int dx = 2 * x + 1 - kStoneSize;
-    const int dy = 2 * y + 1 - kStoneSize;
+    const int dx = 2 * x + 1 - kStoneSide;
+    const int dy = 2 * y + 1 - kStoneSide;
     return dx * dx + dy * dy <= 34 * 34;
 }
 
 // Holes of the column mask: the rows of the board where a cell is, white; the front black.
 inline bool InsideHole(int y) {
     for (int r = 0; r < kRowCount; ++r) {
-        const int top = 15 + 55 * r;
-        if (y >= top && y < top + kStoneSize) return true;
+        const int top = RowTop(r);
+        if (y >= top && y < top + kStoneSide) return true;
     }
     return false;
 }
@@ -113,14 +108,14 @@ class FakeShell : public Shell {
         surfaces_[Index(Picture::ComputerStone)] = Disc(kComputerColour);
         surfaces_[Index(Picture::HighlightStone)] = Disc(kHighlightColour);
         surfaces_[Index(Picture::StoneMask)] = Disc(kBlack);
-        PixelBuffer column(kStoneSize, kColumnHeight, kBlack);
-        for (int y = 0; y < kColumnHeight; ++y) {
-            for (int x = 0; x < kStoneSize; ++x)
+        PixelBuffer column(kStoneSide, kColumnMaskHeight, kBlack);
+        for (int y = 0; y < kColumnMaskHeight; ++y) {
+            for (int x = 0; x < kStoneSide; ++x)
                 column.at(x, y) = InsideHole(y) ? kWhite : kBlack;
         }
         surfaces_[Index(Picture::Column)] = column;
-        surfaces_[Index(Picture::FrameWork)] = PixelBuffer(kStoneSize, kStoneSize, kWhite);
-        surfaces_[Index(Picture::SavedArea)] = PixelBuffer(kStoneSize, kStoneSize, kWhite);
+        surfaces_[Index(Picture::FrameWork)] = PixelBuffer(kStoneSide, kStoneSide, kWhite);
+        surfaces_[Index(Picture::SavedArea)] = PixelBuffer(kStoneSide, kStoneSide, kWhite);
     }
 
     void Attach(Game& game) { game_ = &game; }
@@ -147,8 +142,8 @@ class FakeShell : public Shell {
     std::vector<int> CellsShowing(std::uint32_t colour) const {
         std::vector<int> cells;
         for (int cell = 0; cell < kCellCount; ++cell) {
-            const int x = 20 + 60 * (cell % 7) + kStoneSize / 2;
-            const int y = 15 + 55 * (cell / 7) + kStoneSize / 2;
+            const int x = ColumnLeft(cell % 7) + kStoneSide / 2;
+            const int y = RowTop(cell / 7) + kStoneSide / 2;
             if (board().at(x, y) == colour) cells.push_back(cell);
         }
         return cells;
@@ -239,9 +234,9 @@ class FakeShell : public Shell {
     static int Index(Picture picture) { return static_cast<int>(picture); }
 
     static PixelBuffer Disc(std::uint32_t colour) {
-        PixelBuffer disc(kStoneSize, kStoneSize, kWhite);
-        for (int y = 0; y < kStoneSize; ++y) {
-            for (int x = 0; x < kStoneSize; ++x) {
+        PixelBuffer disc(kStoneSide, kStoneSide, kWhite);
+        for (int y = 0; y < kStoneSide; ++y) {
+            for (int x = 0; x < kStoneSide; ++x) {
                 if (InsideStone(x, y)) disc.at(x, y) = colour;
             }
         }

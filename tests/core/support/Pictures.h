@@ -6,20 +6,20 @@ namespace tessora::test {
 
 // Top-left pixel of a cell's stone on the board picture.
 inline int CellLeftPixel(int cell) {
-    return 20 + 60 * (cell % 7);
+    return ColumnLeft(cell % 7);
 }
 inline int CellTopPixel(int cell) {
-    return 15 + 55 * (cell / 7);
+    return RowTop(cell / 7);
 }
 
 // The empty board with one stone of the given colour drawn at (left, top) in pixels; only the
 // rows from firstVisibleRow to lastVisibleRow of the stone (0..39) show.
 inline PixelBuffer BoardWithStoneAt(const PixelBuffer& empty, int left, int top,
                                     std::uint32_t colour, int firstVisibleRow = 0,
-                                    int lastVisibleRow = kStoneSize - 1) {
+                                    int lastVisibleRow = kStoneSide - 1) {
     PixelBuffer board = empty;
     for (int y = firstVisibleRow; y <= lastVisibleRow; ++y) {
-        for (int x = 0; x < kStoneSize; ++x) {
+        for (int x = 0; x < kStoneSide; ++x) {
             if (InsideStone(x, y)) board.at(left + x, top + y) = colour;
         }
     }

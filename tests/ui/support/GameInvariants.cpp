@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/BoardGeometry.h"
 #include "core/LineFinder.h"
 
 namespace tessora::test {
@@ -23,7 +24,7 @@ struct CellRect {
 CellRect CellRectOf(int cell, const BoardPictures& pictures) {
     const int column = cell % kColumnCount;
     const int row = cell / kColumnCount;
-    return {20 + 60 * column, 15 + 55 * row, pictures.humanStone.width, pictures.humanStone.height};
+    return {ColumnLeft(column), RowTop(row), pictures.humanStone.width, pictures.humanStone.height};
 }
 
 // Draws player's stone into cell of board the way the game does: the mask whitens the stone's

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
+#include "core/BoardGeometry.h"
 #include "ui/BoardView.h"
 
 namespace tessora::test {
@@ -66,7 +67,7 @@ void Release(QWidget* widget, QPoint position) {
 
 void ClickColumn(frmHaupt& window, int column) {
     // Columns are 60 pixels apart from 20 on, each stone 40 wide.
-    Release(window.picSpielfeld(), QPoint(20 + 60 * column + 20, 100));
+    Release(window.picSpielfeld(), QPoint(ColumnLeft(column) + 20, 100));
 }
 
 }  // namespace tessora::test
