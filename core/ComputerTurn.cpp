@@ -1,4 +1,5 @@
 #include "core/Game.h"
+#include "core/Position.h"
 
 namespace tessora {
 
@@ -12,8 +13,7 @@ void LetWindowEventsRun(void* shell) {
 void Game::ComputerMove() {
     flags_.ComputerThinking = true;
     shell_.SetStatusText(texts_.StatusComputerThinking);
-    state_.GameRestarted = 0;
-    state_.MoveCount = static_cast<int16>(state_.MoveCount + 2);
+    BeginComputerMove(state_);
 
     const int16 code = chooser_.ChooseColumn(state_, YieldHook{&LetWindowEventsRun, &shell_});
 

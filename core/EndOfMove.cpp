@@ -1,4 +1,5 @@
 #include "core/Game.h"
+#include "core/Position.h"
 
 namespace tessora {
 
@@ -59,10 +60,7 @@ void Game::CheckAndPassTurn() {
 void Game::CheckFullColumns() {
     state_.FullColumnCount = 0;
     for (int i = 0; i < kColumnCount; ++i) {
-        if (state_.Cells[i] != 0) {
-            state_.ColumnState[i] = kColumnFull;
-            ++state_.FullColumnCount;
-        }
+        CountIfFull(state_, i);
         shell_.DoEvents();
     }
     if (!flags_.FourFound && state_.FullColumnCount > kColumnCount - 1) ShowDraw();

@@ -3,6 +3,7 @@
 
 #include "core/BoardGeometry.h"
 #include "core/Game.h"
+#include "core/Position.h"
 
 namespace tessora {
 
@@ -25,16 +26,11 @@ void Game::NewGame() {
     }
     flags_.NewGamePending = false;
     state_.GameRestarted = 1;
-    state_.MoveCount = 0;
     shell_.RestoreBoardPicture();
     shell_.SetStatusText(texts_.StatusHumanToMove);
-
-    state_.Cells.fill(0);
-    state_.board.ClearRows(kRowCount);
-    SetBoardFloor(state_.board);
-    state_.ColumnState.fill(kColumnOpen);
-    // The count belongs to the old position; the empty board has no full column.
-    state_.FullColumnCount = 0;
+    // Empty Cells and Board rows, the floor, every column open; MoveCount back to 0, and
+    // FullColumnCount too, which still counted the old position.
+    SetUpEmptyPosition(state_);
 
     if (shell_.ComputerBegins()) {
         state_.PlayerToMove = kComputer;

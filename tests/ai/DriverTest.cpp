@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ai/ComputerPlayer.h"
+#include "core/Position.h"
 #include "tests/support/DrawnBoard.h"
 
 namespace tessora {
@@ -43,27 +44,10 @@ constexpr std::string_view kEmptyBoard =
 // flow leaves it: MoveCount already counts the move being chosen.
 GameState FromMoves(std::string_view moves, bool humanFirst, int16 strength) {
     GameState state;
-    SetBoardFloor(state.board);
-    state.ColumnState.fill(kColumnOpen);
-    int16 player = humanFirst ? kHuman : kComputer;
-    int computerStones = 0;
-    for (const char move : moves) {
-        const int column = move - '1';
-        int row = kRowCount - 1;
-        while (state.Cells[row * kColumnCount + column] != 0)
-            --row;
-        state.Cells[row * kColumnCount + column] = player;
-        computerStones += player == kComputer ? 1 : 0;
-        player = player == kHuman ? kComputer : kHuman;
-    }
-    for (int c = 0; c < kColumnCount; ++c) {
-        if (state.Cells[c] != 0) {
-            state.ColumnState[c] = kColumnFull;
-            ++state.FullColumnCount;
-        }
-    }
-    state.PlayerToMove = kComputer;
-    state.MoveCount = static_cast<int16>(2 * (computerStones + 1));
+    SetUpEmptyPosition(state);
+    const MovesOutcome played = PlayMoves(state, moves, humanFirst ? kHuman : kComputer);
+    EXPECT_EQ(played.stop, MovesOutcome::Stop::None) << moves;
+    LetComputerMove(state, played.computerStones);
     state.options.Strength = strength;
     return state;
 }

@@ -8,6 +8,7 @@
 
 #include "ai/ComputerPlayer.h"
 #include "core/LineFinder.h"
+#include "core/Position.h"
 #include "platform/Random.h"
 
 namespace tessora {
@@ -47,14 +48,10 @@ class Position {
     }
     GameState ToState(int16 strength) const {
         GameState s;
+        SetUpEmptyPosition(s);
         s.Cells = cells_;
-        SetBoardFloor(s.board);
-        s.PlayerToMove = kComputer;
-        s.MoveCount = static_cast<int16>(2 * (computerStones_ + 1));
-        for (int c = 0; c < kColumnCount; ++c) {
-            s.ColumnState[c] = cells_[c] != 0 ? kColumnFull : kColumnOpen;
-            if (cells_[c] != 0) ++s.FullColumnCount;
-        }
+        RecountFullColumns(s);
+        LetComputerMove(s, computerStones_);
         s.options.Strength = strength;
         return s;
     }

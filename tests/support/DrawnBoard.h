@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/GameState.h"
+#include "core/Position.h"
 
 namespace tessora::test {
 
@@ -42,12 +43,8 @@ inline GameState PositionFromText(std::string_view text) {
     SetBoardFloor(state.board);
     state.PlayerToMove = kComputer;
     state.SideCode = 1;
-    state.FullColumnCount = 0;
-    for (int c = 0; c < kColumnCount; ++c) {
-        const bool full = state.Cells[c] != 0;
-        state.ColumnState[c] = full ? kColumnFull : kColumnOpen;
-        state.FullColumnCount = static_cast<int16>(state.FullColumnCount + (full ? 1 : 0));
-    }
+    state.ColumnState.fill(kColumnOpen);
+    RecountFullColumns(state);
     return state;
 }
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <map>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "core/BoardGeometry.h"
+#include "core/Position.h"
 #include "platform/Random.h"
 #include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
@@ -133,14 +135,6 @@ class MonkeyWindow : private FakeSoundDevice,
     // The window's own first game, set up while it was built, begins with the human.
     mutable bool computerBegan_ = false;
 };
-
-// The cell a stone dropped into column (0..6) lands in, or -1 when the column is full.
-int LandingCell(const GameState& state, int column) {
-    int landing = -1;
-    for (int cell = column; cell < kCellCount && state.Cells[cell] == 0; cell += kColumnCount)
-        landing = cell;
-    return landing;
-}
 
 // A column where player's stone would complete four in a row, or -1.
 int WinningColumn(const GameState& state, int16 player) {
@@ -281,10 +275,8 @@ class Monkey : public QObject {
         state.FullColumnCount = drawn.FullColumnCount;
         state.board.ClearRows(kRowCount);
         // Twice the computer's moves so far, as if they had all been played.
-        state.MoveCount = 0;
-        for (int16 cell : state.Cells) {
-            if (cell == kComputer) state.MoveCount = static_cast<int16>(state.MoveCount + 2);
-        }
+        state.MoveCount =
+            static_cast<int16>(2 * std::count(state.Cells.begin(), state.Cells.end(), kComputer));
         window_.StageWhoBegan(staged.computerBegan);
         window_.RestoreBoardPicture();
         for (int cell = 0; cell < kCellCount; ++cell) {

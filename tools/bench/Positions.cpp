@@ -3,20 +3,17 @@
 #include <random>
 
 #include "core/LineFinder.h"
+#include "core/Position.h"
 
 namespace tessora::bench {
 
 namespace {
 // Drops a stone for player into column (0..6); false when the column is full.
 bool Drop(GameState& s, int column, int16 player) {
-    for (int row = 5; row >= 0; --row) {
-        const int cell = row * 7 + column;
-        if (s.Cells[cell] == 0) {
-            s.Cells[cell] = player;
-            return true;
-        }
-    }
-    return false;
+    const int cell = LandingCell(s, column);
+    if (cell < 0) return false;
+    s.Cells[cell] = player;
+    return true;
 }
 
 bool HasLine(const GameState& s) {
@@ -27,13 +24,9 @@ bool HasLine(const GameState& s) {
 // Fills in the derived state the computer player reads, as the game has it before its move.
 void Finish(GameState& s, int computerStones) {
     SetBoardFloor(s.board);
-    s.PlayerToMove = kComputer;
-    s.MoveCount = static_cast<int16>(2 * (computerStones + 1));
-    s.FullColumnCount = 0;
-    for (int c = 0; c < kColumnCount; ++c) {
-        s.ColumnState[c] = s.Cells[c] != 0 ? kColumnFull : kColumnOpen;
-        if (s.Cells[c] != 0) ++s.FullColumnCount;
-    }
+    s.ColumnState.fill(kColumnOpen);
+    RecountFullColumns(s);
+    LetComputerMove(s, computerStones);
 }
 }  // namespace
 
