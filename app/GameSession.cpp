@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ai/ComputerPlayer.h"
+#include "core/Game.h"
 #include "platform/qt/QtWaveOutput.h"
 #include "platform/qt/TimeOfDayClock.h"
 #include "ui/MainWindow.h"
@@ -39,7 +41,10 @@ void GameSession::Build() {
     }
     QApplication::setWindowIcon(artwork::AppIconSet());
 
-    window_ = std::make_unique<frmHaupt>(*waveOutput_, *random_, *clock_);
+    computer_ = std::make_unique<ComputerPlayer>(*random_);
+    window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_);
+    game_ = std::make_unique<Game>(*window_, *computer_);
+    window_->Load(*game_);
     frmHaupt* mainWindow = window_.get();
     const auto playSound = [mainWindow](Sound sound) { mainWindow->PlaySound(sound); };
     instructions_ =

@@ -8,13 +8,16 @@
 
 namespace tessora {
 
+class ComputerPlayer;
+class Game;
 class frmAnleitung;
 class frmCopyright;
 class frmHaupt;
 
-// One run of the game: builds the main window (which holds the game and the computer player)
-// on a sound output, a source of chance and a clock, builds the instructions and about windows
-// beside it, and wires the three together and to the end of the program.
+// One run of the game: owns the game and the computer player, builds the main window they play
+// in on a sound output and a clock (the computer player draws its chances from a given
+// source), builds the instructions and about windows beside it, and wires the three together
+// and to the end of the program.
 class GameSession {
   public:
     // The game on the machine's own sound output, clock-seeded chances and time of day.
@@ -42,8 +45,10 @@ class GameSession {
     WaveOutput* waveOutput_ = nullptr;
     RandomSource* random_ = nullptr;
     Clock* clock_ = nullptr;
-    // Declared after the main window, so the two other windows go first.
+    std::unique_ptr<ComputerPlayer> computer_;
+    // The game goes before the main window, its shell; the two other windows go first.
     std::unique_ptr<frmHaupt> window_;
+    std::unique_ptr<Game> game_;
     std::unique_ptr<frmAnleitung> instructions_;
     std::unique_ptr<frmCopyright> about_;
 };

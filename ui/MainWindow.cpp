@@ -24,14 +24,12 @@ constexpr TwipsPlace kLogo{3720, 120};
 
 }  // namespace
 
-frmHaupt::frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, QWidget* parent)
+frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent)
     : QWidget(parent),
       pictures_(PictureRatioOf(*this)),
       container_(NewPicture(TwipsRect(0, 0, 9600, 7200).size(), pictures_.ratio(), kContainerGrey)),
       sound_(waveOutput, QCoreApplication::applicationDirPath()),
-      clock_(clock),
-      computer_(random),
-      game_(*this, computer_) {
+      clock_(clock) {
     setWindowTitle(QStringLiteral("Tessora"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -42,11 +40,15 @@ frmHaupt::frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, Q
     // pass of the event loop.
     timFall_.setInterval(clock_.FollowsRealTime() ? kFallIntervalMs : 0);
     timFall_.setTimerType(Qt::PreciseTimer);
-    connect(&timFall_, &QTimer::timeout, this, [this] { game_.timFall_Timer(); });
+    connect(&timFall_, &QTimer::timeout, this, [this] { game_->timFall_Timer(); });
     ratioCheck_.setSingleShot(true);
     connect(&ratioCheck_, &QTimer::timeout, this, &frmHaupt::FollowScreenRatio);
 
     BuildControls();
+}
+
+void frmHaupt::Load(Game& game) {
+    game_ = &game;
     // The keys work whichever control of this window has the focus.
     qApp->installEventFilter(this);
     Form_Load();
@@ -64,7 +66,7 @@ void frmHaupt::BuildControls() {
     picSpielfeld_->move(TwipsRect(2520, 1320, 0, 0).topLeft());
     connect(picSpielfeld_, &BoardView::mouseUp, this,
             [this](int button, int shift, float x, float y) {
-                game_.picSpielfeld_MouseUp(button, shift, x, y);
+                game_->picSpielfeld_MouseUp(button, shift, x, y);
             });
 
     lblStatus_ = new QLabel(QStringLiteral("---"), picContainer_);
@@ -116,19 +118,19 @@ void frmHaupt::Form_Load() {
 
     PaintPlayArea();
 
-    game_.InitSprache();
+    game_->InitSprache();
 
     buttonPressed_.value = false;
-    WindowFlags& flags = game_.flags();
+    WindowFlags& flags = game_->flags();
     flags.NewGamePending = false;
     flags.DropRunning = false;
     flags.ComputerThinking = false;
-    Options& options = game_.options();
+    Options& options = game_->options();
     options.Strength = 3;
     options.SoundOn = true;
     options.AnimationOn = true;
 
-    game_.NewGame();
+    game_->NewGame();
 }
 
 void frmHaupt::PaintPlayArea() {
@@ -168,10 +170,10 @@ bool frmHaupt::event(QEvent* event) {
 
 void frmHaupt::FollowScreenRatio() {
     const int ratio = PictureRatioOf(*this);
-    if (ratio == pictures_.ratio()) return;
+    if (ratio == pictures_.ratio() || game_ == nullptr) return;
     // A move in progress draws on the pictures as they are (a falling stone, a highlighted
     // line); they are painted anew as soon as the game waits for the player again.
-    const WindowFlags& flags = game_.flags();
+    const WindowFlags& flags = game_->flags();
     if (flags.ClickBusy || flags.DropRunning || flags.ComputerThinking || FallTimerEnabled()) {
         constexpr int kRetryMilliseconds = 200;
         ratioCheck_.start(kRetryMilliseconds);
@@ -194,9 +196,9 @@ void frmHaupt::UsePictureRatio(int ratio) {
         button->SetPictures(artwork::Button(id, false, ratio), artwork::Button(id, true, ratio));
     }
     // The board starts empty at the new ratio; the stones of the position go back on it.
-    const GameState& state = game_.state();
+    const GameState& state = game_->state();
     for (int cell = 0; cell < kCellCount; ++cell) {
-        if (state.Cells[cell] != 0) game_.SteinSetzen(cell, state.Cells[cell]);
+        if (state.Cells[cell] != 0) game_->SteinSetzen(cell, state.Cells[cell]);
     }
     update();
 }
@@ -224,7 +226,7 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmHaupt::Form_KeyPress(QChar key) {
-    Options& options = game_.options();
+    Options& options = game_->options();
     if (key == QLatin1Char('s') || key == QLatin1Char('S')) options.SoundOn = !options.SoundOn;
     if (key == QLatin1Char('a') || key == QLatin1Char('A')) {
         options.AnimationOn = !options.AnimationOn;
@@ -233,10 +235,10 @@ void frmHaupt::Form_KeyPress(QChar key) {
 
 void frmHaupt::optAnfangSp_Click(int /*index*/) {
     PlaySound(Sound::Wahl);
-    const MessageTexts& texts = game_.texts();
+    const MessageTexts& texts = game_->texts();
     if (MessageBox(texts.NewGameQuestion, texts.TitleNewGameQuestion, mb::kYesNoQuestion) ==
         mb::kAnswerYes) {
-        game_.NewGame();
+        game_->NewGame();
     }
 }
 
@@ -244,13 +246,13 @@ void frmHaupt::optStaerke_Click(int /*index*/) {
     PlaySound(Sound::Wahl);
     for (int i : {1, 3, 4}) {
         if (picOptionen_->optStaerke(i)->isChecked())
-            game_.options().Strength = static_cast<int16>(i);
+            game_->options().Strength = static_cast<int16>(i);
     }
 }
 
 void frmHaupt::picButtonNeuesSpiel_Click() {
     PlaySound(Sound::Klick);
-    game_.NewGame();
+    game_->NewGame();
 }
 
 void frmHaupt::picButtonAnleitung_Click() {
@@ -272,7 +274,7 @@ void frmHaupt::OpenSideWindow(void (frmHaupt::*request)(), Sound openingSound) {
 
 void frmHaupt::picButtonExit_Click() {
     PlaySound(Sound::Klick);
-    const MessageTexts& texts = game_.texts();
+    const MessageTexts& texts = game_->texts();
     if (MessageBox(texts.ExitQuestion, texts.TitleExitQuestion, mb::kYesNoQuestion) !=
         mb::kAnswerNo) {
         EndProgram();
@@ -286,7 +288,7 @@ void frmHaupt::closeEvent(QCloseEvent* event) {
 }
 
 void frmHaupt::EndProgram() {
-    game_.EndProgram();
+    game_->EndProgram();
     emit exitConfirmed();
 }
 

@@ -6,11 +6,9 @@
 #include <array>
 #include <string>
 
-#include "ai/ComputerPlayer.h"
 #include "core/Game.h"
 #include "core/Shell.h"
 #include "platform/Clock.h"
-#include "platform/Random.h"
 #include "platform/WaveOutput.h"
 #include "ui/DrawnButton.h"
 #include "ui/GamePictures.h"
@@ -31,13 +29,18 @@ class frmHaupt : public QWidget, public Shell {
     Q_OBJECT
 
   public:
-    // The window plays its sounds on waveOutput, gives the computer player its chances from
-    // random and measures its pauses with clock; all three must outlive it. The game's session
-    // passes the machine's own; tests pass theirs to hear nothing, replay games or hurry time.
-    frmHaupt(WaveOutput& waveOutput, RandomSource& random, Clock& clock, QWidget* parent = nullptr);
+    // The window plays its sounds on waveOutput and measures its pauses with clock; both must
+    // outlive it. The game's session passes the machine's own; tests pass theirs to hear
+    // nothing or hurry time.
+    frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent = nullptr);
     ~frmHaupt() override;
 
-    Game& game() { return game_; }
+    // Loads the window (Form_Load) for the game that is played in it, which must outlive it:
+    // the play area is painted, the options take their defaults and the first game starts.
+    // The game reaches the window as its shell; run once, before the window is shown.
+    void Load(Game& game);
+
+    Game& game() { return *game_; }
     // Shared by every drawn button of every window of the game.
     ButtonPressedFlag& ButtonPressed() { return buttonPressed_; }
 
@@ -124,8 +127,7 @@ class frmHaupt : public QWidget, public Shell {
     QImage container_;
     SoundPlayer sound_;
     Clock& clock_;
-    ComputerPlayer computer_;
-    Game game_;
+    Game* game_ = nullptr;
     QTimer timFall_;
     QTimer ratioCheck_;
     std::string statusText_;

@@ -57,7 +57,7 @@ int frmHaupt::MessageBox(std::string_view text, std::string_view title, int styl
 }
 
 void frmHaupt::PlaySound(Sound sound) {
-    sound_.PlaySound(sound, game_.options().SoundOn);
+    sound_.PlaySound(sound, game_->options().SoundOn);
 }
 
 PixelView frmHaupt::Surface(Picture picture) {

@@ -119,8 +119,9 @@ class MonkeyWindow : private FakeSoundDevice,
                      private SteppedTime,
                      public frmHaupt {
   public:
-    MonkeyWindow()
-        : FakeSoundDevice(1), SteppedTime(kClockStepSeconds), frmHaupt(wave_, chances, clock) {}
+    MonkeyWindow() : FakeSoundDevice(1), SteppedTime(kClockStepSeconds), frmHaupt(wave_, clock) {
+        Load(game_);
+    }
 
     // Asked once by every new game that is really set up (not by one that only defers itself).
     bool ComputerBegins() const override {
@@ -134,6 +135,8 @@ class MonkeyWindow : private FakeSoundDevice,
   private:
     // The window's own first game, set up while it was built, begins with the human.
     mutable bool computerBegan_ = false;
+    ComputerPlayer computer_{chances};
+    Game game_{*this, computer_};
 };
 
 // A column where player's stone would complete four in a row, or -1.

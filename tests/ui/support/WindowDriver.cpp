@@ -10,7 +10,9 @@
 namespace tessora::test {
 
 RecordingWindow::RecordingWindow(int soundDevices)
-    : FakeSoundDevice(soundDevices), frmHaupt(wave_, chances, timeOfDay) {}
+    : FakeSoundDevice(soundDevices), frmHaupt(wave_, timeOfDay) {
+    Load(game_);
+}
 
 void RecordingWindow::SetStatusText(std::string_view text) {
     frmHaupt::SetStatusText(text);

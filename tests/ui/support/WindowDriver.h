@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ai/ComputerPlayer.h"
+#include "core/Game.h"
 #include "platform/Random.h"
 #include "platform/qt/TimeOfDayClock.h"
 #include "support/FakeWaveOutput.h"
@@ -27,8 +29,8 @@ struct OwnChanceAndTime {
     TimeOfDayClock timeOfDay;
 };
 
-// The main window with a fake sound device, recording every status text it is given and the
-// mouse pointers it is set to.
+// The main window with a fake sound device and its game against the computer player, recording
+// every status text it is given and the mouse pointers it is set to.
 class RecordingWindow : private FakeSoundDevice, private OwnChanceAndTime, public frmHaupt {
   public:
     explicit RecordingWindow(int soundDevices = 1);
@@ -50,6 +52,8 @@ class RecordingWindow : private FakeSoundDevice, private OwnChanceAndTime, publi
   private:
     QStringList statusTexts_;
     std::vector<Pointer> pointers_;
+    ComputerPlayer computer_{chances};
+    Game game_{*this, computer_};
 };
 
 // Mouse events sent straight to a widget, positions in its own pixels.
