@@ -2,7 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GameSession.h"
-#include "app/Hauptmodul.h"
+#include "app/Startup.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
 

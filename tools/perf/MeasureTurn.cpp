@@ -19,7 +19,7 @@
 #include <cstring>
 
 #include "app/GameSession.h"
-#include "app/Hauptmodul.h"
+#include "app/Startup.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
 #include "ui/BoardView.h"

@@ -1,4 +1,4 @@
-#include "app/Hauptmodul.h"
+#include "app/Startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -81,7 +81,7 @@ struct StartupRun {
 
 }  // namespace
 
-class HauptmodulTest : public QObject {
+class StartupTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -246,5 +246,5 @@ class HauptmodulTest : public QObject {
     }
 };
 
-QTEST_MAIN(HauptmodulTest)
-#include "hauptmodul_test.moc"
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

@@ -1,4 +1,4 @@
-#include "app/Hauptmodul.h"
+#include "app/Startup.h"
 
 #include <array>
 
