@@ -43,15 +43,15 @@ bool Overlap(const PixelView& a, const PixelView& b) {
 
 void BitBlt(const PixelView& dst, int x, int y, int w, int h, const PixelView& src, int sx, int sy,
             RasterOp op) {
-    if (dst.scale != src.scale || dst.scale < 1) return;
+    if (dst.scale != src.scale || dst.scale <= 0) return;
     // From here on everything is in device pixels.
-    const int scale = dst.scale;
-    x *= scale;
-    y *= scale;
-    w *= scale;
-    h *= scale;
-    sx *= scale;
-    sy *= scale;
+    const double scale = dst.scale;
+    x = DevicePosition(x, scale);
+    y = DevicePosition(y, scale);
+    w = DeviceLength(w, scale);
+    h = DeviceLength(h, scale);
+    sx = DevicePosition(sx, scale);
+    sy = DevicePosition(sy, scale);
     // Clip the rectangle against the destination and the source, keeping both in step.
     ClipLeadingEdge(x, sx, w);
     ClipLeadingEdge(y, sy, h);

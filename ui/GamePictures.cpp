@@ -6,6 +6,7 @@
 #include <future>
 
 #include "core/BoardGeometry.h"
+#include "ui/PictureBox.h"
 #include "ui/artwork/Artwork.h"
 
 namespace tessora {
@@ -20,16 +21,19 @@ int Slot(Picture picture) {
 }
 }  // namespace
 
-int PictureRatioOf(const QWidget& widget) {
-    // A hair below a whole ratio counts as that ratio.
-    return std::max(1, static_cast<int>(std::ceil(widget.devicePixelRatioF() - 0.01)));
+double PictureRatioOf(const QWidget& widget) {
+    constexpr double kHair = 0.01;
+    const double ratio = widget.devicePixelRatioF();
+    const double whole = std::round(ratio);
+    return std::max(1.0, std::abs(ratio - whole) < kHair ? whole : ratio);
 }
 
 namespace {
 PixelView ViewOfPixels(const QImage& image, std::uint32_t* pixels) {
-    const int scale = std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
-    return PixelView{pixels, image.width() / scale, image.height() / scale,
-                     static_cast<int>(image.bytesPerLine() / sizeof(std::uint32_t)), scale};
+    const QSize layout = LayoutSize(image);
+    return PixelView{pixels, layout.width(), layout.height(),
+                     static_cast<int>(image.bytesPerLine() / sizeof(std::uint32_t)),
+                     image.devicePixelRatio()};
 }
 }  // namespace
 
@@ -53,14 +57,15 @@ void TileWith(QImage& target, const QImage& tile) {
     }
 }
 
-QImage NewPicture(QSize size, int ratio, QRgb fill) {
-    QImage picture(size * ratio, QImage::Format_RGB32);
+QImage NewPicture(QSize size, double ratio, QRgb fill) {
+    QImage picture(DeviceLength(size.width(), ratio), DeviceLength(size.height(), ratio),
+                   QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(fill);
     return picture;
 }
 
-GamePictures::GamePictures(int ratio) : ratio_(ratio) {
+GamePictures::GamePictures(double ratio) : ratio_(ratio) {
     // The board takes longest to paint: it is painted on a second thread beside the others,
     // which shortens the wait for the first frame on a machine with more than one core.
     std::future<QImage> board =

@@ -19,9 +19,9 @@ namespace tessora {
 // layout pixels, its bit blits reach every device pixel.
 class GamePictures {
   public:
-    explicit GamePictures(int ratio = 1);
+    explicit GamePictures(double ratio = 1);
 
-    int ratio() const { return ratio_; }
+    double ratio() const { return ratio_; }
 
     // The pixels of a game picture, writable. Fetch a fresh view for every drawing: the buffer
     // stays put as long as no copy of the image is held elsewhere.
@@ -40,7 +40,7 @@ class GamePictures {
     const QImage& OptionsTile() const { return optionsTile_; }
 
   private:
-    int ratio_;
+    double ratio_;
     std::array<QImage, 8> pictures_;  // by Picture value
     QImage emptyBoard_;
     artwork::paint::MaskedPicture logo_;
@@ -49,8 +49,9 @@ class GamePictures {
 };
 
 // The ratio of device pixels to layout pixels the pictures of a widget are painted at: the
-// screen's own ratio, or at a fractional one the next whole ratio, drawn down smoothly.
-int PictureRatioOf(const QWidget& widget);
+// widget's own, exactly, also a fractional one (a hair from a whole ratio counts as that
+// ratio), and never below 1.
+double PictureRatioOf(const QWidget& widget);
 
 // A writable view on the pixels of an RGB32 image (detaches it from any shared copy), in layout
 // pixels at the image's device pixel ratio.
@@ -61,6 +62,6 @@ PixelView SourceViewOf(const QImage& image);
 // both at the same ratio.
 void TileWith(QImage& target, const QImage& tile);
 // A new RGB32 picture of layout size `size` at `ratio`, filled with one colour.
-QImage NewPicture(QSize size, int ratio, QRgb fill);
+QImage NewPicture(QSize size, double ratio, QRgb fill);
 
 }  // namespace tessora

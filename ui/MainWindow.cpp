@@ -98,7 +98,7 @@ void frmHaupt::BuildControls() {
 }
 
 DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id, const QRect& place) {
-    const int ratio = pictures_.ratio();
+    const double ratio = pictures_.ratio();
     auto* button = new DrawnButton(artwork::Button(id, false, ratio),
                                    artwork::Button(id, true, ratio), buttonPressed_, picContainer_);
     button->move(place.topLeft());
@@ -169,7 +169,7 @@ bool frmHaupt::event(QEvent* event) {
 }
 
 void frmHaupt::FollowScreenRatio() {
-    const int ratio = PictureRatioOf(*this);
+    const double ratio = PictureRatioOf(*this);
     if (ratio == pictures_.ratio() || game_ == nullptr) return;
     // A move in progress draws on the pictures as they are (a falling stone, a highlighted
     // line); they are painted anew as soon as the game waits for the player again.
@@ -182,7 +182,7 @@ void frmHaupt::FollowScreenRatio() {
     UsePictureRatio(ratio);
 }
 
-void frmHaupt::UsePictureRatio(int ratio) {
+void frmHaupt::UsePictureRatio(double ratio) {
     pictures_ = GamePictures(ratio);
     container_ = NewPicture(LayoutSize(container_), ratio, kContainerGrey);
     PaintPlayArea();

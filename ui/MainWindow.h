@@ -77,7 +77,7 @@ class frmHaupt : public QWidget, public Shell {
     // Paints every picture anew at `ratio` device pixels per layout pixel, with the stones of
     // the position back on the board. Done by the window itself when it comes to a screen of
     // another density and the game waits for the player.
-    void UsePictureRatio(int ratio);
+    void UsePictureRatio(double ratio);
 
   signals:
     // The instructions and about buttons ask for their windows through these. A connected

@@ -71,7 +71,7 @@ OptionsPanel::OptionsPanel(QWidget* parent)
 
 void OptionsPanel::TileBackground(const QImage& tile) {
     // A tile painted for another screen ratio brings a new background of that ratio.
-    const int ratio = SourceViewOf(tile).scale;
+    const double ratio = SourceViewOf(tile).scale;
     if (ViewOf(background_).scale != ratio) {
         background_ = NewPicture(size(), ratio, kControlGrey);
     }

@@ -2,19 +2,28 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace tessora {
 
 void DrawPicture(QPainter& painter, const QImage& picture, const QRect& area) {
+    // Picture pixels per pixel of the widget, across and down.
+    const QSize layout = LayoutSize(picture);
+    const QPaintDevice& widget = *painter.device();
     const qreal ratio = picture.devicePixelRatio();
+    const qreal across = ratio * layout.width() / widget.width();
+    const qreal down = ratio * layout.height() / widget.height();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(
         QRectF(area), picture,
-        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+        QRectF(area.x() * across, area.y() * down, area.width() * across, area.height() * down));
 }
 
 QSize LayoutSize(const QImage& picture) {
-    return picture.deviceIndependentSize().toSize();
+    constexpr double kRoundingSlack = 1e-6;
+    const qreal ratio = picture.devicePixelRatio();
+    return QSize(static_cast<int>(std::floor(picture.width() / ratio + kRoundingSlack)),
+                 static_cast<int>(std::floor(picture.height() / ratio + kRoundingSlack)));
 }
 
 PictureBox::PictureBox(const QImage& picture, QWidget* parent)

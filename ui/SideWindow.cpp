@@ -36,7 +36,7 @@ void SideWindow::PaintPictures() {
 }
 
 void SideWindow::FollowScreenRatio() {
-    const int ratio = PictureRatioOf(*this);
+    const double ratio = PictureRatioOf(*this);
     if (ratio == ratio_) return;
     ratio_ = ratio;
     picHG_ = QImage();

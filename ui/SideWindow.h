@@ -37,7 +37,7 @@ class SideWindow : public QWidget {
     // another density; drawing on background() shows at the next repaint.
     virtual void PaintPictures();
     QImage& background() { return background_; }
-    int pictureRatio() const { return ratio_; }
+    double pictureRatio() const { return ratio_; }
 
     // The back or OK button: its click, the main window enabled and shown, this window hidden.
     void ReturnWithClick();
@@ -54,7 +54,7 @@ class SideWindow : public QWidget {
     PlaySoundFunction playSound_;
     QWidget* mainWindow_;
     bool loaded_ = false;
-    int ratio_;
+    double ratio_;
     QImage picHG_;
     QImage background_;  // what the load steps paint on the window
 };

@@ -196,8 +196,8 @@ void frmCopyright::Form_Load() {
 
 void frmCopyright::PaintPictures() {
     SideWindow::PaintPictures();
-    const int ratio = pictureRatio();
-    QImage icon = artwork::AppIcon(kIconPixels * ratio);
+    const double ratio = pictureRatio();
+    QImage icon = artwork::AppIcon(DeviceLength(kIconPixels, ratio));
     icon.setDevicePixelRatio(ratio);
     picInfo_->setPixmap(QPixmap::fromImage(icon));
     picZXLogo_->setPixmap(QPixmap::fromImage(artwork::MakerLogo(ratio)));

@@ -16,21 +16,21 @@ enum class ButtonId { NeuesSpiel, Anleitung, Copyright, Exit, Zurueck };
 // that density. All images except the icon and the maker's logo are QImage::Format_RGB32; masks
 // are pure black (0xFF000000) and pure white (0xFFFFFFFF). Stone pictures are white around the
 // stone, the logo and the heading white outside their masks.
-QImage BoardPicture(int ratio = 1);    // 440 x 345: the empty board, holes at the cell geometry
-QImage HumanStone(int ratio = 1);      // 40 x 40, picStein(1)
-QImage ComputerStone(int ratio = 1);   // 40 x 40, picStein(2)
-QImage HighlightStone(int ratio = 1);  // 40 x 40, picStein(3)
-QImage StoneMask(int ratio = 1);       // 40 x 40, picStein(4): black where a stone is
-QImage ColumnMask(int ratio = 1);      // 40 x 330, picSpalte: black front, white holes
+QImage BoardPicture(double ratio = 1);    // 440 x 345: the empty board, holes at the cell geometry
+QImage HumanStone(double ratio = 1);      // 40 x 40, picStein(1)
+QImage ComputerStone(double ratio = 1);   // 40 x 40, picStein(2)
+QImage HighlightStone(double ratio = 1);  // 40 x 40, picStein(3)
+QImage StoneMask(double ratio = 1);       // 40 x 40, picStein(4): black where a stone is
+QImage ColumnMask(double ratio = 1);      // 40 x 330, picSpalte: black front, white holes
 // 273 x 66: picLogo and its mask picLogoBlack (black where the logo is), from one painting.
-paint::MaskedPicture LogoWithMask(int ratio = 1);
-QImage BackgroundTile(int ratio = 1);                     // 128 x 128, picHG
-QImage OptionsTile(int ratio = 1);                        // 94 x 38, picHG2
-QImage Button(ButtonId id, bool pressed, int ratio = 1);  // 110 x 27 (Exit: 89 x 27)
+paint::MaskedPicture LogoWithMask(double ratio = 1);
+QImage BackgroundTile(double ratio = 1);                     // 128 x 128, picHG
+QImage OptionsTile(double ratio = 1);                        // 94 x 38, picHG2
+QImage Button(ButtonId id, bool pressed, double ratio = 1);  // 110 x 27 (Exit: 89 x 27)
 // 300 x 50: picAnleitung and its mask picAnleitungBlack (black where the heading is), from one
 // painting.
-paint::MaskedPicture InstructionsHeadingWithMask(int ratio = 1);
-QImage MakerLogo(int ratio = 1);  // 80 x 80, picZXLogo: the maker's emblem, ARGB32
+paint::MaskedPicture InstructionsHeadingWithMask(double ratio = 1);
+QImage MakerLogo(double ratio = 1);  // 80 x 80, picZXLogo: the maker's emblem, ARGB32
 QImage AppIcon(int size);  // size x size pixels, ARGB32 premultiplied with a transparent surround
 QIcon AppIconSet();        // the icon at every size a desktop asks for, up to 256
 

@@ -74,7 +74,7 @@ struct LipShade {
 
 // t is the distance outside the hole's edge, in layout pixels, of a device pixel 1 / ratio
 // layout pixels wide.
-LipShade Lip(double dx, double dy, double d, double t, int ratio) {
+LipShade Lip(double dx, double dy, double d, double t, double ratio) {
     constexpr double kPi = 3.14159265358979;
     const double slope = 1.1 * std::cos(kPi * t / kLipWidth);  // rises, then falls outwards
     const double ux = dx / d, uy = dy / d;
@@ -107,17 +107,19 @@ class HoleShading {
         LipShade lip{0, 0, 0};
     };
 
-    explicit HoleShading(int ratio)
-        : side_((paint::kStoneSize + 2 * kMargin) * ratio),
+    explicit HoleShading(double ratio)
+        : margin_(DeviceLength(kMargin, ratio)),
+          side_(DeviceLength(paint::kStoneSize, ratio) + 2 * margin_),
           shades_(static_cast<std::size_t>(side_) * side_) {
-        const int margin = kMargin * ratio;
-        const double middle = kMargin + paint::kStoneCentre;
         for (int oy = 0; oy < side_; ++oy) {
             for (int ox = 0; ox < side_; ++ox) {
                 Shade& shade = shades_[static_cast<std::size_t>(oy) * side_ + ox];
-                const double dx = (ox + 0.5) / ratio - middle;
-                const double dy = (oy + 0.5) / ratio - middle;
-                if (paint::InStoneDisc(ox - margin, oy - margin, ratio)) {
+                // Device pixel (sx, sy) of the stone's own square sits in the hole, so the
+                // hole is the stone's disc to the device pixel.
+                const int sx = ox - margin_, sy = oy - margin_;
+                const double dx = (sx + 0.5) / ratio - paint::kStoneCentre;
+                const double dy = (sy + 0.5) / ratio - paint::kStoneCentre;
+                if (paint::InStoneDisc(sx, sy, ratio)) {
                     shade.kind = Kind::Hole;
                     shade.inside = HoleInside(dx, dy);
                     continue;
@@ -132,15 +134,17 @@ class HoleShading {
         }
     }
 
-    // The shade at device offset (ox, oy) from the widened square's top-left corner; plastic
-    // outside the square.
-    const Shade& At(int ox, int oy) const {
+    // The shade at device offset (sx, sy) from the top-left corner of a stone's square;
+    // plastic outside the widened square.
+    const Shade& At(int sx, int sy) const {
         static const Shade kPlastic{};
+        const int ox = sx + margin_, oy = sy + margin_;
         if (ox < 0 || oy < 0 || ox >= side_ || oy >= side_) return kPlastic;
         return shades_[static_cast<std::size_t>(oy) * side_ + ox];
     }
 
   private:
+    int margin_;  // device pixels of the margin
     int side_;
     std::vector<Shade> shades_;
 };
@@ -162,7 +166,7 @@ Colour OuterEdge(Colour c, double px, double py) {
 // gets its own colour as it is. Keeps the two rows of layout pixels last asked for.
 class PlasticColours {
   public:
-    explicit PlasticColours(int ratio) : ratio_(ratio) {
+    explicit PlasticColours(double ratio) : ratio_(ratio) {
         for (std::vector<Colour>& row : rows_)
             row.resize(kWidth);
     }
@@ -191,21 +195,22 @@ class PlasticColours {
         return rows_[slot];
     }
 
-    int ratio_;
+    double ratio_;
     std::vector<Colour> rows_[2];
     int rowOf_[2] = {-1, -1};
 };
 
 // Device pixel (x, y) of the board painted at `ratio`.
-QRgb BoardPixel(int x, int y, int ratio, const HoleShading& holes, PlasticColours& plastic) {
+QRgb BoardPixel(int x, int y, double ratio, const HoleShading& holes, PlasticColours& plastic) {
     const double px = (x + 0.5) / ratio, py = (y + 0.5) / ratio;
     const int column = std::clamp(
         static_cast<int>(std::floor((px - kFirstLeft + 10) / kColumnStep)), 0, kColumnCount - 1);
     const int row = std::clamp(static_cast<int>(std::floor((py - kFirstTop + 7.5) / kRowStep)), 0,
                                kRowCount - 1);
-    const int left = kFirstLeft + kColumnStep * column - HoleShading::kMargin;
-    const int top = kFirstTop + kRowStep * row - HoleShading::kMargin;
-    const HoleShading::Shade& shade = holes.At(x - left * ratio, y - top * ratio);
+    // The stone of this cell is drawn from this device pixel on.
+    const int left = DevicePosition(ColumnLeft(column), ratio);
+    const int top = DevicePosition(RowTop(row), ratio);
+    const HoleShading::Shade& shade = holes.At(x - left, y - top);
     if (shade.kind == HoleShading::Kind::Hole) return paint::ToRgb(shade.inside);
     Colour c = plastic.At(px, py);
     if (shade.kind == HoleShading::Kind::Lip) c = Shaded(c, shade.lip);
@@ -213,7 +218,7 @@ QRgb BoardPixel(int x, int y, int ratio, const HoleShading& holes, PlasticColour
 }
 }  // namespace
 
-QImage BoardPicture(int ratio) {
+QImage BoardPicture(double ratio) {
     const HoleShading holes(ratio);
     PlasticColours plastic(ratio);
     QImage image = paint::NewImage(kWidth, kHeight, paint::kBlack, ratio);

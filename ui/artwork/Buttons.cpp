@@ -80,7 +80,7 @@ void PaintCaption(QPainter& p, const QRectF& plate, const QString& text, bool pr
 }
 }  // namespace
 
-QImage Button(ButtonId id, bool pressed, int ratio) {
+QImage Button(ButtonId id, bool pressed, double ratio) {
     const int width = id == ButtonId::Exit ? kExitWidth : kPlate.width();
     QImage image = paint::NewImage(width, kPlate.height(), paint::kBackdrop, ratio);
     QPainter p(&image);

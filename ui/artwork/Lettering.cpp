@@ -33,11 +33,12 @@ QPainterPath FittedText(const QString& text, int width, int height, int depth) {
 }  // namespace
 
 paint::MaskedPicture PaintLettering(const QString& text, int width, int height, int depth,
-                                    int ratio) {
+                                    double ratio) {
     const QPainterPath letters = FittedText(text, width, height, depth);
     const QRectF box = letters.boundingRect();
 
-    QImage layer(width * ratio, height * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(DeviceLength(width, ratio), DeviceLength(height, ratio),
+                 QImage::Format_ARGB32_Premultiplied);
     layer.setDevicePixelRatio(ratio);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
@@ -74,11 +75,11 @@ paint::MaskedPicture PaintLettering(const QString& text, int width, int height, 
 
 // The game's name in big gold letters for the top of the play area, and the heading of the
 // instructions window in the same lettering.
-paint::MaskedPicture LogoWithMask(int ratio) {
+paint::MaskedPicture LogoWithMask(double ratio) {
     return PaintLettering(QStringLiteral("Tessora"), 273, 66, 6, ratio);
 }
 
-paint::MaskedPicture InstructionsHeadingWithMask(int ratio) {
+paint::MaskedPicture InstructionsHeadingWithMask(double ratio) {
     return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4, ratio);
 }
 

@@ -10,6 +10,6 @@ namespace tessora::artwork {
 // layout pixels and painted at `ratio` device pixels per layout pixel, with its mask. `depth` is
 // how far the extruded side reaches down and right.
 paint::MaskedPicture PaintLettering(const QString& text, int width, int height, int depth,
-                                    int ratio);
+                                    double ratio);
 
 }  // namespace tessora::artwork

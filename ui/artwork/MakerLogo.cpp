@@ -86,8 +86,9 @@ void PaintStone(QPainter& p) {
 }
 }  // namespace
 
-QImage MakerLogo(int ratio) {
-    QImage image(kSize * ratio, kSize * ratio, QImage::Format_ARGB32_Premultiplied);
+QImage MakerLogo(double ratio) {
+    QImage image(DeviceLength(kSize, ratio), DeviceLength(kSize, ratio),
+                 QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -24,8 +24,8 @@ int Wrap(int i, int period) {
 }
 }  // namespace
 
-bool InStoneDisc(int x, int y, int ratio) {
-    const int side = kStoneSize * ratio;
+bool InStoneDisc(int x, int y, double ratio) {
+    const int side = DeviceLength(kStoneSize, ratio);
     if (x < 0 || y < 0 || x >= side || y >= side) return false;
     const double dx = (x + 0.5) / ratio - kStoneCentre;
     const double dy = (y + 0.5) / ratio - kStoneCentre;
@@ -82,8 +82,8 @@ double TileableNoise(double u, double v, int periodX, int periodY, unsigned seed
     return top * (1 - ty) + bottom * ty;
 }
 
-QImage NewImage(int width, int height, QRgb fill, int ratio) {
-    QImage image(width * ratio, height * ratio, QImage::Format_RGB32);
+QImage NewImage(int width, int height, QRgb fill, double ratio) {
+    QImage image(DeviceLength(width, ratio), DeviceLength(height, ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;

@@ -5,6 +5,7 @@
 #include <QRgb>
 
 #include "core/BoardGeometry.h"
+#include "platform/BitBlt.h"
 
 // Shared helpers of the painted artwork: the stone disc every hole and mask uses, colour
 // arithmetic, tileable noise and the split of a painted layer into picture and mask.
@@ -23,11 +24,11 @@ inline constexpr QRgb kBackdrop = 0xFF1A2132;
 // True when device pixel (x, y) of a stone cell painted at `ratio` device pixels per layout
 // pixel (40 x 40 layout pixels) lies on the stone. The stone mask, the board's holes and the
 // column mask all use this one disc, so a stone fills a hole exactly at every ratio.
-bool InStoneDisc(int x, int y, int ratio = 1);
+bool InStoneDisc(int x, int y, double ratio = 1);
 
 // The layout position of the middle of device pixel i at `ratio`, in the convention of the
 // pictures painted pixel by pixel at ratio 1, which sample pixel i at i: exactly i at ratio 1.
-inline double LayoutSample(int i, int ratio) {
+inline double LayoutSample(int i, double ratio) {
     return (i + 0.5) / ratio - 0.5;
 }
 
@@ -52,7 +53,7 @@ double TileableNoise(double u, double v, int periodX, int periodY, unsigned seed
 
 // A new Format_RGB32 image of width x height layout pixels at `ratio` device pixels per layout
 // pixel (its device pixel ratio), filled with one colour.
-QImage NewImage(int width, int height, QRgb fill, int ratio = 1);
+QImage NewImage(int width, int height, QRgb fill, double ratio = 1);
 
 // The game's lettering face at a pixel size.
 QFont ArtFont(int pixelSize, bool bold);

@@ -63,8 +63,8 @@ Colour StoneSample(double dx, double dy, const StoneStyle& style) {
 
 // Device pixel (x, y) of a stone painted at `ratio`; the samples per device pixel shrink with
 // the ratio, so that a layout pixel gets as many at every ratio.
-QRgb StonePixel(int x, int y, const StoneStyle& style, int ratio) {
-    const int samples = std::max(1, kSamples / ratio);
+QRgb StonePixel(int x, int y, const StoneStyle& style, double ratio) {
+    const int samples = std::max(1, static_cast<int>(kSamples / ratio));
     Colour sum{0, 0, 0};
     for (int sy = 0; sy < samples; ++sy) {
         for (int sx = 0; sx < samples; ++sx) {
@@ -80,7 +80,7 @@ QRgb StonePixel(int x, int y, const StoneStyle& style, int ratio) {
     return rgb;
 }
 
-QImage PaintStone(const StoneStyle& style, int ratio) {
+QImage PaintStone(const StoneStyle& style, double ratio) {
     QImage image = paint::NewImage(paint::kStoneSize, paint::kStoneSize, paint::kWhite, ratio);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -92,17 +92,17 @@ QImage PaintStone(const StoneStyle& style, int ratio) {
 }
 }  // namespace
 
-QImage HumanStone(int ratio) {
+QImage HumanStone(double ratio) {
     return PaintStone(kHuman, ratio);
 }
-QImage ComputerStone(int ratio) {
+QImage ComputerStone(double ratio) {
     return PaintStone(kComputer, ratio);
 }
-QImage HighlightStone(int ratio) {
+QImage HighlightStone(double ratio) {
     return PaintStone(kHighlight, ratio);
 }
 
-QImage StoneMask(int ratio) {
+QImage StoneMask(double ratio) {
     QImage image = paint::NewImage(paint::kStoneSize, paint::kStoneSize, paint::kWhite, ratio);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -112,11 +112,12 @@ QImage StoneMask(int ratio) {
     return image;
 }
 
-QImage ColumnMask(int ratio) {
+QImage ColumnMask(double ratio) {
     QImage image = paint::NewImage(paint::kStoneSize, kColumnMaskHeight, paint::kBlack, ratio);
-    const int side = paint::kStoneSize * ratio;
+    const int side = DeviceLength(paint::kStoneSize, ratio);
     for (int row = 0; row < kRowCount; ++row) {
-        const int top = RowTop(row) * ratio;
+        // The holes lie where the board's holes and the falling frames put them.
+        const int top = DevicePosition(RowTop(row), ratio);
         for (int y = 0; y < side; ++y) {
             for (int x = 0; x < side; ++x) {
                 if (paint::InStoneDisc(x, y, ratio)) image.setPixel(x, top + y, paint::kWhite);

@@ -51,7 +51,7 @@ double RingRelief(double px, double py) {
 // A tile of width x height layout pixels painted at `ratio`: every device pixel gets the colour
 // of its layout position (u, v), in the convention of pixel-by-pixel pictures at ratio 1.
 template <typename ColourAt>
-QImage PaintTile(int width, int height, int ratio, ColourAt colourAt) {
+QImage PaintTile(int width, int height, double ratio, ColourAt colourAt) {
     QImage image = paint::NewImage(width, height, paint::kBlack, ratio);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -63,7 +63,7 @@ QImage PaintTile(int width, int height, int ratio, ColourAt colourAt) {
 }
 }  // namespace
 
-QImage BackgroundTile(int ratio) {
+QImage BackgroundTile(double ratio) {
     return PaintTile(kBackgroundSize, kBackgroundSize, ratio, [](double u, double v) {
         const double clouds = Clouds(u, v, kBackgroundSize, 11u) - 0.5;
         const double relief = RingRelief(u + 0.5, v + 0.5);
@@ -71,7 +71,7 @@ QImage BackgroundTile(int ratio) {
     });
 }
 
-QImage OptionsTile(int ratio) {
+QImage OptionsTile(double ratio) {
     return PaintTile(kPanelWidth, kPanelHeight, ratio, [](double u, double v) {
         // Brushed metal: long horizontal streaks over a fine grain.
         const double streak =
