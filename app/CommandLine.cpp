@@ -28,18 +28,28 @@ QString HelpText() {
         "Vier in einer Reihe gegen den Computer.\n"
         "\n"
         "Optionen:\n"
-        "  -h, --help     zeigt diese Hilfe und beendet das Programm\n"
-        "  -v, --version  zeigt die Versionsnummer und beendet das Programm\n"
+        "  --zoom FAKTOR   vergrößert alle Fenster des Spiels um FAKTOR, eine Zahl von 1 bis 4\n"
+        "                  (auch Bruchzahlen wie 1.5 oder 2,25); mit max so weit, wie die\n"
+        "                  Spielfläche auf den Bildschirm passt\n"
+        "  --fenster       spielt in einem gewöhnlichen Fenster statt auf dem ganzen\n"
+        "                  Bildschirm; das Fenster lässt sich beliebig vergrößern\n"
+        "  -h, --help      zeigt diese Hilfe und beendet das Programm\n"
+        "  -v, --version   zeigt die Versionsnummer und beendet das Programm\n"
         "\n"
-        "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt.\n"
+        "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt, mit\n"
+        "der Spielfläche von 640 x 480 Bildpunkten in der Mitte.\n"
         "Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.\n");
 }
 
 CommandLineAnswer Refuse(const QString& line) {
-    return {false, kExitBadCommandLine, QStringLiteral("tessora: ") + line + u'\n'};
+    return {false, kExitBadCommandLine, QStringLiteral("tessora: ") + line + u'\n', {}};
 }
 
+// The game's own option that takes a value.
+constexpr const char* kZoomOption = "zoom";
+
 bool TakesValue(const QString& name) {
+    if (name == QLatin1String(kZoomOption)) return true;
     for (const QtOption& option : kQtOptions) {
         if (name == QLatin1String(option.name)) return option.takesValue;
     }
@@ -88,6 +98,20 @@ QString RefusalLine(const QCommandLineParser& parser, const QStringList& argumen
     return QStringLiteral("Unlesbare Befehlszeile: ") + arguments.mid(1).join(u' ');
 }
 
+// The factor of --zoom: "max", or a number from 1 to 4 with a decimal point or comma.
+bool ReadZoom(const QString& value, StartOptions& options) {
+    if (value.compare(QStringLiteral("max"), Qt::CaseInsensitive) == 0) {
+        options.zoomToScreen = true;
+        return true;
+    }
+    bool number = false;
+    const double zoom = QString(value).replace(u',', u'.').toDouble(&number);
+    // A NaN fails both comparisons and is refused with the rest.
+    if (!number || !(zoom >= kSmallestZoom && zoom <= kLargestZoom)) return false;
+    options.zoom = zoom;
+    return true;
+}
+
 }  // namespace
 
 CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
@@ -96,8 +120,13 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption zoom(QString::fromLatin1(kZoomOption), QString(),
+                                  QStringLiteral("FAKTOR"));
+    const QCommandLineOption window(QStringLiteral("fenster"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(zoom);
+    parser.addOption(window);
     for (const QtOption& option : kQtOptions) {
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(option.name), QString(),
@@ -109,19 +138,29 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
         return Refuse(QStringLiteral("Unerwartetes Argument: ") +
                       parser.positionalArguments().constFirst());
     }
-    if (parser.isSet(help)) return {false, 0, HelpText()};
+    if (parser.isSet(help)) return {false, 0, HelpText(), {}};
     if (parser.isSet(version)) {
-        return {false, 0, QStringLiteral("tessora " TESSORA_VERSION "\n")};
+        return {false, 0, QStringLiteral("tessora " TESSORA_VERSION "\n"), {}};
     }
-    return {};
+    CommandLineAnswer answer;
+    answer.options.windowed = parser.isSet(window);
+    if (parser.isSet(zoom) && !ReadZoom(parser.value(zoom), answer.options)) {
+        return Refuse(QStringLiteral("Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen "
+                                     "von 1 bis 4 und max)")
+                          .arg(parser.value(zoom)));
+    }
+    return answer;
 }
 
-std::optional<int> AnswerCommandLine(int argc, char** argv) {
+std::optional<int> AnswerCommandLine(int argc, char** argv, StartOptions& options) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLineAnswer answer = ReadCommandLine(arguments);
-    if (answer.startGame) return std::nullopt;
+    if (answer.startGame) {
+        options = answer.options;
+        return std::nullopt;
+    }
     std::fputs(answer.text.toUtf8().constData(), answer.exitStatus == 0 ? stdout : stderr);
     return answer.exitStatus;
 }

@@ -9,22 +9,38 @@ namespace tessora {
 // The status of a program ended for a wrong command line, as Linux programs use it.
 inline constexpr int kExitBadCommandLine = 2;
 
-// What the command line asks for: start the game, or print a text and end.
+// How the game is to be shown. Without options: the specified game, full screen, at factor 1.
+struct StartOptions {
+    // --zoom: every window of the game enlarged by this factor (1 to 4)...
+    double zoom = 1;
+    // ...or by the largest factor up to 4 at which the play area fits the screen (--zoom max).
+    bool zoomToScreen = false;
+    // --fenster: the play area in an ordinary window instead of the whole screen.
+    bool windowed = false;
+};
+
+// The factors --zoom takes.
+inline constexpr double kSmallestZoom = 1;
+inline constexpr double kLargestZoom = 4;
+
+// What the command line asks for: start the game with its options, or print a text and end.
 struct CommandLineAnswer {
     bool startGame = true;
     int exitStatus = 0;
     QString text;  // for standard output when the status is 0, for standard error otherwise
+    StartOptions options;
 };
 
 // Reads the program's arguments, the program's name first. -h/--help and -v/--version answer
-// with their text and status 0. An unknown option, an argument that is no option, or an option
-// missing its value or given one it does not take answers with one German line naming it and
-// status 2. Qt's own options (-platform, -style, -session, ...) are let through to
-// QApplication.
+// with their text and status 0. An unknown option, an argument that is no option, an option
+// missing its value or given one it does not take, or a --zoom factor outside 1 to 4 that is
+// not "max", answers with one German line naming it and status 2. Qt's own options
+// (-platform, -style, -session, ...) are let through to QApplication.
 CommandLineAnswer ReadCommandLine(const QStringList& arguments);
 
-// Reads argv before any application object exists, so that --help needs no display. Prints the
-// answer's text and gives the exit status when the program is to end at once.
-std::optional<int> AnswerCommandLine(int argc, char** argv);
+// Reads argv before any application object exists, so that --help needs no display and a
+// refused command line opens no window. Prints the answer's text and gives the exit status
+// when the program is to end at once; otherwise fills options.
+std::optional<int> AnswerCommandLine(int argc, char** argv, StartOptions& options);
 
 }  // namespace tessora

@@ -19,10 +19,11 @@ struct GameSession::OwnParts {
     TimeOfDayClock clock;
 };
 
-GameSession::GameSession() = default;
+GameSession::GameSession(StartOptions options) : options_(options) {}
 
-GameSession::GameSession(WaveOutput& waveOutput, RandomSource& random, Clock& clock)
-    : waveOutput_(&waveOutput), random_(&random), clock_(&clock) {}
+GameSession::GameSession(WaveOutput& waveOutput, RandomSource& random, Clock& clock,
+                         StartOptions options)
+    : options_(options), waveOutput_(&waveOutput), random_(&random), clock_(&clock) {}
 
 GameSession::~GameSession() = default;
 
@@ -43,6 +44,7 @@ void GameSession::Build() {
 
     computer_ = std::make_unique<ComputerPlayer>(*random_);
     window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_);
+    window_->SetWindowed(options_.windowed);
     game_ = std::make_unique<Game>(*window_, *computer_);
     window_->Load(*game_);
     frmHaupt* mainWindow = window_.get();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/WaveOutput.h"
@@ -20,10 +21,12 @@ class frmHaupt;
 // and to the end of the program.
 class GameSession {
   public:
-    // The game on the machine's own sound output, clock-seeded chances and time of day.
-    GameSession();
+    // The game on the machine's own sound output, clock-seeded chances and time of day, shown
+    // as the options ask.
+    explicit GameSession(StartOptions options = {});
     // The game on the given parts, which must outlive the session (for tests).
-    GameSession(WaveOutput& waveOutput, RandomSource& random, Clock& clock);
+    GameSession(WaveOutput& waveOutput, RandomSource& random, Clock& clock,
+                StartOptions options = {});
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
@@ -41,6 +44,7 @@ class GameSession {
     struct OwnParts;
     void Build();
 
+    StartOptions options_;
     std::unique_ptr<OwnParts> own_;  // the machine's parts, when none were given
     WaveOutput* waveOutput_ = nullptr;
     RandomSource* random_ = nullptr;

@@ -3,17 +3,23 @@
 #include "app/CommandLine.h"
 #include "app/GameSession.h"
 #include "app/Startup.h"
+#include "app/Zoom.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
 
 int main(int argc, char** argv) {
-    if (const auto status = tessora::AnswerCommandLine(argc, argv)) return *status;
+    tessora::StartOptions options;
+    if (const auto status = tessora::AnswerCommandLine(argc, argv, options)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessora"));
+    // The desktop matches the running game to its menu entry by this name (the Wayland app id,
+    // and the desktop file hint on X11).
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSORA_APP_ID));
+    tessora::ApplyZoom(options);
 
     // The start-up check ends the program before any window exists when the display is set to
     // a custom font size.
-    tessora::GameSession session;
+    tessora::GameSession session(options);
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
     if (!tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),

@@ -44,8 +44,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF position = event->position();
     emit mouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
-                 static_cast<float>(position.x() * kTwipsPerPixel),
-                 static_cast<float>(position.y() * kTwipsPerPixel));
+                 static_cast<float>(position.x() / scale_ * kTwipsPerPixel),
+                 static_cast<float>(position.y() / scale_ * kTwipsPerPixel));
 }
 
 }  // namespace tessora

@@ -14,6 +14,10 @@ class BoardView : public QWidget {
     // board must outlive the view; it is read on every repaint.
     explicit BoardView(const QImage& board, QWidget* parent = nullptr);
 
+    // The board is shown `scale` times its layout size (its window's play area is enlarged);
+    // releases are reported in the layout's twips all the same.
+    void SetLayoutScale(double scale) { scale_ = scale; }
+
   signals:
     // button and shift are the window codes (left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4);
     // x and y are twips inside the board.
@@ -25,6 +29,7 @@ class BoardView : public QWidget {
 
   private:
     const QImage& board_;
+    double scale_ = 1;
 };
 
 }  // namespace tessora

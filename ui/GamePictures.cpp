@@ -21,9 +21,9 @@ int Slot(Picture picture) {
 }
 }  // namespace
 
-double PictureRatioOf(const QWidget& widget) {
+double PictureRatioOf(const QWidget& widget, double layoutScale) {
     constexpr double kHair = 0.01;
-    const double ratio = widget.devicePixelRatioF();
+    const double ratio = widget.devicePixelRatioF() * layoutScale;
     const double whole = std::round(ratio);
     return std::max(1.0, std::abs(ratio - whole) < kHair ? whole : ratio);
 }

@@ -51,7 +51,9 @@ class GamePictures {
 // The ratio of device pixels to layout pixels the pictures of a widget are painted at: the
 // widget's own, exactly, also a fractional one (a hair from a whole ratio counts as that
 // ratio), and never below 1.
-double PictureRatioOf(const QWidget& widget);
+// A widget shown layoutScale times its layout size has as many more device pixels per layout
+// pixel.
+double PictureRatioOf(const QWidget& widget, double layoutScale = 1);
 
 // A writable view on the pixels of an RGB32 image (detaches it from any shared copy), in layout
 // pixels at the image's device pixel ratio.

@@ -7,6 +7,8 @@
 #include <QMetaMethod>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
@@ -19,15 +21,27 @@ namespace {
 constexpr int kStatusFontPixels = 12;
 constexpr QRgb kContainerGrey = 0xFFE0E0E0;
 
-// The logo's place on the play area, in twips.
+// The places of the play area and its controls, in twips.
+constexpr TwipsPlace kPlayArea{0, 0, 9600, 7200};
 constexpr TwipsPlace kLogo{3720, 120};
+constexpr TwipsPlace kBoard{2520, 1320, 6600, 5175};
+constexpr TwipsPlace kStatus{2520, 6480, 6615, 255};
+constexpr TwipsPlace kOptions{240, 3120, 1815, 3375};
+constexpr TwipsPlace kNeuesSpiel{320, 1440, 1650, 405};
+constexpr TwipsPlace kAnleitung{320, 1980, 1650, 405};
+constexpr TwipsPlace kCopyright{320, 2520, 1650, 405};
+constexpr TwipsPlace kExit{8160, 6720, 1335, 405};
+
+// In a window the play area never gets fewer device pixels than at its own size on a screen
+// of ratio 1; a resize settles for this long before the pictures are painted for the new size.
+constexpr int kResizeSettleMilliseconds = 150;
 
 }  // namespace
 
 frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent)
     : QWidget(parent),
       pictures_(PictureRatioOf(*this)),
-      container_(NewPicture(TwipsRect(0, 0, 9600, 7200).size(), pictures_.ratio(), kContainerGrey)),
+      container_(NewPicture(kPlayArea.Pixels().size(), pictures_.ratio(), kContainerGrey)),
       sound_(waveOutput, QCoreApplication::applicationDirPath()),
       clock_(clock) {
     setWindowTitle(QStringLiteral("Tessora"));
@@ -63,28 +77,23 @@ void frmHaupt::BuildControls() {
     picContainer_ = new PictureBox(container_, this);
 
     picSpielfeld_ = new BoardView(pictures_.Board(), picContainer_);
-    picSpielfeld_->move(TwipsRect(2520, 1320, 0, 0).topLeft());
     connect(picSpielfeld_, &BoardView::mouseUp, this,
             [this](int button, int shift, float x, float y) {
                 game_->picSpielfeld_MouseUp(button, shift, x, y);
             });
 
     lblStatus_ = new QLabel(QStringLiteral("---"), picContainer_);
-    lblStatus_->setGeometry(TwipsRect(2520, 6480, 6615, 255));
     lblStatus_->setAlignment(Qt::AlignCenter);
     QPalette white = lblStatus_->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     lblStatus_->setPalette(white);
-    QFont statusFont(QStringLiteral("DejaVu Sans"));
-    statusFont.setPixelSize(kStatusFontPixels);
-    lblStatus_->setFont(statusFont);
     statusText_ = "---";
 
     using artwork::ButtonId;
-    picButtonNeuesSpiel_ = MakeButton(ButtonId::NeuesSpiel, TwipsRect(320, 1440, 1650, 405));
-    picButtonAnleitung_ = MakeButton(ButtonId::Anleitung, TwipsRect(320, 1980, 1650, 405));
-    picButtonCopyright_ = MakeButton(ButtonId::Copyright, TwipsRect(320, 2520, 1650, 405));
-    picButtonExit_ = MakeButton(ButtonId::Exit, TwipsRect(8160, 6720, 1335, 405));
+    picButtonNeuesSpiel_ = MakeButton(ButtonId::NeuesSpiel);
+    picButtonAnleitung_ = MakeButton(ButtonId::Anleitung);
+    picButtonCopyright_ = MakeButton(ButtonId::Copyright);
+    picButtonExit_ = MakeButton(ButtonId::Exit);
     connect(picButtonNeuesSpiel_, &DrawnButton::clicked, this,
             &frmHaupt::picButtonNeuesSpiel_Click);
     connect(picButtonAnleitung_, &DrawnButton::clicked, this, &frmHaupt::picButtonAnleitung_Click);
@@ -92,17 +101,38 @@ void frmHaupt::BuildControls() {
     connect(picButtonExit_, &DrawnButton::clicked, this, &frmHaupt::picButtonExit_Click);
 
     picOptionen_ = new OptionsPanel(picContainer_);
-    picOptionen_->move(TwipsRect(240, 3120, 0, 0).topLeft());
     connect(picOptionen_, &OptionsPanel::optAnfangSp_Click, this, &frmHaupt::optAnfangSp_Click);
     connect(picOptionen_, &OptionsPanel::optStaerke_Click, this, &frmHaupt::optStaerke_Click);
+    LayOutPlayArea();
 }
 
-DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id, const QRect& place) {
+DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id) {
     const double ratio = pictures_.ratio();
-    auto* button = new DrawnButton(artwork::Button(id, false, ratio),
-                                   artwork::Button(id, true, ratio), buttonPressed_, picContainer_);
-    button->move(place.topLeft());
-    return button;
+    return new DrawnButton(artwork::Button(id, false, ratio), artwork::Button(id, true, ratio),
+                           buttonPressed_, picContainer_);
+}
+
+void frmHaupt::LayOutPlayArea() {
+    const double scale = layoutScale_;
+    const auto place = [scale](QWidget* control, const TwipsPlace& layout) {
+        const QRect shown = Scaled(layout.Pixels(), scale);
+        control->setFixedSize(shown.size());
+        control->move(shown.topLeft());
+    };
+    place(picContainer_, kPlayArea);
+    place(picSpielfeld_, kBoard);
+    picSpielfeld_->SetLayoutScale(scale);
+    place(lblStatus_, kStatus);
+    QFont statusFont(QStringLiteral("DejaVu Sans"));
+    statusFont.setPixelSize(static_cast<int>(std::lround(kStatusFontPixels * scale)));
+    lblStatus_->setFont(statusFont);
+    place(picButtonNeuesSpiel_, kNeuesSpiel);
+    place(picButtonAnleitung_, kAnleitung);
+    place(picButtonCopyright_, kCopyright);
+    place(picButtonExit_, kExit);
+    place(picOptionen_, kOptions);
+    picOptionen_->SetLayoutScale(scale);
+    CentreContainer();
 }
 
 QWidget* frmHaupt::picContainer() const {
@@ -110,10 +140,22 @@ QWidget* frmHaupt::picContainer() const {
 }
 
 void frmHaupt::Form_Load() {
-    // Full screen, with the play area in the middle.
-    const QRect screenArea = screen()->geometry();
-    setGeometry(screenArea);
-    setWindowState(windowState() | Qt::WindowFullScreen);
+    if (windowed_) {
+        // An ordinary window of the play area's size in the middle of the screen's free area,
+        // never made smaller than the play area's own pixels.
+        const QSize playArea = kPlayArea.Pixels().size();
+        const double smallest = 1 / std::max(1.0, devicePixelRatioF());
+        setMinimumSize(Scaled(QRect(QPoint(), playArea), smallest).size());
+        resize(playArea);
+        const QRect free = screen()->availableGeometry();
+        move(free.left() + (free.width() - width()) / 2,
+             free.top() + (free.height() - height()) / 2);
+    } else {
+        // Full screen, with the play area in the middle.
+        const QRect screenArea = screen()->geometry();
+        setGeometry(screenArea);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    }
     CentreContainer();
 
     PaintPlayArea();
@@ -158,7 +200,7 @@ void frmHaupt::PaintPlayArea() {
 
 void frmHaupt::paintEvent(QPaintEvent* /*event*/) {
     // The window was moved to a screen of another density, or the screen's density changed.
-    if (PictureRatioOf(*this) != pictures_.ratio() && !ratioCheck_.isActive()) {
+    if (PictureRatioOf(*this, layoutScale_) != pictures_.ratio() && !ratioCheck_.isActive()) {
         ratioCheck_.start(0);
     }
 }
@@ -169,7 +211,7 @@ bool frmHaupt::event(QEvent* event) {
 }
 
 void frmHaupt::FollowScreenRatio() {
-    const double ratio = PictureRatioOf(*this);
+    const double ratio = PictureRatioOf(*this, layoutScale_);
     if (ratio == pictures_.ratio() || game_ == nullptr) return;
     // A move in progress draws on the pictures as they are (a falling stone, a highlighted
     // line); they are painted anew as soon as the game waits for the player again.
@@ -209,7 +251,23 @@ void frmHaupt::CentreContainer() {
 }
 
 void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
-    CentreContainer();
+    if (!windowed_) {
+        CentreContainer();
+        return;
+    }
+    // In a window the play area fills the window's width or height and keeps its proportions;
+    // its pictures are painted for the new size once the resize has settled.
+    const QSize playArea = kPlayArea.Pixels().size();
+    const double scale = std::max(
+        1 / std::max(1.0, devicePixelRatioF()),
+        std::min(width() / double(playArea.width()), height() / double(playArea.height())));
+    if (scale == layoutScale_) {
+        CentreContainer();
+        return;
+    }
+    layoutScale_ = scale;
+    LayOutPlayArea();
+    ratioCheck_.start(kResizeSettleMilliseconds);
 }
 
 bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {

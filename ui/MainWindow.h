@@ -35,6 +35,12 @@ class frmHaupt : public QWidget, public Shell {
     frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent = nullptr);
     ~frmHaupt() override;
 
+    // Plays in an ordinary window the size of the play area instead of the whole screen; the
+    // play area then follows the window's size. Set before Load.
+    void SetWindowed(bool windowed) { windowed_ = windowed; }
+    // How many times its layout size the play area is shown (1 but in a resized window).
+    double layoutScale() const { return layoutScale_; }
+
     // Loads the window (Form_Load) for the game that is played in it, which must outlive it:
     // the play area is painted, the options take their defaults and the first game starts.
     // The game reaches the window as its shell; run once, before the window is shown.
@@ -101,7 +107,9 @@ class frmHaupt : public QWidget, public Shell {
     static constexpr int kFallIntervalMs = 40;
 
     void BuildControls();
-    DrawnButton* MakeButton(artwork::ButtonId id, const QRect& place);
+    DrawnButton* MakeButton(artwork::ButtonId id);
+    // Places and sizes the play area and its controls at layoutScale_, the play area centred.
+    void LayOutPlayArea();
     void CentreContainer();
     // Form_Load's pictures: the stones and logo whitened around, the tiled play area and
     // options panel, the logo.
@@ -128,6 +136,8 @@ class frmHaupt : public QWidget, public Shell {
     SoundPlayer sound_;
     Clock& clock_;
     Game* game_ = nullptr;
+    bool windowed_ = false;
+    double layoutScale_ = 1;
     QTimer timFall_;
     QTimer ratioCheck_;
     std::string statusText_;

@@ -1,9 +1,13 @@
 #include "ui/OptionsPanel.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRadioButton>
+#include <QStyleFactory>
+#include <cmath>
 
 #include "ui/GamePictures.h"
 #include "ui/PictureBox.h"
@@ -17,10 +21,28 @@ constexpr QRgb kControlGrey = 0xFFC0C0C0;
 constexpr int kFontPixels = 11;
 
 // Positions in twips inside the panel and inside the frames.
+constexpr TwipsPlace kPanel{0, 0, 1815, 3375};
 constexpr TwipsPlace kAnfangFrame{150, 240, 1455, 1095};
 constexpr TwipsPlace kStaerkeFrame{150, 1560, 1455, 1575};
 // An option button's left edge and size; its top is its own.
 constexpr TwipsPlace kOption{120, 0, 1215, 255};
+constexpr int kOptionTops[] = {360, 720, 1080};
+
+// The style's sizes of round marks, spacings and frame margins, `scale` times as large.
+class ScaledStyle : public QProxyStyle {
+  public:
+    explicit ScaledStyle(double scale)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), scale_(scale) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        return static_cast<int>(std::lround(size * scale_));
+    }
+
+  private:
+    double scale_;
+};
 
 QPalette ControlPalette() {
     QPalette palette;
@@ -35,23 +57,18 @@ QPalette ControlPalette() {
 }  // namespace
 
 OptionsPanel::OptionsPanel(QWidget* parent)
-    : QWidget(parent),
-      background_(NewPicture(TwipsRect(0, 0, 1815, 3375).size(), 1, kControlGrey)) {
-    setFixedSize(LayoutSize(background_));
+    : QWidget(parent), background_(NewPicture(kPanel.Pixels().size(), 1, kControlGrey)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(kFontPixels);
-    setFont(font);
+    frAnfang_ = MakeFrame(QStringLiteral("Wer beginnt ?"));
+    anfang_[1] = MakeOption(frAnfang_, QStringLiteral("Spieler"));
+    anfang_[2] = MakeOption(frAnfang_, QStringLiteral("Computer"));
 
-    frAnfang_ = MakeFrame(QStringLiteral("Wer beginnt ?"), kAnfangFrame.Pixels());
-    anfang_[1] = MakeOption(frAnfang_, QStringLiteral("Spieler"), 360);
-    anfang_[2] = MakeOption(frAnfang_, QStringLiteral("Computer"), 720);
-
-    frSpielstaerke_ = MakeFrame(QStringLiteral("Spielstärke :"), kStaerkeFrame.Pixels());
-    staerke_[1] = MakeOption(frSpielstaerke_, QStringLiteral("Anfänger"), 360);
-    staerke_[3] = MakeOption(frSpielstaerke_, QStringLiteral("Experte"), 720);
-    staerke_[4] = MakeOption(frSpielstaerke_, QStringLiteral("Profi"), 1080);
+    frSpielstaerke_ = MakeFrame(QStringLiteral("Spielstärke :"));
+    staerke_[1] = MakeOption(frSpielstaerke_, QStringLiteral("Anfänger"));
+    staerke_[3] = MakeOption(frSpielstaerke_, QStringLiteral("Experte"));
+    staerke_[4] = MakeOption(frSpielstaerke_, QStringLiteral("Profi"));
+    SetLayoutScale(1);
 
     anfang_[1]->setChecked(true);
     staerke_[3]->setChecked(true);
@@ -69,11 +86,13 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     }
 }
 
+OptionsPanel::~OptionsPanel() = default;
+
 void OptionsPanel::TileBackground(const QImage& tile) {
     // A tile painted for another screen ratio brings a new background of that ratio.
     const double ratio = SourceViewOf(tile).scale;
     if (ViewOf(background_).scale != ratio) {
-        background_ = NewPicture(size(), ratio, kControlGrey);
+        background_ = NewPicture(kPanel.Pixels().size(), ratio, kControlGrey);
     }
     TileWith(background_, tile);
     update();
@@ -92,17 +111,49 @@ void OptionsPanel::paintEvent(QPaintEvent* event) {
     DrawPicture(painter, background_, event->rect());
 }
 
-QGroupBox* OptionsPanel::MakeFrame(const QString& caption, const QRect& place) {
+void OptionsPanel::SetLayoutScale(double scale) {
+    const auto place = [scale](QWidget* widget, const QRect& layout) {
+        const QRect shown = Scaled(layout, scale);
+        widget->setFixedSize(shown.size());
+        widget->move(shown.topLeft());
+    };
+    setFixedSize(Scaled(kPanel.Pixels(), scale).size());
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(static_cast<int>(std::lround(kFontPixels * scale)));
+    setFont(font);
+    // At the layout's own size the controls keep the application's style untouched.
+    std::unique_ptr<QStyle> style;
+    if (scale != 1) style = std::make_unique<ScaledStyle>(scale);
+    const bool restyle = style != nullptr || scaledStyle_ != nullptr;
+
+    const std::pair<QGroupBox*, const TwipsPlace*> frames[] = {{frAnfang_, &kAnfangFrame},
+                                                               {frSpielstaerke_, &kStaerkeFrame}};
+    for (const auto& [frame, layout] : frames) {
+        place(frame, layout->Pixels());
+        if (restyle) frame->setStyle(style.get());
+    }
+    const std::pair<QRadioButton*, int> options[] = {{anfang_[1], kOptionTops[0]},
+                                                     {anfang_[2], kOptionTops[1]},
+                                                     {staerke_[1], kOptionTops[0]},
+                                                     {staerke_[3], kOptionTops[1]},
+                                                     {staerke_[4], kOptionTops[2]}};
+    for (const auto& [option, top] : options) {
+        place(option, TwipsRect(kOption.left, top, kOption.width, kOption.height));
+        if (restyle) option->setStyle(style.get());
+    }
+    // The controls let go of the old style before it goes.
+    scaledStyle_ = std::move(style);
+}
+
+QGroupBox* OptionsPanel::MakeFrame(const QString& caption) {
     auto* frame = new QGroupBox(caption, this);
-    frame->setGeometry(place);
     frame->setPalette(ControlPalette());
     frame->setAutoFillBackground(true);
     return frame;
 }
 
-QRadioButton* OptionsPanel::MakeOption(QGroupBox* frame, const QString& caption, int top) {
+QRadioButton* OptionsPanel::MakeOption(QGroupBox* frame, const QString& caption) {
     auto* option = new QRadioButton(caption, frame);
-    option->setGeometry(TwipsRect(kOption.left, top, kOption.width, kOption.height));
     option->setPalette(ControlPalette());
     option->setAutoFillBackground(true);
     return option;

@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QGroupBox;
 class QRadioButton;
+class QStyle;
 
 namespace tessora {
 
@@ -17,9 +19,14 @@ class OptionsPanel : public QWidget {
 
   public:
     explicit OptionsPanel(QWidget* parent = nullptr);
+    ~OptionsPanel() override;
 
     // Covers the panel with copies of tile from its top-left corner on.
     void TileBackground(const QImage& tile);
+
+    // Shows the panel `scale` times its layout size: frames, option buttons, their lettering
+    // and their round marks alike.
+    void SetLayoutScale(double scale);
 
     // By their window indexes: optAnfangSp 1..2, optStaerke 1, 3 and 4 (there is no 2).
     QRadioButton* optAnfangSp(int index) const;
@@ -34,10 +41,11 @@ class OptionsPanel : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QGroupBox* MakeFrame(const QString& caption, const QRect& place);
-    QRadioButton* MakeOption(QGroupBox* frame, const QString& caption, int top);
+    QGroupBox* MakeFrame(const QString& caption);
+    QRadioButton* MakeOption(QGroupBox* frame, const QString& caption);
 
     QImage background_;
+    std::unique_ptr<QStyle> scaledStyle_;  // the application's style at the panel's scale
     QGroupBox* frAnfang_ = nullptr;
     QGroupBox* frSpielstaerke_ = nullptr;
     std::array<QRadioButton*, 3> anfang_{};   // index 1..2

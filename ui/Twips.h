@@ -18,6 +18,15 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
                  TwipsToPixels(height));
 }
 
+// A rectangle of the layout shown `scale` times as large: its edges go to the nearest pixel, so
+// that neighbouring rectangles stay neighbours. Unchanged at scale 1.
+inline QRect Scaled(const QRect& rect, double scale) {
+    if (scale == 1) return rect;
+    const auto edge = [scale](int layout) { return static_cast<int>(std::lround(layout * scale)); };
+    return QRect(QPoint(edge(rect.left()), edge(rect.top())),
+                 QPoint(edge(rect.x() + rect.width()) - 1, edge(rect.y() + rect.height()) - 1));
+}
+
 // A control's place in its parent, in twips; a place given without a size is only a position.
 struct TwipsPlace {
     int left;

@@ -75,6 +75,12 @@ class CommandLineTest : public QObject {
         QTest::newRow("flag given a value")
             << QStringList{"--version=2"}
             << QStringLiteral("tessora: Die Option --version=2 nimmt keinen Wert\n");
+        QTest::newRow("window given a value beside a factor")
+            << QStringList{"--zoom=2", "--fenster=ja"}
+            << QStringLiteral("tessora: Die Option --fenster=ja nimmt keinen Wert\n");
+        QTest::newRow("factor missing")
+            << QStringList{"--zoom"}
+            << QStringLiteral("tessora: Der Option --zoom fehlt ein Wert\n");
     }
     void wrongCommandLineIsRefused() {
         QFETCH(QStringList, arguments);
@@ -83,6 +89,44 @@ class CommandLineTest : public QObject {
         QVERIFY(!answer.startGame);
         QCOMPARE(answer.exitStatus, tessora::kExitBadCommandLine);
         QCOMPARE(answer.text, line);
+    }
+
+    // --zoom takes a factor from 1 to 4, with a point or a comma, or max; --fenster a window.
+    void displayOptions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<bool>("toScreen");
+        QTest::addColumn<bool>("windowed");
+        QTest::newRow("none") << QStringList{} << 1.0 << false << false;
+        QTest::newRow("whole") << QStringList{"--zoom", "2"} << 2.0 << false << false;
+        QTest::newRow("fraction") << QStringList{"--zoom=2.25"} << 2.25 << false << false;
+        QTest::newRow("comma") << QStringList{"--zoom", "1,5"} << 1.5 << false << false;
+        QTest::newRow("limits") << QStringList{"--zoom", "4"} << 4.0 << false << false;
+        QTest::newRow("max") << QStringList{"--zoom", "max"} << 1.0 << true << false;
+        QTest::newRow("window") << QStringList{"--fenster", "--zoom", "MAX"} << 1.0 << true << true;
+    }
+    void displayOptions() {
+        QFETCH(QStringList, arguments);
+        const CommandLineAnswer answer = Read(arguments);
+        QVERIFY(answer.startGame);
+        QTEST(answer.options.zoom, "zoom");
+        QTEST(answer.options.zoomToScreen, "toScreen");
+        QTEST(answer.options.windowed, "windowed");
+    }
+
+    void zoomOutsideItsRangeIsRefused_data() {
+        QTest::addColumn<QString>("factor");
+        for (const char* factor : {"0.5", "0,99", "4.01", "-2", "groß", "nan", "inf", "", "2x"})
+            QTest::newRow(factor) << QString::fromUtf8(factor);
+    }
+    void zoomOutsideItsRangeIsRefused() {
+        QFETCH(QString, factor);
+        const CommandLineAnswer answer = Read({QStringLiteral("--zoom=") + factor});
+        QVERIFY(!answer.startGame);
+        QCOMPARE(answer.exitStatus, tessora::kExitBadCommandLine);
+        QCOMPARE(answer.text, QStringLiteral("tessora: Ungültiger Faktor für --zoom: %1 (erlaubt "
+                                             "sind Zahlen von 1 bis 4 und max)\n")
+                                  .arg(factor));
     }
 };
 
