@@ -1,7 +1,7 @@
 #include "tools/engine/ValueParsing.h"
 
 #include "core/GameState.h"
-#include "tools/engine/JsonReader.h"
+#include "tools/engine/JsonInput.h"
 
 namespace tessora::engine {
 
@@ -46,14 +46,6 @@ bool ParseFirstPlayer(std::string_view text, FirstPlayer& out, std::string& erro
     return true;
 }
 
-bool CheckStrength(std::int64_t value, std::string& error) {
-    if (value < 1 || value > 4) {
-        error = "strength " + std::to_string(value) + " is not 1, 2, 3 or 4";
-        return false;
-    }
-    return true;
-}
-
 bool ParseWholeNumber(std::string_view text, std::string_view what, std::uint64_t min,
                       std::uint64_t max, std::uint64_t& out, std::string& error) {
     const std::string bad = std::string(what) + " " + Quote(text);
@@ -91,14 +83,14 @@ bool CheckDraw(double value, std::string_view text, std::string& error) {
 }
 
 bool ParseDraw(std::string_view text, double& out, std::string& error) {
-    JsonValue value;
+    Json value;
     std::string ignored;
-    if (text.empty() || !ParseJson(text, value, ignored) || value.kind != JsonValue::Kind::Number) {
+    if (!ParseJsonLine(text, value, ignored) || !value.is_number()) {
         error = "random draw " + Quote(text) + " is not a number";
         return false;
     }
-    if (!CheckDraw(value.number, text, error)) return false;
-    out = value.number;
+    if (!CheckDraw(value.get<double>(), text, error)) return false;
+    out = value.get<double>();
     return true;
 }
 

@@ -19,14 +19,11 @@ bool ParseColumns(std::string_view text, std::string_view what, std::string& out
 // "human" or "computer".
 bool ParseFirstPlayer(std::string_view text, FirstPlayer& out, std::string& error);
 
-// Strength 1 to 4 (the game offers 1, 3 and 4; 2 is kept for analysis).
-bool CheckStrength(std::int64_t value, std::string& error);
-
 // A decimal whole number from min to max, digits only.
 bool ParseWholeNumber(std::string_view text, std::string_view what, std::uint64_t min,
                       std::uint64_t max, std::uint64_t& out, std::string& error);
 
-// One random draw written as a JSON number, in [0, 1).
+// One random draw written as a JSON number, in [0, 1); text is the draw as written.
 bool ParseDraw(std::string_view text, double& out, std::string& error);
 bool CheckDraw(double value, std::string_view text, std::string& error);
 
