@@ -120,6 +120,8 @@ TEST(FuzzRegressions, EngineChecksPassGoodAndBadInput) {
         "--batch\n{\"cmd\":\"move\",\"moves\":\"4\",\"first\":\"human\",\"strength\":1,"
         "\"random\":[0.5]}\nnot json",
         "move --moves 9",
+        "--help",
+        "--version",
         "{\"a\":[1,2,{\"b\":null}]}",
         std::string("\0\xff{", 3),
     };

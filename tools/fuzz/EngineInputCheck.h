@@ -103,7 +103,11 @@ inline std::string CheckCommandLine(std::string_view text) {
     if (status != engine::kExitOk && status != engine::kExitBadInput) {
         return "exit status " + std::to_string(status) + ": " + err.str();
     }
-    if (std::holds_alternative<engine::HelpRequest>(invocation)) return {};
+    // The usage and the version are plain text, not JSON.
+    if (std::holds_alternative<engine::HelpRequest>(invocation) ||
+        std::holds_alternative<engine::VersionRequest>(invocation)) {
+        return {};
+    }
     const std::string written = out.str();
     for (const std::string_view line : SplitLines(written)) {
         if (!engine::Json::accept(line)) return "an output line is not JSON";
