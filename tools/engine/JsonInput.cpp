@@ -27,7 +27,8 @@ std::string Reason(std::string message, const std::string& lastRead) {
         return "a value is missing";
     }
     if (message.find("number overflow") != std::string::npos) return "number out of range";
-    return message.substr(message.find(" - ") + 3);
+    const std::size_t detail = message.find(" - ");  // after "...syntax error while parsing X"
+    return detail == std::string::npos ? message : message.substr(detail + 3);
 }
 
 // Reads a text without keeping it, for what nlohmann's parser leaves to its caller: how deep
@@ -42,8 +43,10 @@ class StrictnessCheck final : public nlohmann::json_sax<Json> {
     bool number_integer(number_integer_t) override { return true; }
     bool number_unsigned(number_unsigned_t) override { return true; }
     bool number_float(number_float_t value, const string_t& text) override {
-        const std::string_view digits = std::string_view(text).substr(0, text.find_first_of("eE"));
-        return value != 0 || digits.find_first_of("123456789") == std::string_view::npos ||
+        // A zero read from a number written with a nonzero digit was too small for a double.
+        const std::string_view significand =
+            std::string_view(text).substr(0, text.find_first_of("eE"));
+        return value != 0 || significand.find_first_of("123456789") == std::string_view::npos ||
                Refuse("invalid JSON: number out of range");
     }
     bool string(string_t&) override { return true; }
