@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "support/EngineRun.h"
-#include "tools/engine/JsonReader.h"
+#include "tools/engine/JsonInput.h"
 
 namespace tessora::engine {
 namespace {
@@ -72,6 +72,32 @@ TEST(EngineCommandLine, RefusesBadInputWithOneLineAndStatusTwo) {
         {{"selfplay", "--games", "5", "--strength-a", "3", "--strength-b", "3", "--seed", "-1"},
          "--seed"},
         {{"--batch", "extra"}, "takes no further arguments"},
+        // Option and value are two words; the "--option=value" form stays unknown.
+        {{"move", "--moves=445", "--random", "0.25"}, "unknown option \"--moves=445\" for move"},
+        {{"move", "--moves", "4", "--random", "0.5", "--trace=false"}, "unknown option"},
+        {{"move", "--moves", "4", "--random", "0.5", "--trace", "--trace"},
+         "option --trace is given twice"},
+        {{"move", "--moves", "4", "--random", "0.5", "--random", "0.5"}, "--random is given twice"},
+        {{"selfplay", "--games", "5", "--games", "5", "--strength-a", "3", "--strength-b", "3"},
+         "--games is given twice"},
+        {{"move", "--moves", "4", "--random", "0.5", "--"}, "unknown option \"--\" for move"},
+        {{"move", "--moves", "4", "--random", "0.5", "--help"}, "unknown option \"--help\""},
+        {{"move", "--moves", "4", "--random", "0.5", "-h"}, "unknown option \"-h\""},
+        {{"move", "--moves", "4", "--random", "0.5", "0.7"}, "unknown option \"0.7\""},
+        {{"play", "--human", "4", "--random", "0.5", "--moves", "4"}, "unknown option \"--moves\""},
+        // The word after an option is its value, even when it looks like an option.
+        {{"move", "--first", "--trace", "--moves", "4", "--random", "0.5"},
+         "first player \"--trace\""},
+        {{"move", "--moves", "4", "--random", "1e-400"}, "\"1e-400\" is not a number"},
+        {{"move", "--moves", "4", "--random", "1e999"}, "is not a number"},
+        {{"move", "--moves", "4", "--random", "0.5", "--strength", "+3"}, "not a whole number"},
+        {{"move", "--moves", "4", "--random", "0.5", "--strength", "0x3"}, "not a whole number"},
+        {{"move", "--moves", "4", "--random", "0.5", "--strength", " 3"}, "not a whole number"},
+        {{"move", "--moves", "4", "--random", "0.5", "--strength", "000000000000000000003"},
+         "not a whole number"},
+        {{"selfplay", "--games", "5", "--strength-a", "3", "--strength-b", "3", "--seed",
+          "18446744073709551616"},
+         "is too large"},
         {{"move", "--moves", "4\n5", "--random", "0.25"}, "\"?\" at position 2"},
     };
     for (const BadCommandLine& c : cases) {
@@ -106,23 +132,23 @@ TEST(EngineCommandLine, AnswersAGoodCommandWithOneJsonLine) {
         EXPECT_EQ(run.err, "");
         const std::vector<std::string> lines = Lines(run.out);
         ASSERT_EQ(lines.size(), 1u) << run.out;
-        JsonValue answer;
+        Json answer;
         std::string error;
-        EXPECT_TRUE(ParseJson(lines[0], answer, error)) << error;
-        EXPECT_EQ(answer.kind, JsonValue::Kind::Object);
+        EXPECT_TRUE(ParseJsonLine(lines[0], answer, error)) << error;
+        EXPECT_TRUE(answer.is_object());
     }
 }
 
 TEST(EngineCommandLine, MoveAnswerHasTheGridsInOrderOverTheirRowRanges) {
     const test::EngineRun run = RunTool({"move", "--moves", "4", "--random", "0.3"});
     ASSERT_EQ(run.status, 0) << run.err;
-    JsonValue answer;
-    std::string error;
-    ASSERT_TRUE(ParseJson(run.out, answer, error)) << error;
-    ASSERT_EQ(answer.members.size(), 3u);
-    EXPECT_EQ(answer.members[0].name, "column");
-    EXPECT_EQ(answer.members[1].name, "stage");
-    const JsonValue& grids = answer.members[2].value;
+    const Json answer = Json::parse(run.out);
+    ASSERT_EQ(answer.size(), 3u);
+    auto member = answer.items().begin();
+    EXPECT_EQ(member.key(), "column");
+    EXPECT_EQ((++member).key(), "stage");
+    EXPECT_EQ((++member).key(), "grids");
+    const Json& grids = answer["grids"];
     struct Expected {
         const char* name;
         std::size_t rows;
@@ -130,13 +156,15 @@ TEST(EngineCommandLine, MoveAnswerHasTheGridsInOrderOverTheirRowRanges) {
     const Expected expected[] = {{"AttackScore", 8}, {"DefenceScore", 8},  {"OwnThreat", 11},
                                  {"FoeThreat", 10},  {"ForbiddenMark", 9}, {"AvoidMark", 8},
                                  {"CautionMark", 8}, {"DoubtMark", 6}};
-    ASSERT_EQ(grids.members.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(grids.members[i].name, expected[i].name);
-        ASSERT_EQ(grids.members[i].value.items.size(), expected[i].rows) << expected[i].name;
-        for (const JsonValue& row : grids.members[i].value.items) {
-            EXPECT_EQ(row.items.size(), 7u) << expected[i].name;
+    ASSERT_EQ(grids.size(), std::size(expected));
+    const Expected* next = expected;
+    for (const auto& [name, rows] : grids.items()) {
+        EXPECT_EQ(name, next->name);
+        ASSERT_EQ(rows.size(), next->rows) << name;
+        for (const Json& row : rows) {
+            EXPECT_EQ(row.size(), 7u) << name;
         }
+        ++next;
     }
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tools/engine/Engine.h"
-#include "tools/engine/JsonReader.h"
+#include "tools/engine/JsonInput.h"
 
 namespace tessora::engine {
 namespace {
@@ -20,8 +20,14 @@ struct StoredAnswer {
     int lineNumber = 0;
     std::string request;
     std::string answerText;
-    JsonValue answer;
+    Json answer;
 };
+
+// The member called name, or null when there is none.
+const Json* Find(const Json& object, const char* name) {
+    const auto found = object.find(name);
+    return found == object.end() ? nullptr : &*found;
+}
 
 std::vector<StoredAnswer> ReadStoredAnswers(const std::string& fileName) {
     std::ifstream file(std::string(TESSORA_TEST_DATA_DIR) + "/" + fileName);
@@ -44,7 +50,7 @@ std::vector<StoredAnswer> ReadStoredAnswers(const std::string& fileName) {
         entry.answerText =
             line.substr(split + kAnswerKey.size(), line.size() - 1 - split - kAnswerKey.size());
         std::string error;
-        if (!ParseJson(entry.answerText, entry.answer, error)) {
+        if (!ParseJsonLine(entry.answerText, entry.answer, error)) {
             ADD_FAILURE() << fileName << ":" << lineNumber << ": " << error;
             continue;
         }
@@ -77,17 +83,16 @@ class Differences {
     int shown_ = 0;
 };
 
-std::string Show(const JsonValue* value) {
+std::string Show(const Json* value) {
     if (value == nullptr) return "(missing)";
-    if (value->kind == JsonValue::Kind::String) return "\"" + value->text + "\"";
-    if (value->kind == JsonValue::Kind::Number) return value->text;
+    if (value->is_string() || value->is_number()) return value->dump();
     return "(not a plain value)";
 }
 
-void CompareScalar(const JsonValue& expected, const JsonValue& got, const char* name,
+void CompareScalar(const Json& expected, const Json& got, const char* name,
                    Differences& differences) {
-    const std::string want = Show(expected.find(name));
-    const std::string have = Show(got.find(name));
+    const std::string want = Show(Find(expected, name));
+    const std::string have = Show(Find(got, name));
     if (want != have) differences.Add(std::string(name) + ": expected " + want + ", got " + have);
 }
 
@@ -97,31 +102,31 @@ int FirstRowOf(const std::string& grid) {
     return 1;
 }
 
-void CompareGrids(const JsonValue& expected, const JsonValue& got, Differences& differences) {
-    const JsonValue* wantGrids = expected.find("grids");
-    const JsonValue* haveGrids = got.find("grids");
+void CompareGrids(const Json& expected, const Json& got, Differences& differences) {
+    const Json* wantGrids = Find(expected, "grids");
+    const Json* haveGrids = Find(got, "grids");
     if (wantGrids == nullptr || haveGrids == nullptr) {
         differences.Add("grids missing");
         return;
     }
-    for (const JsonMember& grid : wantGrids->members) {
-        const JsonValue* have = haveGrids->find(grid.name);
-        if (have == nullptr || have->items.size() != grid.value.items.size()) {
-            differences.Add(grid.name + ": expected " + std::to_string(grid.value.items.size()) +
-                            " rows, got " +
-                            (have == nullptr ? "none" : std::to_string(have->items.size())));
+    for (const auto& [name, want] : wantGrids->items()) {
+        const Json* have = Find(*haveGrids, name.c_str());
+        if (have == nullptr || have->size() != want.size()) {
+            differences.Add(name + ": expected " + std::to_string(want.size()) + " rows, got " +
+                            (have == nullptr ? "none" : std::to_string(have->size())));
             continue;
         }
-        for (std::size_t r = 0; r < grid.value.items.size(); ++r) {
-            const auto& wantRow = grid.value.items[r].items;
-            const auto& haveRow = have->items[r].items;
-            const int row = FirstRowOf(grid.name) + static_cast<int>(r);
+        for (std::size_t r = 0; r < want.size(); ++r) {
+            const Json& wantRow = want[r];
+            const Json& haveRow = (*have)[r];
+            const int row = FirstRowOf(name) + static_cast<int>(r);
             for (std::size_t c = 0; c < wantRow.size(); ++c) {
-                const std::string haveCell = c < haveRow.size() ? haveRow[c].text : "(missing)";
-                if (wantRow[c].text != haveCell) {
-                    differences.Add(grid.name + "(row " + std::to_string(row) + ", column " +
-                                    std::to_string(c + 1) + "): expected " + wantRow[c].text +
-                                    ", got " + haveCell);
+                const std::string wantCell = wantRow[c].dump();
+                const std::string haveCell = c < haveRow.size() ? haveRow[c].dump() : "(missing)";
+                if (wantCell != haveCell) {
+                    differences.Add(name + "(row " + std::to_string(row) + ", column " +
+                                    std::to_string(c + 1) + "): expected " + wantCell + ", got " +
+                                    haveCell);
                 }
             }
         }
@@ -153,11 +158,11 @@ void CheckStoredAnswers(const std::string& fileName, const std::vector<const cha
         Problem problem;
         const bool answered = AnswerRequestLine(entry.request, answerText, problem);
         Differences differences;
-        JsonValue answer;
+        Json answer;
         std::string error;
         if (!answered) {
             differences.Add("refused: " + problem.message);
-        } else if (!ParseJson(answerText, answer, error)) {
+        } else if (!ParseJsonLine(answerText, answer, error)) {
             differences.Add("answer is not JSON: " + error);
         } else {
             for (const char* name : scalars)
@@ -171,7 +176,7 @@ void CheckStoredAnswers(const std::string& fileName, const std::vector<const cha
         }
         if (differences.count() == 0) continue;
         ++failing;
-        ++failingByStage[Show(entry.answer.find("stage"))];
+        ++failingByStage[Show(Find(entry.answer, "stage"))];
         if (failing <= kShownLines) {
             report << "\n  line " << entry.lineNumber << ": " << entry.request
                    << differences.text();

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "tools/engine/Answers.h"
 #include "tools/engine/SeededRandom.h"
 #include "tools/engine/SelfPlay.h"
 
@@ -54,6 +55,27 @@ TEST(SelfPlay, TheComputerPlayerBeatsARandomMover) {
     const SelfPlayReport report = PlayMatch(SelfPlayRequest{200, 4, 0, 7, true});
     EXPECT_GE(report.a.wins, 180) << "wins " << report.a.wins << ", draws " << report.a.draws
                                   << ", losses " << report.a.losses;
+}
+
+// The report keeps its members in order and its times to fixed decimals, the rates rounded to
+// whole games.
+TEST(SelfPlay, ReportLineKeepsItsOrderAndFixedDecimals) {
+    SelfPlayReport report;
+    report.games = 4;
+    report.a = {3, 0, 1, 2};
+    report.b = {1, 0, 3, 2};
+    report.stones = 61;
+    report.seconds = 1.5;
+    report.cpuSeconds = 0.0625;
+    EXPECT_EQ(SelfPlayReportJson(SelfPlayRequest{4, 4, 0, 9, true}, report),
+              R"({"games":4,"a":{"strength":4,"wins":3,"draws":0,"losses":1,"begun":2},)"
+              R"("b":{"strength":"random","wins":1,"draws":0,"losses":3,"begun":2},"stones":61,)"
+              R"("seconds":1.500,"gamesPerSecond":3,"cpuSeconds":0.062,"gamesPerCpuSecond":64})");
+    report.seconds = 0.0;
+    EXPECT_EQ(SelfPlayReportJson(SelfPlayRequest{4, 1, 2, 0, false}, report),
+              R"({"games":4,"a":{"strength":1,"wins":3,"draws":0,"losses":1,"begun":2},)"
+              R"("b":{"strength":2,"wins":1,"draws":0,"losses":3,"begun":2},"stones":61,)"
+              R"("seconds":0.000,"gamesPerSecond":0,"cpuSeconds":0.062,"gamesPerCpuSecond":64})");
 }
 
 TEST(SeededRandom, RepeatsForTheSameSeedAndStaysInRange) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/EngineRun.h"
-#include "tools/engine/JsonReader.h"
+#include "tools/engine/JsonInput.h"
 
 namespace tessora::engine {
 namespace {
@@ -43,16 +43,13 @@ int StageRank(const std::string& stage) {
     return -1;
 }
 
-JsonValue RunMove(const TracedPosition& p, bool withTrace) {
+Json RunMove(const TracedPosition& p, bool withTrace) {
     std::vector<std::string> args = {"move",       "--moves",  p.moves,    "--first", p.first,
                                      "--strength", p.strength, "--random", p.random};
     if (withTrace) args.push_back("--trace");
     const test::EngineRun run = test::RunTool(args);
     EXPECT_EQ(run.status, 0) << run.err;
-    JsonValue answer;
-    std::string error;
-    EXPECT_TRUE(ParseJson(run.out, answer, error)) << error;
-    return answer;
+    return Json::parse(run.out);
 }
 
 int FirstRow(const std::string& grid) {
@@ -62,33 +59,31 @@ int FirstRow(const std::string& grid) {
 TEST(EngineTrace, ReplayingTheChangesInOrderGivesTheAnswersGrids) {
     for (const TracedPosition& p : kPositions) {
         SCOPED_TRACE(p.moves);
-        const JsonValue answer = RunMove(p, true);
-        const JsonValue* trace = answer.find("trace");
-        ASSERT_NE(trace, nullptr);
-        ASSERT_EQ(trace->kind, JsonValue::Kind::Array);
+        const Json answer = RunMove(p, true);
+        ASSERT_TRUE(answer.contains("trace"));
+        const Json& trace = answer["trace"];
+        ASSERT_TRUE(trace.is_array());
 
         // Every grid starts the move cleared.
         std::map<std::pair<std::string, std::pair<int, int>>, long> cells;
-        for (std::size_t i = 0; i < trace->items.size(); ++i) {
-            const JsonValue& record = trace->items[i];
-            const std::string grid = record.find("grid")->text;
+        for (std::size_t i = 0; i < trace.size(); ++i) {
+            const Json& record = trace[i];
+            const std::string grid = record["grid"];
             const auto key =
-                std::make_pair(grid, std::make_pair(int(record.find("row")->number),
-                                                    int(record.find("column")->number)));
-            ASSERT_EQ(cells[key], long(record.find("before")->number))
+                std::make_pair(grid, std::make_pair(int(record["row"]), int(record["column"])));
+            ASSERT_EQ(cells[key], long(record["before"]))
                 << "record " << i << " of " << grid << " does not follow the one before";
-            cells[key] = long(record.find("after")->number);
+            cells[key] = long(record["after"]);
         }
-        const JsonValue* grids = answer.find("grids");
-        for (const JsonMember& grid : grids->members) {
-            for (std::size_t r = 0; r < grid.value.items.size(); ++r) {
-                const auto& row = grid.value.items[r].items;
+        for (const auto& [grid, rows] : answer["grids"].items()) {
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                const Json& row = rows[r];
                 for (std::size_t c = 0; c < row.size(); ++c) {
-                    const auto key = std::make_pair(
-                        grid.name, std::make_pair(FirstRow(grid.name) + int(r), int(c) + 1));
+                    const auto key =
+                        std::make_pair(grid, std::make_pair(FirstRow(grid) + int(r), int(c) + 1));
                     const auto found = cells.find(key);
-                    EXPECT_EQ(found == cells.end() ? 0 : found->second, long(row[c].number))
-                        << grid.name << " row " << key.second.first << " column " << c + 1;
+                    EXPECT_EQ(found == cells.end() ? 0 : found->second, long(row[c]))
+                        << grid << " row " << key.second.first << " column " << c + 1;
                 }
             }
         }
@@ -98,16 +93,15 @@ TEST(EngineTrace, ReplayingTheChangesInOrderGivesTheAnswersGrids) {
 TEST(EngineTrace, ListsTheStagesInTheOrderTheyRun) {
     for (const TracedPosition& p : kPositions) {
         SCOPED_TRACE(p.moves);
-        const JsonValue answer = RunMove(p, true);
-        const JsonValue* trace = answer.find("trace");
-        ASSERT_NE(trace, nullptr);
-        EXPECT_FALSE(trace->items.empty());
+        const Json answer = RunMove(p, true);
+        ASSERT_TRUE(answer.contains("trace"));
+        EXPECT_FALSE(answer["trace"].empty());
         std::pair<int, int> last{-1, -1};
-        for (const JsonValue& record : trace->items) {
-            const std::string stage = record.find("stage")->text;
-            const std::pair<int, int> now{StageRank(stage), int(record.find("side")->number)};
+        for (const Json& record : answer["trace"]) {
+            const std::string stage = record["stage"];
+            const std::pair<int, int> now{StageRank(stage), int(record["side"])};
             ASSERT_GE(now.first, 0) << "unknown stage " << stage;
-            EXPECT_GE(record.find("rule")->number, 0);
+            EXPECT_GE(int(record["rule"]), 0);
             ASSERT_GE(now, last) << stage << " side " << now.second << " comes too late";
             last = now;
         }
@@ -117,25 +111,15 @@ TEST(EngineTrace, ListsTheStagesInTheOrderTheyRun) {
 TEST(EngineTrace, AskingForTheTraceChangesNothingElse) {
     for (const TracedPosition& p : kPositions) {
         SCOPED_TRACE(p.moves);
-        JsonValue traced = RunMove(p, true);
-        const JsonValue plain = RunMove(p, false);
-        ASSERT_EQ(traced.members.size(), 4u);
-        EXPECT_EQ(traced.members.back().name, "trace");
-        ASSERT_EQ(plain.members.size(), 3u);
-        EXPECT_EQ(traced.find("column")->number, plain.find("column")->number);
-        EXPECT_EQ(traced.find("stage")->text, plain.find("stage")->text);
-        const JsonValue& tracedGrids = *traced.find("grids");
-        const JsonValue& plainGrids = *plain.find("grids");
-        for (std::size_t g = 0; g < plainGrids.members.size(); ++g) {
-            const auto& a = plainGrids.members[g].value.items;
-            const auto& b = tracedGrids.members[g].value.items;
-            ASSERT_EQ(a.size(), b.size());
-            for (std::size_t r = 0; r < a.size(); ++r) {
-                for (std::size_t c = 0; c < a[r].items.size(); ++c) {
-                    EXPECT_EQ(a[r].items[c].number, b[r].items[c].number);
-                }
-            }
-        }
+        Json traced = RunMove(p, true);
+        const Json plain = RunMove(p, false);
+        ASSERT_EQ(traced.size(), 4u);
+        auto last = traced.end();
+        EXPECT_EQ((--last).key(), "trace");
+        ASSERT_EQ(plain.size(), 3u);
+        // Without its trace, the traced answer is the plain one, grids and all.
+        traced.erase("trace");
+        EXPECT_EQ(traced, plain);
     }
 }
 

@@ -1,161 +1,87 @@
 #include "tools/engine/Answers.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdio>
+
+#include "tools/engine/JsonInput.h"
 
 namespace tessora::engine {
 
 namespace {
 
-void AppendInt(std::string& out, long long value) {
-    std::array<char, 24> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
+// One compact line. Every text in an answer is plain ASCII; should a byte outside UTF-8 ever
+// get in, it is replaced rather than thrown over.
+std::string Line(const Json& answer) {
+    return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-void AppendKey(std::string& out, std::string_view key) {
-    AppendJsonString(out, key);
-    out.push_back(':');
-}
-
-// ,"key":value after an earlier member.
-void AppendMember(std::string& out, std::string_view key, long long value) {
-    out.push_back(',');
-    AppendKey(out, key);
-    AppendInt(out, value);
-}
-
-void AppendGrid(std::string& out, const Grid& grid) {
-    out.push_back('[');
+Json GridRows(const Grid& grid) {
+    Json rows = Json::array();
     for (int row = grid.firstRow(); row <= grid.lastRow(); ++row) {
-        if (row != grid.firstRow()) out.push_back(',');
-        out.push_back('[');
-        for (int column = 1; column <= kColumnCount; ++column) {
-            if (column != 1) out.push_back(',');
-            AppendInt(out, grid.at(row, column));
-        }
-        out.push_back(']');
+        Json cells = Json::array();
+        for (int column = 1; column <= kColumnCount; ++column)
+            cells.push_back(grid.at(row, column));
+        rows.push_back(std::move(cells));
     }
-    out.push_back(']');
+    return rows;
 }
 
-void AppendTraceRecord(std::string& out, const TraceRecord& record) {
-    out += "{\"stage\":";
-    AppendJsonString(out, StageName(record.origin.stage));
-    AppendMember(out, "rule", record.origin.rule);
-    AppendMember(out, "side", record.origin.colour);
-    out += ",\"grid\":";
-    AppendJsonString(out, GridName(record.grid));
-    AppendMember(out, "row", record.row);
-    AppendMember(out, "column", record.column);
-    AppendMember(out, "before", record.before);
-    AppendMember(out, "after", record.after);
-    out.push_back('}');
-}
-
-void AppendTally(std::string& out, const SideTally& tally) {
-    AppendMember(out, "wins", tally.wins);
-    AppendMember(out, "draws", tally.draws);
-    AppendMember(out, "losses", tally.losses);
-    AppendMember(out, "begun", tally.gamesBegun);
-    out.push_back('}');
-}
-
-// ,"key":value with the given number of decimals.
-void AppendFixedMember(std::string& out, std::string_view key, double value, int decimals) {
-    out.push_back(',');
-    AppendKey(out, key);
-    std::array<char, 64> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-    if (length > 0) out.append(buffer.data(), static_cast<std::size_t>(length));
+Json TraceRecordJson(const TraceRecord& record) {
+    return {{"stage", StageName(record.origin.stage)},
+            {"rule", record.origin.rule},
+            {"side", record.origin.colour},
+            {"grid", GridName(record.grid)},
+            {"row", record.row},
+            {"column", record.column},
+            {"before", record.before},
+            {"after", record.after}};
 }
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    constexpr std::string_view kHex = "0123456789abcdef";
-    out.push_back('"');
-    for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out.push_back('\\');
-            out.push_back(ch);
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out.push_back(kHex[byte >> 4]);
-            out.push_back(kHex[byte & 0xF]);
-        } else {
-            out.push_back(ch);
-        }
-    }
-    out.push_back('"');
-}
-
 std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace) {
-    std::string out;
-    out.reserve(withTrace ? 6000 + 120 * outcome.trace.size() : 6000);
-    out += "{\"column\":";
-    AppendInt(out, outcome.column);
-    out += ",\"stage\":";
-    AppendJsonString(out, StageName(outcome.stage));
-    out += ",\"grids\":{";
-    for (const GridEntry& grid : kGridTable) {
-        if (&grid != &kGridTable.front()) out.push_back(',');
-        AppendKey(out, grid.name);
-        AppendGrid(out, outcome.grids.get(grid.id));
-    }
-    out.push_back('}');
+    Json grids = Json::object();
+    for (const GridEntry& grid : kGridTable)
+        grids[grid.name] = GridRows(outcome.grids.get(grid.id));
+    Json answer = {{"column", outcome.column},
+                   {"stage", StageName(outcome.stage)},
+                   {"grids", std::move(grids)}};
     if (withTrace) {
-        out += ",\"trace\":[";
-        for (std::size_t i = 0; i < outcome.trace.size(); ++i) {
-            if (i != 0) out.push_back(',');
-            AppendTraceRecord(out, outcome.trace[i]);
-        }
-        out.push_back(']');
+        Json& trace = answer["trace"] = Json::array();
+        for (const TraceRecord& record : outcome.trace)
+            trace.push_back(TraceRecordJson(record));
     }
-    out.push_back('}');
-    return out;
+    return Line(answer);
 }
 
 std::string PlayAnswerJson(const PlayOutcome& outcome) {
-    std::string out = "{\"moves\":";
-    AppendJsonString(out, outcome.moves);
-    out += ",\"result\":";
-    AppendJsonString(out, outcome.result);
-    out.push_back('}');
-    return out;
+    return Line({{"moves", outcome.moves}, {"result", outcome.result}});
 }
 
 std::string SelfPlayReportJson(const SelfPlayRequest& request, const SelfPlayReport& report) {
-    std::string out = "{\"games\":";
-    AppendInt(out, report.games);
-    out += ",\"a\":{\"strength\":";
-    AppendInt(out, request.strengthA);
-    AppendTally(out, report.a);
-    out += ",\"b\":{\"strength\":";
-    if (request.versusRandom) {
-        AppendJsonString(out, "random");
-    } else {
-        AppendInt(out, request.strengthB);
-    }
-    AppendTally(out, report.b);
-    AppendMember(out, "stones", report.stones);
-    AppendFixedMember(out, "seconds", report.seconds, 3);
-    AppendFixedMember(out, "gamesPerSecond",
-                      report.seconds > 0 ? report.games / report.seconds : 0.0, 0);
-    AppendFixedMember(out, "cpuSeconds", report.cpuSeconds, 3);
-    AppendFixedMember(out, "gamesPerCpuSecond",
-                      report.cpuSeconds > 0 ? report.games / report.cpuSeconds : 0.0, 0);
-    out.push_back('}');
-    return out;
+    // The times keep a fixed number of decimals, which a JSON library's shortest form of a
+    // number would not. The buffer holds even four of the longest doubles.
+    const std::string strengthB =
+        request.versusRandom ? "\"random\"" : std::to_string(request.strengthB);
+    const SideTally& a = report.a;
+    const SideTally& b = report.b;
+    std::array<char, 2048> line{};
+    const int length = std::snprintf(
+        line.data(), line.size(),
+        "{\"games\":%d,\"a\":{\"strength\":%d,\"wins\":%d,\"draws\":%d,\"losses\":%d,\"begun\":%d},"
+        "\"b\":{\"strength\":%s,\"wins\":%d,\"draws\":%d,\"losses\":%d,\"begun\":%d},"
+        "\"stones\":%lld,\"seconds\":%.3f,\"gamesPerSecond\":%.0f,\"cpuSeconds\":%.3f,"
+        "\"gamesPerCpuSecond\":%.0f}",
+        report.games, request.strengthA, a.wins, a.draws, a.losses, a.gamesBegun, strengthB.c_str(),
+        b.wins, b.draws, b.losses, b.gamesBegun, report.stones, report.seconds,
+        report.seconds > 0 ? report.games / report.seconds : 0.0, report.cpuSeconds,
+        report.cpuSeconds > 0 ? report.games / report.cpuSeconds : 0.0);
+    return std::string(line.data(), std::min<std::size_t>(std::max(length, 0), line.size() - 1));
 }
 
 std::string ErrorJson(std::string_view message) {
-    std::string out = "{\"error\":";
-    AppendJsonString(out, message);
-    out.push_back('}');
-    return out;
+    return Line({{"error", message}});
 }
 
 }  // namespace tessora::engine

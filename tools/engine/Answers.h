@@ -28,7 +28,4 @@ std::string SelfPlayReportJson(const SelfPlayRequest& request, const SelfPlayRep
 // {"error":"..."}
 std::string ErrorJson(std::string_view message);
 
-// Appends text as a JSON string literal (quotes and escapes included).
-void AppendJsonString(std::string& out, std::string_view text);
-
 }  // namespace tessora::engine

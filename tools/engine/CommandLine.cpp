@@ -1,154 +1,184 @@
 #include "tools/engine/CommandLine.h"
 
-#include <array>
-#include <optional>
-#include <string_view>
+#include <CLI/CLI.hpp>
+#include <charconv>
 
+#include "tools/engine/JsonInput.h"
 #include "tools/engine/ValueParsing.h"
 
 namespace tessora::engine {
 
 namespace {
 
-// The options of one command; a flag takes no value.
-struct OptionSpec {
-    std::string_view name;
-    bool isFlag;
-};
+constexpr std::uint64_t kMostGames = 100'000'000;
 
-struct GivenOption {
-    std::string_view name;
-    std::optional<std::string_view> value;
-};
-
-// The options given to one command, checked against its list: known, not repeated, with a
-// value where one is due.
+// The options of one command, read by CLI11 and checked as this tool always has: every option
+// known, none given twice, a value after each but the flag, and option and value two words
+// (CLI11's "--option=value" form stays unknown).
 class GivenOptions {
   public:
-    bool Read(std::span<const std::string> args, std::span<const OptionSpec> known,
-              std::string_view command, std::string& error) {
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string_view arg = args[i];
-            const OptionSpec* option = Find(known, arg);
-            if (option == nullptr) {
-                error = "unknown option " + Quote(arg) + " for " + std::string(command);
+    GivenOptions(std::string command, std::initializer_list<const char*> valued,
+                 const char* flag = nullptr)
+        : command_(std::move(command)) {
+        options_.set_help_flag();  // --help is a command of its own
+        options_.allow_extras();   // unknown words are named in this tool's own message
+        options_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        for (const char* name : valued)
+            options_.add_option(name);
+        if (flag != nullptr) options_.add_flag(flag);
+    }
+
+    bool Read(std::span<const std::string> args, std::string& error) {
+        for (const std::string& arg : args) {
+            const std::string name = arg.substr(0, arg.find('='));
+            if (name != arg && name.starts_with("--") && options_.get_option_no_throw(name)) {
+                return Unknown(arg, error);
+            }
+        }
+        try {
+            options_.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+        } catch (const CLI::ArgumentMismatch&) {
+            // CLI11 takes the word after an option as its value whatever it says, so only the
+            // last word can be an option without one.
+            error = "option " + args.back() + " needs a value";
+            return false;
+        } catch (const CLI::ParseError& refusal) {
+            error = Quote(refusal.what());
+            return false;
+        }
+        if (!options_.remaining().empty()) return Unknown(options_.remaining().front(), error);
+        for (const CLI::Option* option : options_.get_options()) {
+            if (option->count() > 1) {
+                error = "option " + option->get_name() + " is given twice";
                 return false;
             }
-            if (Has(arg)) {
-                error = "option " + std::string(arg) + " is given twice";
-                return false;
-            }
-            if (option->isFlag) {
-                given_.push_back(GivenOption{option->name, std::nullopt});
-                continue;
-            }
-            if (i + 1 == args.size()) {
-                error = "option " + std::string(arg) + " needs a value";
-                return false;
-            }
-            given_.push_back(GivenOption{option->name, std::string_view(args[++i])});
         }
         return true;
     }
 
-    bool Has(std::string_view name) const { return Lookup(name) != nullptr; }
-    std::optional<std::string_view> Value(std::string_view name) const {
-        const GivenOption* option = Lookup(name);
-        return option == nullptr ? std::nullopt : option->value;
+    bool Has(const char* name) const { return options_.get_option(name)->count() > 0; }
+    // The option's value, or null when it was not given.
+    const std::string* Value(const char* name) const {
+        const CLI::Option* option = options_.get_option(name);
+        return option->count() == 0 ? nullptr : &option->results().front();
+    }
+    // The value of an option the command cannot do without; null and the reason if not given.
+    const std::string* Needed(const char* name, std::string& error) const {
+        if (!Has(name)) error = command_ + " needs " + name;
+        return Value(name);
     }
 
   private:
-    static const OptionSpec* Find(std::span<const OptionSpec> known, std::string_view name) {
-        for (const OptionSpec& option : known) {
-            if (option.name == name) return &option;
-        }
-        return nullptr;
-    }
-    const GivenOption* Lookup(std::string_view name) const {
-        for (const GivenOption& option : given_) {
-            if (option.name == name) return &option;
-        }
-        return nullptr;
+    bool Unknown(std::string_view arg, std::string& error) const {
+        error = "unknown option " + Quote(arg) + " for " + command_;
+        return false;
     }
 
-    std::vector<GivenOption> given_;
+    std::string command_;
+    CLI::App options_;
 };
 
-bool Require(const GivenOptions& options, std::string_view name, std::string_view command,
-             std::string& error) {
-    if (options.Has(name)) return true;
-    error = std::string(command) + " needs " + std::string(name);
+// A decimal whole number from min to max: digits only, at most 20 of them.
+bool ParseWholeNumber(std::string_view text, std::string_view what, std::uint64_t min,
+                      std::uint64_t max, std::uint64_t& out, std::string& error) {
+    const std::string bad = std::string(what) + " " + Quote(text);
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, code] = std::from_chars(text.data(), end, value);
+    const bool tooLarge = code == std::errc::result_out_of_range;
+    if ((code != std::errc{} && !tooLarge) || stop != end || text.size() > 20) {
+        error = bad + " is not a whole number";
+    } else if (tooLarge) {
+        error = bad + " is too large";
+    } else if (value < min || value > max) {
+        error = bad + " is outside " + std::to_string(min) + ".." + std::to_string(max);
+    } else {
+        out = value;
+        return true;
+    }
     return false;
 }
 
-bool ReadStrength(const GivenOptions& options, std::string_view name, int& out,
-                  std::string& error) {
-    const auto text = options.Value(name);
-    if (!text) return true;  // keep the default
+// A strength option, 1 to 4; the default stays when it is not given.
+bool ReadStrength(const GivenOptions& options, const char* name, int& out, std::string& error) {
+    const std::string* text = options.Value(name);
     std::uint64_t value = 0;
+    if (text == nullptr) return true;
     if (!ParseWholeNumber(*text, name, 1, 4, value, error)) return false;
     out = static_cast<int>(value);
     return true;
 }
 
-bool ReadFirst(const GivenOptions& options, FirstPlayer& out, std::string& error) {
-    const auto text = options.Value("--first");
-    return !text || ParseFirstPlayer(*text, out, error);
+// A comma-separated list of draws ("0.25,0.7"), each a JSON number, one to kMaxDraws of them.
+bool ParseDrawList(std::string_view text, std::vector<double>& out, std::string& error) {
+    std::vector<double> draws;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        Json draw;
+        std::string ignored;
+        if (!ParseJsonLine(item, draw, ignored) || !draw.is_number()) {
+            error = "random draw " + Quote(item) + " is not a number";
+            return false;
+        }
+        if (!CheckDraw(draw.get<double>(), item, error)) return false;
+        if (draws.size() == kMaxDraws) {
+            error = "more than " + std::to_string(kMaxDraws) + " random draws";
+            return false;
+        }
+        draws.push_back(draw.get<double>());
+        if (comma == std::string_view::npos) break;
+        text.remove_prefix(comma + 1);
+    }
+    out = std::move(draws);
+    return true;
 }
 
 // The options move and play share, read into request: the columns played (under columnsOption),
 // who begins, the strength and the draws; the columns and the draws must be given.
 template <typename GameRequest>
-bool ReadGameOptions(const GivenOptions& options, std::string_view command,
-                     std::string_view columnsOption, std::string& columns, GameRequest& request,
-                     std::string& error) {
-    if (!Require(options, columnsOption, command, error)) return false;
-    if (!Require(options, "--random", command, error)) return false;
-    if (!ParseColumns(*options.Value(columnsOption), columnsOption, columns, error)) return false;
-    if (!ReadFirst(options, request.first, error)) return false;
-    if (!ReadStrength(options, "--strength", request.strength, error)) return false;
-    return ParseDrawList(*options.Value("--random"), request.random, error);
+bool ReadGameOptions(const GivenOptions& options, const char* columnsOption, std::string& columns,
+                     GameRequest& request, std::string& error) {
+    const std::string* played = options.Needed(columnsOption, error);
+    const std::string* draws = played == nullptr ? nullptr : options.Needed("--random", error);
+    const std::string* first = options.Value("--first");
+    return draws != nullptr && ParseColumns(*played, columnsOption, columns, error) &&
+           (first == nullptr || ParseFirstPlayer(*first, request.first, error)) &&
+           ReadStrength(options, "--strength", request.strength, error) &&
+           ParseDrawList(*draws, request.random, error);
 }
 
-constexpr std::array kMoveOptions{OptionSpec{"--moves", false}, OptionSpec{"--first", false},
-                                  OptionSpec{"--strength", false}, OptionSpec{"--random", false},
-                                  OptionSpec{"--trace", true}};
-
 bool ParseMove(std::span<const std::string> args, Invocation& out, std::string& error) {
-    GivenOptions options;
-    if (!options.Read(args, kMoveOptions, "move", error)) return false;
+    GivenOptions options("move", {"--moves", "--first", "--strength", "--random"}, "--trace");
     MoveRequest request;
-    if (!ReadGameOptions(options, "move", "--moves", request.moves, request, error)) return false;
+    if (!options.Read(args, error) ||
+        !ReadGameOptions(options, "--moves", request.moves, request, error)) {
+        return false;
+    }
     request.trace = options.Has("--trace");
     out = std::move(request);
     return true;
 }
 
-constexpr std::array kPlayOptions{OptionSpec{"--human", false}, OptionSpec{"--first", false},
-                                  OptionSpec{"--strength", false}, OptionSpec{"--random", false}};
-
 bool ParsePlay(std::span<const std::string> args, Invocation& out, std::string& error) {
-    GivenOptions options;
-    if (!options.Read(args, kPlayOptions, "play", error)) return false;
+    GivenOptions options("play", {"--human", "--first", "--strength", "--random"});
     PlayRequest request;
-    if (!ReadGameOptions(options, "play", "--human", request.human, request, error)) return false;
+    if (!options.Read(args, error) ||
+        !ReadGameOptions(options, "--human", request.human, request, error)) {
+        return false;
+    }
     out = std::move(request);
     return true;
 }
 
-constexpr std::array kSelfPlayOptions{
-    OptionSpec{"--games", false}, OptionSpec{"--strength-a", false},
-    OptionSpec{"--strength-b", false}, OptionSpec{"--seed", false}, OptionSpec{"--versus", false}};
-
-constexpr std::uint64_t kMostGames = 100'000'000;
-
 bool ParseSelfPlay(std::span<const std::string> args, Invocation& out, std::string& error) {
-    GivenOptions options;
-    if (!options.Read(args, kSelfPlayOptions, "selfplay", error)) return false;
-    if (!Require(options, "--games", "selfplay", error)) return false;
-    if (!Require(options, "--strength-a", "selfplay", error)) return false;
+    GivenOptions options("selfplay",
+                         {"--games", "--strength-a", "--strength-b", "--seed", "--versus"});
+    if (!options.Read(args, error)) return false;
+    const std::string* games = options.Needed("--games", error);
+    if (games == nullptr || options.Needed("--strength-a", error) == nullptr) return false;
     SelfPlayRequest request;
-    if (const auto versus = options.Value("--versus")) {
+    if (const std::string* versus = options.Value("--versus")) {
         if (*versus != "random") {
             error = "--versus " + Quote(*versus) + ": the only opponent is \"random\"";
             return false;
@@ -158,18 +188,18 @@ bool ParseSelfPlay(std::span<const std::string> args, Invocation& out, std::stri
             return false;
         }
         request.versusRandom = true;
-    } else if (!Require(options, "--strength-b", "selfplay", error)) {
+    } else if (options.Needed("--strength-b", error) == nullptr) {
         return false;
     }
-    std::uint64_t games = 0;
-    if (!ParseWholeNumber(*options.Value("--games"), "--games", 1, kMostGames, games, error)) {
+    std::uint64_t count = 0;
+    if (!ParseWholeNumber(*games, "--games", 1, kMostGames, count, error)) return false;
+    request.games = static_cast<int>(count);
+    const std::string* seed = options.Value("--seed");
+    if (!ReadStrength(options, "--strength-a", request.strengthA, error) ||
+        !ReadStrength(options, "--strength-b", request.strengthB, error) ||
+        (seed != nullptr &&
+         !ParseWholeNumber(*seed, "--seed", 0, UINT64_MAX, request.seed, error))) {
         return false;
-    }
-    request.games = static_cast<int>(games);
-    if (!ReadStrength(options, "--strength-a", request.strengthA, error)) return false;
-    if (!ReadStrength(options, "--strength-b", request.strengthB, error)) return false;
-    if (const auto seed = options.Value("--seed")) {
-        if (!ParseWholeNumber(*seed, "--seed", 0, UINT64_MAX, request.seed, error)) return false;
     }
     out = request;
     return true;

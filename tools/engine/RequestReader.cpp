@@ -1,99 +1,87 @@
 #include "tools/engine/RequestReader.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <span>
 
-#include "tools/engine/JsonReader.h"
+#include "tools/engine/JsonInput.h"
 #include "tools/engine/ValueParsing.h"
 
 namespace tessora::engine {
 
 namespace {
 
-using Kind = JsonValue::Kind;
+// A test of a value's kind, such as &Json::is_string.
+using IsKind = bool (Json::*)() const noexcept;
 
-bool CheckMembers(const JsonValue& object, std::span<const std::string_view> allowed,
-                  std::string& error) {
-    for (const JsonMember& member : object.members) {
-        bool known = false;
-        for (std::string_view name : allowed)
-            known = known || member.name == name;
-        if (!known) {
-            error = "unknown member " + Quote(member.name);
-            return false;
-        }
-    }
-    return true;
-}
-
-const JsonValue* Member(const JsonValue& object, std::string_view name, Kind kind,
-                        const char* kindName, std::string& error) {
-    const JsonValue* value = object.find(name);
-    if (value == nullptr) {
+// The member called name when it is of the kind isKind tests for; else null and the reason.
+const Json* Member(const Json& object, const char* name, IsKind isKind, const char* kindName,
+                   std::string& error) {
+    const auto found = object.find(name);
+    if (found == object.end()) {
         error = "member \"" + std::string(name) + "\" is missing";
-        return nullptr;
-    }
-    if (value->kind != kind) {
+    } else if (!((*found).*isKind)()) {
         error = "member \"" + std::string(name) + "\" must be " + kindName;
-        return nullptr;
+    } else {
+        return &*found;
     }
-    return value;
+    return nullptr;
 }
 
-bool ReadColumns(const JsonValue& object, std::string_view name, std::string& out,
-                 std::string& error) {
-    const JsonValue* value = Member(object, name, Kind::String, "a string", error);
-    return value != nullptr && ParseColumns(value->text, name, out, error);
+// The text of a string member, or null and the reason.
+const std::string* Text(const Json& object, const char* name, std::string& error) {
+    const Json* value = Member(object, name, &Json::is_string, "a string", error);
+    return value == nullptr ? nullptr : &value->get_ref<const std::string&>();
 }
 
-bool ReadFirst(const JsonValue& object, FirstPlayer& out, std::string& error) {
-    const JsonValue* value = Member(object, "first", Kind::String, "a string", error);
-    return value != nullptr && ParseFirstPlayer(value->text, out, error);
-}
-
-bool ReadStrength(const JsonValue& object, int& out, std::string& error) {
-    const JsonValue* value = Member(object, "strength", Kind::Number, "a number", error);
+bool ReadStrength(const Json& object, int& out, std::string& error) {
+    const Json* value = Member(object, "strength", &Json::is_number, "a number", error);
     if (value == nullptr) return false;
     // A whole number written without fraction or exponent, as the game's levels are.
-    if (value->text.find_first_of(".eE") != std::string::npos || std::fabs(value->number) > 99) {
-        error = "strength " + Quote(value->text) + " is not 1, 2, 3 or 4";
+    if (!value->is_number_integer() || *value < 1 || *value > 4) {
+        error = "strength " + value->dump() + " is not 1, 2, 3 or 4";
         return false;
     }
-    const auto strength = static_cast<std::int64_t>(value->number);
-    if (!CheckStrength(strength, error)) return false;
-    out = static_cast<int>(strength);
+    out = value->get<int>();
     return true;
 }
 
-bool ReadDraws(const JsonValue& object, std::vector<double>& out, std::string& error) {
-    const JsonValue* value = Member(object, "random", Kind::Array, "a list of numbers", error);
+bool ReadDraws(const Json& object, std::vector<double>& out, std::string& error) {
+    const Json* value = Member(object, "random", &Json::is_array, "a list of numbers", error);
     if (value == nullptr) return false;
-    if (value->items.empty() || value->items.size() > kMaxDraws) {
+    if (value->empty() || value->size() > kMaxDraws) {
         error = "\"random\" must hold 1 to " + std::to_string(kMaxDraws) + " draws";
         return false;
     }
     std::vector<double> draws;
-    draws.reserve(value->items.size());
-    for (const JsonValue& item : value->items) {
-        if (item.kind != Kind::Number) {
+    for (const Json& item : *value) {
+        if (!item.is_number()) {
             error = "\"random\" must hold numbers only";
             return false;
         }
-        if (!CheckDraw(item.number, item.text, error)) return false;
-        draws.push_back(item.number);
+        if (!CheckDraw(item.get<double>(), item.dump(), error)) return false;
+        draws.push_back(item.get<double>());
     }
     out = std::move(draws);
     return true;
 }
 
-// The members move and play share, read into request: the columns played (under columnsName),
-// who begins, the strength and the draws.
+// The members move and play share, read into request after checking that every member is one
+// of allowed: the columns played (under columnsName), who begins, the strength and the draws.
 template <typename GameRequest>
-bool ReadGameMembers(const JsonValue& object, std::string_view columnsName, std::string& columns,
-                     GameRequest& request, std::string& error) {
-    return ReadColumns(object, columnsName, columns, error) &&
-           ReadFirst(object, request.first, error) &&
+bool ReadGameMembers(const Json& object, std::span<const std::string_view> allowed,
+                     const char* columnsName, std::string& columns, GameRequest& request,
+                     std::string& error) {
+    for (const auto& [name, value] : object.items()) {
+        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+            error = "unknown member " + Quote(name);
+            return false;
+        }
+    }
+    const std::string* played = Text(object, columnsName, error);
+    if (played == nullptr || !ParseColumns(*played, columnsName, columns, error)) return false;
+    const std::string* first = Text(object, "first", error);
+    return first != nullptr && ParseFirstPlayer(*first, request.first, error) &&
            ReadStrength(object, request.strength, error) &&
            ReadDraws(object, request.random, error);
 }
@@ -103,23 +91,25 @@ constexpr std::array<std::string_view, 6> kMoveMembers{"cmd",      "moves",  "fi
 constexpr std::array<std::string_view, 5> kPlayMembers{"cmd", "human", "first", "strength",
                                                        "random"};
 
-bool ReadMove(const JsonValue& object, Request& out, std::string& error) {
-    if (!CheckMembers(object, kMoveMembers, error)) return false;
+bool ReadMove(const Json& object, Request& out, std::string& error) {
     MoveRequest request;
-    if (!ReadGameMembers(object, "moves", request.moves, request, error)) return false;
-    if (object.find("trace") != nullptr) {
-        const JsonValue* trace = Member(object, "trace", Kind::Bool, "true or false", error);
+    if (!ReadGameMembers(object, kMoveMembers, "moves", request.moves, request, error)) {
+        return false;
+    }
+    if (object.contains("trace")) {
+        const Json* trace = Member(object, "trace", &Json::is_boolean, "true or false", error);
         if (trace == nullptr) return false;
-        request.trace = trace->boolean;
+        request.trace = trace->get<bool>();
     }
     out = std::move(request);
     return true;
 }
 
-bool ReadPlay(const JsonValue& object, Request& out, std::string& error) {
-    if (!CheckMembers(object, kPlayMembers, error)) return false;
+bool ReadPlay(const Json& object, Request& out, std::string& error) {
     PlayRequest request;
-    if (!ReadGameMembers(object, "human", request.human, request, error)) return false;
+    if (!ReadGameMembers(object, kPlayMembers, "human", request.human, request, error)) {
+        return false;
+    }
     out = std::move(request);
     return true;
 }
@@ -127,17 +117,17 @@ bool ReadPlay(const JsonValue& object, Request& out, std::string& error) {
 }  // namespace
 
 bool ParseRequestLine(std::string_view line, Request& out, std::string& error) {
-    JsonValue object;
-    if (!ParseJson(line, object, error)) return false;
-    if (object.kind != Kind::Object) {
+    Json object;
+    if (!ParseJsonLine(line, object, error)) return false;
+    if (!object.is_object()) {
         error = "a request must be a JSON object";
         return false;
     }
-    const JsonValue* command = Member(object, "cmd", Kind::String, "a string", error);
+    const std::string* command = Text(object, "cmd", error);
     if (command == nullptr) return false;
-    if (command->text == "move") return ReadMove(object, out, error);
-    if (command->text == "play") return ReadPlay(object, out, error);
-    error = "unknown cmd " + Quote(command->text) + " (move or play)";
+    if (*command == "move") return ReadMove(object, out, error);
+    if (*command == "play") return ReadPlay(object, out, error);
+    error = "unknown cmd " + Quote(*command) + " (move or play)";
     return false;
 }
 

@@ -1,7 +1,6 @@
 #include "tools/engine/ValueParsing.h"
 
 #include "core/GameState.h"
-#include "tools/engine/JsonReader.h"
 
 namespace tessora::engine {
 
@@ -46,78 +45,11 @@ bool ParseFirstPlayer(std::string_view text, FirstPlayer& out, std::string& erro
     return true;
 }
 
-bool CheckStrength(std::int64_t value, std::string& error) {
-    if (value < 1 || value > 4) {
-        error = "strength " + std::to_string(value) + " is not 1, 2, 3 or 4";
-        return false;
-    }
-    return true;
-}
-
-bool ParseWholeNumber(std::string_view text, std::string_view what, std::uint64_t min,
-                      std::uint64_t max, std::uint64_t& out, std::string& error) {
-    const std::string bad = std::string(what) + " " + Quote(text);
-    if (text.empty() || text.size() > 20) {
-        error = bad + " is not a whole number";
-        return false;
-    }
-    std::uint64_t value = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9') {
-            error = bad + " is not a whole number";
-            return false;
-        }
-        const auto digit = static_cast<std::uint64_t>(ch - '0');
-        if (value > (UINT64_MAX - digit) / 10) {
-            error = bad + " is too large";
-            return false;
-        }
-        value = value * 10 + digit;
-    }
-    if (value < min || value > max) {
-        error = bad + " is outside " + std::to_string(min) + ".." + std::to_string(max);
-        return false;
-    }
-    out = value;
-    return true;
-}
-
 bool CheckDraw(double value, std::string_view text, std::string& error) {
     if (!(value >= 0.0 && value < 1.0)) {
         error = "random draw " + Quote(text) + " is not in [0, 1)";
         return false;
     }
-    return true;
-}
-
-bool ParseDraw(std::string_view text, double& out, std::string& error) {
-    JsonValue value;
-    std::string ignored;
-    if (text.empty() || !ParseJson(text, value, ignored) || value.kind != JsonValue::Kind::Number) {
-        error = "random draw " + Quote(text) + " is not a number";
-        return false;
-    }
-    if (!CheckDraw(value.number, text, error)) return false;
-    out = value.number;
-    return true;
-}
-
-bool ParseDrawList(std::string_view text, std::vector<double>& out, std::string& error) {
-    std::vector<double> draws;
-    while (true) {
-        const std::size_t comma = text.find(',');
-        const std::string_view item = text.substr(0, comma);
-        double draw = 0.0;
-        if (!ParseDraw(item, draw, error)) return false;
-        if (draws.size() == kMaxDraws) {
-            error = "more than " + std::to_string(kMaxDraws) + " random draws";
-            return false;
-        }
-        draws.push_back(draw);
-        if (comma == std::string_view::npos) break;
-        text.remove_prefix(comma + 1);
-    }
-    out = std::move(draws);
     return true;
 }
 

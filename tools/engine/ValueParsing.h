@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "tools/engine/Requests.h"
 
@@ -19,20 +17,10 @@ bool ParseColumns(std::string_view text, std::string_view what, std::string& out
 // "human" or "computer".
 bool ParseFirstPlayer(std::string_view text, FirstPlayer& out, std::string& error);
 
-// Strength 1 to 4 (the game offers 1, 3 and 4; 2 is kept for analysis).
-bool CheckStrength(std::int64_t value, std::string& error);
-
-// A decimal whole number from min to max, digits only.
-bool ParseWholeNumber(std::string_view text, std::string_view what, std::uint64_t min,
-                      std::uint64_t max, std::uint64_t& out, std::string& error);
-
-// One random draw written as a JSON number, in [0, 1).
-bool ParseDraw(std::string_view text, double& out, std::string& error);
+// One random draw, in [0, 1); text is the draw as written, for the message.
 bool CheckDraw(double value, std::string_view text, std::string& error);
 
-// A comma-separated list of draws ("0.25,0.7"), one to kMaxDraws of them.
-bool ParseDrawList(std::string_view text, std::vector<double>& out, std::string& error);
-
+// The most draws one request may script.
 constexpr std::size_t kMaxDraws = 10000;
 
 // Makes user text safe to quote in a one-line message: control characters and bytes outside

@@ -2,7 +2,7 @@
 
 // What must hold for any input tessora-engine reads, whatever its bytes: the JSON reader,
 // every line as a batch request, and the words of the text as a command line. Shared by the
-// fuzz target and the test that replays the inputs fuzzing once broke on.
+// fuzz target and the test that replays the inputs fuzzing found.
 
 #include <cstddef>
 #include <sstream>
@@ -13,7 +13,7 @@
 
 #include "tools/engine/CommandLine.h"
 #include "tools/engine/Engine.h"
-#include "tools/engine/JsonReader.h"
+#include "tools/engine/JsonInput.h"
 #include "tools/engine/Problem.h"
 #include "tools/engine/RequestReader.h"
 
@@ -48,13 +48,15 @@ inline std::vector<std::string> SplitWords(std::string_view text) {
     return words;
 }
 
-// A refused text must say why; an accepted one is taken at its word.
+// A refused text must say why, on one line; an accepted one must be JSON to the library too.
 inline std::string CheckJsonReader(std::string_view text) {
-    engine::JsonValue value;
+    engine::Json value;
     std::string error;
-    if (!engine::ParseJson(text, value, error) && error.empty()) {
-        return "the JSON reader refused a text without a reason";
+    if (engine::ParseJsonLine(text, value, error)) {
+        return engine::Json::accept(text) ? "" : "the JSON reader accepted a text that is not JSON";
     }
+    if (error.empty()) return "the JSON reader refused a text without a reason";
+    if (error.find('\n') != std::string::npos) return "a reason of more than one line: " + error;
     return {};
 }
 
@@ -74,10 +76,10 @@ inline std::string CheckBatchLine(std::string_view line) {
     if (!answered && problem.kind == engine::Problem::Kind::EngineFault) {
         return "engine fault on a batch line: " + problem.message;
     }
-    engine::JsonValue parsed;
-    if (!engine::ParseJson(answer, parsed, error)) return "the answer is not JSON: " + answer;
-    if (!answered && parsed.find("error") == nullptr) return "a refusal without an error member";
-    if (answered && parsed.find("error") != nullptr) return "an answer carrying an error member";
+    engine::Json parsed;
+    if (!engine::ParseJsonLine(answer, parsed, error)) return "the answer is not JSON: " + answer;
+    if (!answered && !parsed.contains("error")) return "a refusal without an error member";
+    if (answered && parsed.contains("error")) return "an answer carrying an error member";
     return {};
 }
 
@@ -101,11 +103,14 @@ inline std::string CheckCommandLine(std::string_view text) {
     if (status != engine::kExitOk && status != engine::kExitBadInput) {
         return "exit status " + std::to_string(status) + ": " + err.str();
     }
-    if (std::holds_alternative<engine::HelpRequest>(invocation)) return {};
+    // The usage and the version are plain text, not JSON.
+    if (std::holds_alternative<engine::HelpRequest>(invocation) ||
+        std::holds_alternative<engine::VersionRequest>(invocation)) {
+        return {};
+    }
     const std::string written = out.str();
     for (const std::string_view line : SplitLines(written)) {
-        engine::JsonValue parsed;
-        if (!engine::ParseJson(line, parsed, error)) return "an output line is not JSON";
+        if (!engine::Json::accept(line)) return "an output line is not JSON";
     }
     return {};
 }
