@@ -9,19 +9,6 @@ namespace {
 
 // 42 stones, the human first, with no line for either side at any point.
 constexpr const char* kDrawnGame = "225344533673453576212645522737771141641166";
-// 42 stones whose last one completes a line for the second player.
-constexpr const char* kLastStoneWins = "242436417642466154675732125513352675117337";
-
-StoneVerdict PlayAll(GameState& state, const std::string& moves) {
-    StartGame(state);
-    StoneVerdict verdict;
-    int16 stone = kHuman;
-    for (char digit : moves) {
-        verdict = PlaceStone(state, digit - '1', stone);
-        stone = stone == kHuman ? kComputer : kHuman;
-    }
-    return verdict;
-}
 
 int Cell(int row, int column) {
     return row * kColumnCount + column;
@@ -103,40 +90,6 @@ TEST(BuildComputerPosition, RefusesPositionsTheComputerCannotMoveIn) {
         EXPECT_FALSE(BuildComputerPosition(c.moves, c.first, 3, state, error)) << c.moves;
         EXPECT_NE(error.find(c.messagePart), std::string::npos)
             << c.moves << ": " << error << "\n  expected: " << c.messagePart;
-    }
-}
-
-TEST(PlaceStone, DeclaresADrawOnlyWhenTheLastStoneMakesNoLine) {
-    GameState state;
-    const StoneVerdict drawn = PlayAll(state, kDrawnGame);
-    EXPECT_TRUE(drawn.draw);
-    EXPECT_EQ(drawn.line, LineDirection::None);
-    EXPECT_EQ(state.FullColumnCount, 7);
-
-    const StoneVerdict won = PlayAll(state, kLastStoneWins);
-    EXPECT_FALSE(won.draw);
-    EXPECT_NE(won.line, LineDirection::None);
-    EXPECT_TRUE(won.GameOver());
-}
-
-TEST(PlaceStone, NamesTheDirectionTheGamesScanFindsFirst) {
-    struct Case {
-        const char* moves;
-        LineDirection line;
-    };
-    const Case cases[] = {
-        {"1122334", LineDirection::Horizontal},
-        {"1212121", LineDirection::Vertical},
-        {"5665566534", LineDirection::None},
-        {"56655665344", LineDirection::Diagonal},
-        // The last stone completes a diagonal and a row: rows are scanned first.
-        {"544653264551253", LineDirection::Horizontal},
-        // The last stone completes a diagonal and a column: columns come before diagonals.
-        {"244423542335172", LineDirection::Vertical},
-    };
-    for (const Case& c : cases) {
-        GameState state;
-        EXPECT_EQ(PlayAll(state, c.moves).line, c.line) << c.moves;
     }
 }
 

@@ -11,7 +11,7 @@ std::string MovesSoFar(const std::string& moves) {
     return moves.empty() ? "no moves" : moves;
 }
 
-std::string ResultName(int16 mover, const StoneVerdict& verdict) {
+std::string ResultName(int16 mover, const StoneOutcome& verdict) {
     if (verdict.draw) return "draw";
     return std::string(mover == kHuman ? "human-" : "computer-") + DirectionName(verdict.line);
 }
@@ -19,7 +19,7 @@ std::string ResultName(int16 mover, const StoneVerdict& verdict) {
 
 bool PlayGame(const PlayRequest& request, PlayOutcome& outcome, Problem& problem) {
     GameState state;
-    StartGame(state);
+    SetUpEmptyPosition(state);
     state.options.Strength = static_cast<int16>(request.strength);
     state.PlayerToMove = StoneOf(request.first);
     ScriptedRandom random(request.random);
@@ -49,15 +49,14 @@ bool PlayGame(const PlayRequest& request, PlayOutcome& outcome, Problem& problem
                 return false;
             }
         } else {
-            state.GameRestarted = 0;
-            state.MoveCount = static_cast<int16>(state.MoveCount + 2);
+            BeginComputerMove(state);
             if (!ChooseOpenColumn(player, state, column, problem)) {
                 problem.message += " after " + MovesSoFar(outcome.moves);
                 return false;
             }
         }
         const int16 mover = state.PlayerToMove;
-        const StoneVerdict verdict = PlaceStone(state, column, mover);
+        const StoneOutcome verdict = PlaceStone(state, column, mover);
         outcome.moves.push_back(static_cast<char>('1' + column));
         if (verdict.GameOver()) {
             outcome.result = ResultName(mover, verdict);

@@ -37,10 +37,11 @@ bool ChooseFor(Side& side, GameState& state, SeededRandom& random, int& column, 
         column = RandomOpenColumn(state, random);
         return true;
     }
-    side.moveCount = static_cast<int16>(side.moveCount + 2);
+    // Each side counts its own moves, as the game counts the computer's.
     state.PlayerToMove = side.stone;
     state.MoveCount = side.moveCount;
-    state.GameRestarted = 0;
+    BeginComputerMove(state);
+    side.moveCount = state.MoveCount;
     state.options.Strength = static_cast<int16>(side.strength);
     return ChooseOpenColumn(*side.player, state, column, problem);
 }
@@ -48,7 +49,7 @@ bool ChooseFor(Side& side, GameState& state, SeededRandom& random, int& column, 
 // Plays one game to its end; the board is never full before a result, so it always ends.
 bool PlayOneGame(Side& first, Side& second, GameState& state, SeededRandom& random,
                  long long& stones, Problem& problem) {
-    StartGame(state);
+    SetUpEmptyPosition(state);
     first.moveCount = 0;
     second.moveCount = 0;
     ++first.tally->gamesBegun;
@@ -62,7 +63,7 @@ bool PlayOneGame(Side& first, Side& second, GameState& state, SeededRandom& rand
             problem.message += " after " + std::string(moves.data(), played);
             return false;
         }
-        const StoneVerdict verdict = PlaceStone(state, column, mover->stone);
+        const StoneOutcome verdict = PlaceStone(state, column, mover->stone);
         moves[played++] = static_cast<char>('1' + column);
         ++stones;
         if (verdict.draw) {

@@ -45,13 +45,13 @@ inline bool ReadFuzzedPosition(std::span<const std::uint8_t> bytes, FuzzedPositi
     if (out.draws.empty()) out.draws.push_back(0.0);
 
     GameState scratch;
-    engine::StartGame(scratch);
+    SetUpEmptyPosition(scratch);
     int16 stone = engine::StoneOf(out.first);
     for (; next < bytes.size(); ++next) {
         const int column = bytes[next] % kColumnCount;
         if (scratch.ColumnState[column] == kColumnFull) continue;
         GameState trial = scratch;
-        if (engine::PlaceStone(trial, column, stone).GameOver()) continue;
+        if (PlaceStone(trial, column, stone).GameOver()) continue;
         scratch = trial;
         out.moves += static_cast<char>('1' + column);
         stone = stone == kHuman ? kComputer : kHuman;
