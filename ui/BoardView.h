@@ -2,6 +2,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <array>
+
+#include "core/GameState.h"
+#include "ui/accessibility/LastMoveTracker.h"
 
 namespace tessora {
 
@@ -14,6 +18,12 @@ class BoardView : public QWidget {
     // board must outlive the view; it is read on every repaint.
     explicit BoardView(const QImage& board, QWidget* parent = nullptr);
 
+    // Keyboard play: the board takes the focus (Tab) and shows it with a frame.
+    void SetKeyboardPlay(bool on);
+    // The position now drawn, after a stone landed or the board was emptied. The board's
+    // description for assistive technology follows it, which tells a screen reader of the move.
+    void ShowPosition(const std::array<int16, kCellCount>& cells);
+
   signals:
     // button and shift are the window codes (left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4);
     // x and y are twips inside the board.
@@ -25,6 +35,8 @@ class BoardView : public QWidget {
 
   private:
     const QImage& board_;
+    LastMoveTracker moves_;
+    bool keyboardPlay_ = false;
 };
 
 }  // namespace tessora

@@ -12,6 +12,7 @@
 #include "ui/OptionsPanel.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
+#include "ui/accessibility/ColumnKeys.h"
 
 namespace tessora {
 
@@ -100,6 +101,7 @@ DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id, const QRect& place) {
     auto* button = new DrawnButton(artwork::Button(id, false, ratio),
                                    artwork::Button(id, true, ratio), buttonPressed_, picContainer_);
     button->move(place.topLeft());
+    button->setAccessibleName(artwork::ButtonCaption(id));
     return button;
 }
 
@@ -214,13 +216,35 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) return false;
-    const QString text = static_cast<QKeyEvent*>(event)->text();
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const QString text = keyEvent->text();
     if (text.size() != 1) return false;
     const QChar key = text.front();
+    // Keyboard play: a column key is a left click in the middle of its column, through the
+    // board's own click. A held key drops one stone, as a held mouse button does.
+    if (const std::optional<QPointF> click = ColumnClickForKey(key); keyboardPlay_ && click) {
+        if (!keyEvent->isAutoRepeat()) {
+            game_.picSpielfeld_MouseUp(1, 0, static_cast<float>(click->x()),
+                                       static_cast<float>(click->y()));
+        }
+        return true;
+    }
     if (key.toLower() != QLatin1Char('s') && key.toLower() != QLatin1Char('a')) return false;
     // Consumed: no other control acts on these two keys.
     Form_KeyPress(key);
     return true;
+}
+
+void frmHaupt::SetKeyboardPlay(bool on) {
+    keyboardPlay_ = on;
+    picSpielfeld_->SetKeyboardPlay(on);
+    for (DrawnButton* button :
+         {picButtonNeuesSpiel_, picButtonAnleitung_, picButtonCopyright_, picButtonExit_}) {
+        button->SetKeyboardPlay(on);
+    }
+    // Tab goes through the play area as it reads: the board, the three buttons on the left, the
+    // options below them, and the exit button at the bottom right last.
+    QWidget::setTabOrder(picOptionen_->optStaerke(4), picButtonExit_);
 }
 
 void frmHaupt::Form_KeyPress(QChar key) {
