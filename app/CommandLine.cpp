@@ -30,6 +30,10 @@ QString HelpText() {
         "Optionen:\n"
         "  -h, --help     zeigt diese Hilfe und beendet das Programm\n"
         "  -v, --version  zeigt die Versionsnummer und beendet das Programm\n"
+        "      --tastatur schaltet das Spiel mit der Tastatur ein: die Tasten 1 bis 7\n"
+        "                 werfen einen Stein in ihre Spalte, Tab wählt eine Schaltfläche,\n"
+        "                 Leertaste oder Eingabetaste drückt sie; mit einem\n"
+        "                 Bildschirmleser ist es von selbst an\n"
         "\n"
         "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt.\n"
         "Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.\n");
@@ -96,8 +100,10 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption keyboardPlay(QStringLiteral("tastatur"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(keyboardPlay);
     for (const QtOption& option : kQtOptions) {
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(option.name), QString(),
@@ -113,7 +119,9 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) {
         return {false, 0, QStringLiteral("tessora " TESSORA_VERSION "\n")};
     }
-    return {};
+    CommandLineAnswer answer;
+    answer.keyboardPlay = parser.isSet(keyboardPlay);
+    return answer;
 }
 
 std::optional<int> AnswerCommandLine(int argc, char** argv) {

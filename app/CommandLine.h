@@ -14,6 +14,7 @@ struct CommandLineAnswer {
     bool startGame = true;
     int exitStatus = 0;
     QString text;  // for standard output when the status is 0, for standard error otherwise
+    bool keyboardPlay = false;  // --tastatur: play with the keys 1 to 7, Tab, Space and Enter
 };
 
 // Reads the program's arguments, the program's name first. -h/--help and -v/--version answer

@@ -6,6 +6,7 @@
 #include "platform/qt/TimeOfDayClock.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
+#include "ui/accessibility/KeyboardPlaySwitch.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/instructions/InstructionsWindow.h"
 
@@ -64,6 +65,12 @@ void GameSession::Build() {
                          mainWindow->hide();
                          QApplication::quit();
                      });
+
+    const auto switchKeyboardPlay = [mainWindow, instructions](bool on) {
+        mainWindow->SetKeyboardPlay(on);
+        instructions->SetKeyboardPlay(on);
+    };
+    keyboardPlay_ = std::make_unique<KeyboardPlaySwitch>(keyboardPlayAsked_, switchKeyboardPlay);
 }
 
 }  // namespace tessora

@@ -11,6 +11,7 @@ namespace tessora {
 class frmAnleitung;
 class frmCopyright;
 class frmHaupt;
+class KeyboardPlaySwitch;
 
 // One run of the game: builds the main window (which holds the game and the computer player)
 // on a sound output, a source of chance and a clock, builds the instructions and about windows
@@ -24,6 +25,10 @@ class GameSession {
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
+
+    // Keyboard play (the keys 1 to 7, Tab, Space and Enter) asked for on the command line; it is
+    // also on while an assistive technology is active. Takes effect when the windows are built.
+    void AskForKeyboardPlay(bool asked) { keyboardPlayAsked_ = asked; }
 
     // Builds the windows on first use (the main window starts the first game as it loads) and
     // shows the main window.
@@ -42,10 +47,13 @@ class GameSession {
     WaveOutput* waveOutput_ = nullptr;
     RandomSource* random_ = nullptr;
     Clock* clock_ = nullptr;
+    bool keyboardPlayAsked_ = false;
     // Declared after the main window, so the two other windows go first.
     std::unique_ptr<frmHaupt> window_;
     std::unique_ptr<frmAnleitung> instructions_;
     std::unique_ptr<frmCopyright> about_;
+    // Declared last, so it stops switching the windows before they go.
+    std::unique_ptr<KeyboardPlaySwitch> keyboardPlay_;
 };
 
 }  // namespace tessora

@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     // The start-up check ends the program before any window exists when the display is set to
     // a custom font size.
     tessora::GameSession session;
+    session.AskForKeyboardPlay(
+        tessora::ReadCommandLine(QCoreApplication::arguments()).keyboardPlay);
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
     if (!tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),
