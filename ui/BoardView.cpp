@@ -1,5 +1,6 @@
 #include "ui/BoardView.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -53,6 +54,11 @@ void BoardView::ShowPosition(const std::array<int16, kCellCount>& cells) {
     if (!moves_.Follow(cells)) return;
     // Sends the description's change to assistive technology.
     setAccessibleDescription(BoardDescription(moves_.position(), moves_.lastMoves()));
+    if (hasFocus() && moves_.lastCell() >= 0) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(moves_.lastCell());
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {

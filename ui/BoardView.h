@@ -21,8 +21,11 @@ class BoardView : public QWidget {
     // Keyboard play: the board takes the focus (Tab) and shows it with a frame.
     void SetKeyboardPlay(bool on);
     // The position now drawn, after a stone landed or the board was emptied. The board's
-    // description for assistive technology follows it, which tells a screen reader of the move.
+    // description for assistive technology follows it, and while the board has the focus the
+    // landed stone's cell becomes its focused child: a screen reader tells of the move.
     void ShowPosition(const std::array<int16, kCellCount>& cells);
+    // The position as last shown, with each side's last move.
+    const LastMoveTracker& moves() const { return moves_; }
 
   signals:
     // button and shift are the window codes (left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4);

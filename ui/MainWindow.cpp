@@ -221,9 +221,11 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
     if (text.size() != 1) return false;
     const QChar key = text.front();
     // Keyboard play: a column key is a left click in the middle of its column, through the
-    // board's own click. A held key drops one stone, as a held mouse button does.
+    // board's own click; like a click, it gives the board the focus, where a screen reader
+    // follows the stones. A held key drops one stone, as a held mouse button does.
     if (const std::optional<QPointF> click = ColumnClickForKey(key); keyboardPlay_ && click) {
         if (!keyEvent->isAutoRepeat()) {
+            picSpielfeld_->setFocus(Qt::OtherFocusReason);
             game_.picSpielfeld_MouseUp(1, 0, static_cast<float>(click->x()),
                                        static_cast<float>(click->y()));
         }

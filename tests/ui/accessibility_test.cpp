@@ -52,27 +52,30 @@ struct PlayedWindow {
 };
 
 // The board's description changes as an assistive technology hears of them, with whether a
-// stone was falling at that moment.
+// stone was falling at that moment, and the names of the board's cells given the focus.
 struct DescriptionChange {
     QString description;
     bool stoneFalling;
 };
 std::vector<DescriptionChange> descriptionChanges;
+QStringList focusedCells;
 frmHaupt* watchedWindow = nullptr;
 
 void RecordBoardEvents(QAccessibleEvent* event) {
-    if (watchedWindow == nullptr || event->object() != watchedWindow->picSpielfeld() ||
-        event->type() != QAccessible::DescriptionChanged) {
-        return;
+    if (watchedWindow == nullptr || event->object() != watchedWindow->picSpielfeld()) return;
+    if (event->type() == QAccessible::DescriptionChanged) {
+        descriptionChanges.push_back({event->accessibleInterface()->text(QAccessible::Description),
+                                      watchedWindow->game().flags().DropRunning});
     }
-    descriptionChanges.push_back({event->accessibleInterface()->text(QAccessible::Description),
-                                  watchedWindow->game().flags().DropRunning});
+    if (event->type() == QAccessible::Focus && event->child() >= 0) {
+        focusedCells << event->accessibleInterface()->text(QAccessible::Name);
+    }
 }
 
-int ColumnOfTheComputersStone(RecordingWindow& window) {
+int CellOfTheComputersStone(RecordingWindow& window) {
     const auto& cells = window.game().state().Cells;
     for (int cell = 0; cell < kCellCount; ++cell) {
-        if (cells[cell] == kComputer) return cell % kColumnCount;
+        if (cells[cell] == kComputer) return cell;
     }
     return -1;
 }
@@ -102,6 +105,12 @@ class AccessibilityTest : public QObject {
         QCOMPARE(board->role(), QAccessible::Canvas);
         QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Spielfeld"));
         QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Alle Spalten leer."));
+        QCOMPARE(board->childCount(), kCellCount);
+        QAccessibleInterface* cell = board->child(38);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Spalte 4, Feld 1 von unten: leer"));
+        QCOMPARE(cell->parent(), board);
+        QCOMPARE(board->indexOfChild(cell), 38);
+        QCOMPARE(board->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
     }
 
     // The press action and a mouse click on the same button of two windows in the same state
@@ -174,8 +183,9 @@ class AccessibilityTest : public QObject {
     }
 
     // With an assistive technology listening, the board tells of every stone once it has landed
-    // (never while it falls), the latest move first, and of the board emptied for a new game.
-    void boardDescriptionFollowsTheLandedStones() {
+    // (never while it falls), the latest move first, and of the board emptied for a new game; the
+    // column key gives it the focus, and the landed stone's cell takes the focus in it.
+    void boardTellsOfTheLandedStones() {
         QPlatformAccessibility* platform =
             QGuiApplicationPrivate::platformIntegration()->accessibility();
         QVERIFY(platform != nullptr);
@@ -184,9 +194,14 @@ class AccessibilityTest : public QObject {
         RecordingWindow window;
         watchedWindow = &window;
         descriptionChanges.clear();
+        focusedCells.clear();
+        window.SetKeyboardPlay(true);
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
 
-        ClickColumn(window, 3);
+        window.picButtonNeuesSpiel()->setFocus();
+        QTest::keyClick(window.picButtonNeuesSpiel(), '4');
+        QVERIFY(window.picSpielfeld()->hasFocus());
         QCOMPARE(descriptionChanges.size(), size_t{2});
         const DescriptionChange& human = descriptionChanges[0];
         const DescriptionChange& computer = descriptionChanges[1];
@@ -194,16 +209,24 @@ class AccessibilityTest : public QObject {
         QVERIFY2(human.description.startsWith("Ihr letzter Zug: Spalte 4. Spalte 1: leer."),
                  qPrintable(human.description));
         QVERIFY2(human.description.contains("Spalte 4: Spieler."), qPrintable(human.description));
+        const int computerCell = CellOfTheComputersStone(window);
         const QString computerMove = QStringLiteral("Letzter Zug des Computers: Spalte %1. ")
-                                         .arg(ColumnOfTheComputersStone(window) + 1);
+                                         .arg(computerCell % kColumnCount + 1);
         QVERIFY2(computer.description.startsWith(computerMove + "Ihr letzter Zug: Spalte 4."),
                  qPrintable(computer.description));
         QCOMPARE(Accessible(window.picSpielfeld())->text(QAccessible::Description),
                  computer.description);
+        QCOMPARE(
+            focusedCells,
+            (QStringList{
+                "Spalte 4, Feld 1 von unten: Spieler",
+                Accessible(window.picSpielfeld())->child(computerCell)->text(QAccessible::Name)}));
+        QVERIFY(focusedCells[1].endsWith(": Computer"));
 
         Click(window.picButtonNeuesSpiel());
         QCOMPARE(descriptionChanges.size(), size_t{3});
         QCOMPARE(descriptionChanges[2].description, QStringLiteral("Alle Spalten leer."));
+        QCOMPARE(focusedCells.size(), 2);
 
         watchedWindow = nullptr;
         QAccessible::installUpdateHandler(nullptr);

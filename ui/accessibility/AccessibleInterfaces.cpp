@@ -4,6 +4,7 @@
 
 #include "ui/BoardView.h"
 #include "ui/DrawnButton.h"
+#include "ui/accessibility/AccessibleBoard.h"
 
 namespace tessora {
 
@@ -35,7 +36,7 @@ QAccessibleInterface* GameInterfaceFactory(const QString& className, QObject* ob
         return new AccessibleDrawnButton(static_cast<DrawnButton*>(object));
     }
     if (className == QLatin1String(BoardView::staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Canvas);
+        return new AccessibleBoard(static_cast<BoardView*>(object));
     }
     return nullptr;
 }

@@ -8,6 +8,7 @@ bool LastMoveTracker::Follow(const std::array<int16, kCellCount>& cells) {
         if (position_[cell] != 0 && cells[cell] != position_[cell]) {
             lastMoves_ = {};
             position_ = {};
+            lastCell_ = -1;
             break;
         }
     }
@@ -20,6 +21,7 @@ bool LastMoveTracker::Follow(const std::array<int16, kCellCount>& cells) {
             lastMoves_.computer = column;
         }
         lastMoves_.lastSide = cells[cell];
+        lastCell_ = cell;
     }
     position_ = cells;
     return true;

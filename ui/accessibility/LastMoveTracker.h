@@ -18,10 +18,13 @@ class LastMoveTracker {
 
     const std::array<int16, kCellCount>& position() const { return position_; }
     const LastMoves& lastMoves() const { return lastMoves_; }
+    // The cell (index row * 7 + column) of the stone that landed last; -1 before the first.
+    int lastCell() const { return lastCell_; }
 
   private:
     std::array<int16, kCellCount> position_{};
     LastMoves lastMoves_;
+    int lastCell_ = -1;
 };
 
 }  // namespace tessora
