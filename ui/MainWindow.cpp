@@ -246,7 +246,7 @@ void frmHaupt::SetKeyboardPlay(bool on) {
     }
     // Tab goes through the play area as it reads: the board, the three buttons on the left, the
     // options below them, and the exit button at the bottom right last.
-    QWidget::setTabOrder(picOptionen_->optStaerke(4), picButtonExit_);
+    if (on) QWidget::setTabOrder(picOptionen_->optStaerke(4), picButtonExit_);
 }
 
 void frmHaupt::Form_KeyPress(QChar key) {

@@ -1,6 +1,7 @@
 // What a screen reader finds in the game and what a player without a mouse can do: the drawn
-// buttons and the board as named objects, the buttons' press action, the board's description as
-// the stones land, the column keys, and Tab and Space in keyboard play, which is off by default.
+// buttons and the board as named objects, the buttons' press action, the board's description and
+// focused cell as the stones land, the column keys, Tab and Space in keyboard play (off by
+// default), and its focus frame.
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
