@@ -33,6 +33,10 @@ QString HelpText() {
         "                  Spielfläche auf den Bildschirm passt\n"
         "  --fenster       spielt in einem gewöhnlichen Fenster statt auf dem ganzen\n"
         "                  Bildschirm; das Fenster lässt sich beliebig vergrößern\n"
+        "  --tastatur      schaltet das Spiel mit der Tastatur ein: die Tasten 1 bis 7\n"
+        "                  werfen einen Stein in ihre Spalte, Tab wählt eine Schaltfläche,\n"
+        "                  Leertaste oder Eingabetaste drückt sie; mit einem\n"
+        "                  Bildschirmleser ist es von selbst an\n"
         "  -h, --help      zeigt diese Hilfe und beendet das Programm\n"
         "  -v, --version   zeigt die Versionsnummer und beendet das Programm\n"
         "\n"
@@ -123,10 +127,12 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     const QCommandLineOption zoom(QString::fromLatin1(kZoomOption), QString(),
                                   QStringLiteral("FAKTOR"));
     const QCommandLineOption window(QStringLiteral("fenster"));
+    const QCommandLineOption keyboardPlay(QStringLiteral("tastatur"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(zoom);
     parser.addOption(window);
+    parser.addOption(keyboardPlay);
     for (const QtOption& option : kQtOptions) {
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(option.name), QString(),
@@ -144,6 +150,7 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     }
     CommandLineAnswer answer;
     answer.options.windowed = parser.isSet(window);
+    answer.options.keyboardPlay = parser.isSet(keyboardPlay);
     if (parser.isSet(zoom) && !ReadZoom(parser.value(zoom), answer.options)) {
         return Refuse(QStringLiteral("Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen "
                                      "von 1 bis 4 und max)")

@@ -9,7 +9,8 @@ namespace tessora {
 // The status of a program ended for a wrong command line, as Linux programs use it.
 inline constexpr int kExitBadCommandLine = 2;
 
-// How the game is to be shown. Without options: the specified game, full screen, at factor 1.
+// How the game is to be shown and played. Without options: the specified game, full screen, at
+// factor 1, played with the mouse.
 struct StartOptions {
     // --zoom: every window of the game enlarged by this factor (1 to 4)...
     double zoom = 1;
@@ -17,6 +18,9 @@ struct StartOptions {
     bool zoomToScreen = false;
     // --fenster: the play area in an ordinary window instead of the whole screen.
     bool windowed = false;
+    // --tastatur: play with the keys 1 to 7, Tab, Space and Enter (also on while an assistive
+    // technology is active).
+    bool keyboardPlay = false;
 };
 
 // The factors --zoom takes.

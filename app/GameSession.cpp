@@ -8,6 +8,7 @@
 #include "platform/qt/TimeOfDayClock.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
+#include "ui/accessibility/KeyboardPlaySwitch.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/instructions/InstructionsWindow.h"
 
@@ -71,6 +72,13 @@ void GameSession::Build() {
                          mainWindow->hide();
                          QApplication::quit();
                      });
+
+    const auto switchKeyboardPlay = [mainWindow, instructions](bool on) {
+        mainWindow->SetKeyboardPlay(on);
+        instructions->SetKeyboardPlay(on);
+    };
+    // Asked for on the command line, and on while an assistive technology is active.
+    keyboardPlay_ = std::make_unique<KeyboardPlaySwitch>(options_.keyboardPlay, switchKeyboardPlay);
 }
 
 }  // namespace tessora

@@ -14,6 +14,7 @@ class Game;
 class frmAnleitung;
 class frmCopyright;
 class frmHaupt;
+class KeyboardPlaySwitch;
 
 // One run of the game: owns the game and the computer player, builds the main window they play
 // in on a sound output and a clock (the computer player draws its chances from a given
@@ -55,6 +56,8 @@ class GameSession {
     std::unique_ptr<Game> game_;
     std::unique_ptr<frmAnleitung> instructions_;
     std::unique_ptr<frmCopyright> about_;
+    // Declared last, so it stops switching the windows before they go.
+    std::unique_ptr<KeyboardPlaySwitch> keyboardPlay_;
 };
 
 }  // namespace tessora

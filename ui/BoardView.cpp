@@ -1,10 +1,14 @@
 #include "ui/BoardView.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "core/BoardGeometry.h"
 #include "ui/PictureBox.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/accessibility/BoardDescription.h"
+#include "ui/accessibility/FocusFrame.h"
 
 namespace tessora {
 
@@ -34,11 +38,33 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
 BoardView::BoardView(const QImage& board, QWidget* parent) : QWidget(parent), board_(board) {
     setFixedSize(LayoutSize(board_));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallAccessibleInterfaces();
+    setAccessibleName(QStringLiteral("Spielfeld"));
+    setAccessibleDescription(BoardDescription(moves_.position(), moves_.lastMoves()));
+}
+
+void BoardView::SetKeyboardPlay(bool on) {
+    keyboardPlay_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    if (!on && hasFocus()) clearFocus();
+    update();
+}
+
+void BoardView::ShowPosition(const std::array<int16, kCellCount>& cells) {
+    if (!moves_.Follow(cells)) return;
+    // Sends the description's change to assistive technology.
+    setAccessibleDescription(BoardDescription(moves_.position(), moves_.lastMoves()));
+    if (hasFocus() && moves_.lastCell() >= 0) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(moves_.lastCell());
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     DrawPicture(painter, board_, event->rect());
+    if (keyboardPlay_ && hasFocus()) DrawFocusFrame(painter, rect());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,6 +2,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <array>
+
+#include "core/GameState.h"
+#include "ui/accessibility/LastMoveTracker.h"
 
 namespace tessora {
 
@@ -17,6 +21,15 @@ class BoardView : public QWidget {
     // The board is shown `scale` times its layout size (its window's play area is enlarged);
     // releases are reported in the layout's twips all the same.
     void SetLayoutScale(double scale) { scale_ = scale; }
+    double layoutScale() const { return scale_; }
+    // Keyboard play: the board takes the focus (Tab) and shows it with a frame.
+    void SetKeyboardPlay(bool on);
+    // The position now drawn, after a stone landed or the board was emptied. The board's
+    // description for assistive technology follows it, and while the board has the focus the
+    // landed stone's cell becomes its focused child: a screen reader tells of the move.
+    void ShowPosition(const std::array<int16, kCellCount>& cells);
+    // The position as last shown, with each side's last move.
+    const LastMoveTracker& moves() const { return moves_; }
 
   signals:
     // button and shift are the window codes (left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4);
@@ -30,6 +43,8 @@ class BoardView : public QWidget {
   private:
     const QImage& board_;
     double scale_ = 1;
+    LastMoveTracker moves_;
+    bool keyboardPlay_ = false;
 };
 
 }  // namespace tessora

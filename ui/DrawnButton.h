@@ -26,6 +26,13 @@ class DrawnButton : public QWidget {
     // True while the pressed image is on show.
     bool pressedImageShown() const { return pressedShown_; }
 
+    // Keyboard play: the button takes the focus (Tab) and shows it with a frame, and Space or
+    // Enter presses it. Off, the button takes no focus and no keys.
+    void SetKeyboardPlay(bool on);
+    // What a click (a press and a release over the button) does, for the keyboard and for
+    // assistive technology. A disabled or hidden button takes no clicks and does nothing.
+    void Press();
+
   signals:
     // Released over the button after a press on it.
     void clicked();
@@ -36,6 +43,9 @@ class DrawnButton : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     bool Inside(const QPointF& position) const;
@@ -45,6 +55,9 @@ class DrawnButton : public QWidget {
     QImage pressed_;
     ButtonPressedFlag& buttonPressed_;
     bool pressedShown_ = false;
+    bool keyboardPlay_ = false;
+    // The key (Space or Enter) held down on the button, 0 when none.
+    int heldKey_ = 0;
 };
 
 }  // namespace tessora

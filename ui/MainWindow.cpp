@@ -14,6 +14,7 @@
 #include "ui/OptionsPanel.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
+#include "ui/accessibility/ColumnKeys.h"
 
 namespace tessora {
 
@@ -108,8 +109,10 @@ void frmHaupt::BuildControls() {
 
 DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id) {
     const double ratio = pictures_.ratio();
-    return new DrawnButton(artwork::Button(id, false, ratio), artwork::Button(id, true, ratio),
-                           buttonPressed_, picContainer_);
+    auto* button = new DrawnButton(artwork::Button(id, false, ratio),
+                                   artwork::Button(id, true, ratio), buttonPressed_, picContainer_);
+    button->setAccessibleName(artwork::ButtonCaption(id));
+    return button;
 }
 
 void frmHaupt::LayOutPlayArea() {
@@ -274,13 +277,37 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) return false;
-    const QString text = static_cast<QKeyEvent*>(event)->text();
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const QString text = keyEvent->text();
     if (text.size() != 1) return false;
     const QChar key = text.front();
+    // Keyboard play: a column key is a left click in the middle of its column, through the
+    // board's own click; like a click, it gives the board the focus, where a screen reader
+    // follows the stones. A held key drops one stone, as a held mouse button does.
+    if (const std::optional<QPointF> click = ColumnClickForKey(key); keyboardPlay_ && click) {
+        if (!keyEvent->isAutoRepeat()) {
+            picSpielfeld_->setFocus(Qt::OtherFocusReason);
+            game_->picSpielfeld_MouseUp(1, 0, static_cast<float>(click->x()),
+                                        static_cast<float>(click->y()));
+        }
+        return true;
+    }
     if (key.toLower() != QLatin1Char('s') && key.toLower() != QLatin1Char('a')) return false;
     // Consumed: no other control acts on these two keys.
     Form_KeyPress(key);
     return true;
+}
+
+void frmHaupt::SetKeyboardPlay(bool on) {
+    keyboardPlay_ = on;
+    picSpielfeld_->SetKeyboardPlay(on);
+    for (DrawnButton* button :
+         {picButtonNeuesSpiel_, picButtonAnleitung_, picButtonCopyright_, picButtonExit_}) {
+        button->SetKeyboardPlay(on);
+    }
+    // Tab goes through the play area as it reads: the board, the three buttons on the left, the
+    // options below them, and the exit button at the bottom right last.
+    if (on) QWidget::setTabOrder(picOptionen_->optStaerke(4), picButtonExit_);
 }
 
 void frmHaupt::Form_KeyPress(QChar key) {

@@ -80,6 +80,13 @@ class frmHaupt : public QWidget, public Shell {
     const GamePictures& pictures() const { return pictures_; }
     const QImage& containerPicture() const { return container_; }
 
+    // Keyboard play: the keys 1 to 7 drop the human's stone into their column as a click on it
+    // does, the board and the drawn buttons take the focus (Tab) and show it, and Space or Enter
+    // presses the focused button. Off unless switched on; then every key but "S" and "A" does
+    // nothing here.
+    void SetKeyboardPlay(bool on);
+    bool KeyboardPlay() const { return keyboardPlay_; }
+
     // Paints every picture anew at `ratio` device pixels per layout pixel, with the stones of
     // the position back on the board. Done by the window itself when it comes to a screen of
     // another density and the game waits for the player.
@@ -141,6 +148,7 @@ class frmHaupt : public QWidget, public Shell {
     QTimer timFall_;
     QTimer ratioCheck_;
     std::string statusText_;
+    bool keyboardPlay_ = false;
 
     PictureBox* picContainer_ = nullptr;
     BoardView* picSpielfeld_ = nullptr;

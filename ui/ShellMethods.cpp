@@ -66,11 +66,14 @@ PixelView frmHaupt::Surface(Picture picture) {
 
 void frmHaupt::RefreshBoard() {
     picSpielfeld_->update();
+    // A stone has landed once it is drawn while none falls.
+    if (!game_->flags().DropRunning) picSpielfeld_->ShowPosition(game_->state().Cells);
 }
 
 void frmHaupt::RestoreBoardPicture() {
     pictures_.RestoreBoard();
     picSpielfeld_->update();
+    picSpielfeld_->ShowPosition({});
 }
 
 void frmHaupt::RefreshWindow() {

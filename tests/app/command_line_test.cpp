@@ -40,6 +40,23 @@ class CommandLineTest : public QObject {
                  qPrintable(answer.text));
     }
 
+    void keyboardPlayIsAskedForWithTastatur_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("keyboardPlay");
+        QTest::newRow("--tastatur") << QStringList{"--tastatur"} << true;
+        QTest::newRow("-tastatur beside a Qt option")
+            << QStringList{"-platform", "offscreen", "-tastatur"} << true;
+        QTest::newRow("no option") << QStringList{} << false;
+    }
+    void keyboardPlayIsAskedForWithTastatur() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, keyboardPlay);
+        const CommandLineAnswer answer = Read(arguments);
+        QVERIFY(answer.startGame);
+        QCOMPARE(answer.options.keyboardPlay, keyboardPlay);
+        QVERIFY(Read({"--help"}).text.contains("--tastatur"));
+    }
+
     // Nothing, or only options that Qt itself reads, starts the game.
     void gameStarts_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -81,6 +98,9 @@ class CommandLineTest : public QObject {
         QTest::newRow("factor missing")
             << QStringList{"--zoom"}
             << QStringLiteral("tessora: Der Option --zoom fehlt ein Wert\n");
+        QTest::newRow("keyboard play given a value")
+            << QStringList{"--tastatur=ja"}
+            << QStringLiteral("tessora: Die Option --tastatur=ja nimmt keinen Wert\n");
     }
     void wrongCommandLineIsRefused() {
         QFETCH(QStringList, arguments);

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QPushButton>
 #include <QtTest>
 
@@ -13,7 +14,9 @@ using namespace tessora;
 namespace {
 // The session on a silent sound device, with the windows built and the main window shown.
 struct Session {
-    Session() : session(wave, random, clock) { session.ShowMainWindow(); }
+    explicit Session(StartOptions options = {}) : session(wave, random, clock, options) {
+        session.ShowMainWindow();
+    }
 
     QStringList SoundsPlayed() const {
         QStringList names;
@@ -77,6 +80,32 @@ class GameSessionTest : public QObject {
         QVERIFY(window->isEnabled());
         QVERIFY(window->isVisible());
         QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound, "KLICK.WAV"}));
+    }
+
+    // Keyboard play is on with --tastatur, and also while a screen reader or another assistive
+    // technology is active, in the main window and on the instructions' back button alike.
+    void keyboardPlayFollowsTheOptionAndAssistiveTechnology_data() {
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("--tastatur") << true;
+        QTest::newRow("no option") << false;
+    }
+    void keyboardPlayFollowsTheOptionAndAssistiveTechnology() {
+        QFETCH(bool, asked);
+        StartOptions options;
+        options.keyboardPlay = asked;
+        Session s(options);
+        frmHaupt* window = s.session.mainWindow();
+        DrawnButton* back = s.session.instructions()->picButtonZurueck();
+        QCOMPARE(window->KeyboardPlay(), asked);
+        QCOMPARE(back->focusPolicy() != Qt::NoFocus, asked);
+
+        QAccessible::setActive(true);
+        QVERIFY(window->KeyboardPlay());
+        QVERIFY(back->focusPolicy() != Qt::NoFocus);
+
+        QAccessible::setActive(false);
+        QCOMPARE(window->KeyboardPlay(), asked);
+        QCOMPARE(back->focusPolicy() != Qt::NoFocus, asked);
     }
 };
 

@@ -10,6 +10,9 @@ namespace tessora::artwork {
 // The drawn buttons of the game's windows.
 enum class ButtonId { NeuesSpiel, Anleitung, Copyright, Exit, Zurueck };
 
+// The caption drawn on a button ("Neues Spiel", ...), also its name for assistive technology.
+QString ButtonCaption(ButtonId id);
+
 // Every picture the game shows, painted in code. Sizes are in layout pixels (the window's
 // pixels on a normal screen); each picture is painted at `ratio` device pixels per layout pixel,
 // so it is ratio times that size in pixels with that device pixel ratio, sharp on a screen of

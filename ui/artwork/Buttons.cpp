@@ -80,6 +80,10 @@ void PaintCaption(QPainter& p, const QRectF& plate, const QString& text, bool pr
 }
 }  // namespace
 
+QString ButtonCaption(ButtonId id) {
+    return Caption(id);
+}
+
 QImage Button(ButtonId id, bool pressed, double ratio) {
     const int width = id == ButtonId::Exit ? kExitWidth : kPlate.width();
     QImage image = paint::NewImage(width, kPlate.height(), paint::kBackdrop, ratio);

@@ -66,6 +66,11 @@ frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& butto
           artwork::Button(artwork::ButtonId::Zurueck, true, pictureRatio()), buttonPressed, this)) {
     BuildControls();
     connect(picButtonZurueck_, &DrawnButton::clicked, this, &frmAnleitung::ReturnWithClick);
+    picButtonZurueck_->setAccessibleName(artwork::ButtonCaption(artwork::ButtonId::Zurueck));
+}
+
+void frmAnleitung::SetKeyboardPlay(bool on) {
+    picButtonZurueck_->SetKeyboardPlay(on);
 }
 
 void frmAnleitung::BuildControls() {
@@ -96,6 +101,9 @@ void frmAnleitung::BuildControls() {
 void frmAnleitung::showEvent(QShowEvent* event) {
     SideWindow::showEvent(event);
     Form_Activate();
+    // Every showing starts in the text, also in keyboard play, where the back button takes the
+    // focus as well (Tab).
+    txtAnleitung_->setFocus();
 }
 
 void frmAnleitung::Form_Load() {

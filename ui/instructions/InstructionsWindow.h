@@ -24,6 +24,10 @@ class frmAnleitung : public SideWindow {
     QTextEdit* txtAnleitung() const { return txtAnleitung_; }
     DrawnButton* picButtonZurueck() const { return picButtonZurueck_; }
 
+    // Keyboard play: the back button takes the focus (Tab from the text) and Space or Enter
+    // presses it.
+    void SetKeyboardPlay(bool on);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void PaintPictures() override;

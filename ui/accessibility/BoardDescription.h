@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "core/GameState.h"
+
+namespace tessora {
+
+// The column (0..6) of each side's last stone in the game on the board, -1 before its first.
+struct LastMoves {
+    int human = -1;
+    int computer = -1;
+    // The side (kHuman or kComputer) whose stone landed last; 0 before the first stone.
+    int16 lastSide = 0;
+};
+
+// The position in German words, for a screen reader: the last move of each side, the most recent
+// first, then every column from left to right with its stones from the bottom up, for example
+// "Letzter Zug des Computers: Spalte 4. Ihr letzter Zug: Spalte 3. Spalte 1: leer.
+// Spalte 2: Spieler, Computer. ..." A full column is called full; an empty board is
+// "Alle Spalten leer."
+QString BoardDescription(const std::array<int16, kCellCount>& cells, const LastMoves& lastMoves);
+
+}  // namespace tessora
