@@ -18,6 +18,12 @@ constexpr double kPlayAreaWidth = 640;
 constexpr double kPlayAreaHeight = 480;
 }  // namespace
 
+void SetUpApplication(const StartOptions& options) {
+    QGuiApplication::setApplicationName(QStringLiteral("Tessora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSORA_APP_ID));
+    ApplyZoom(options);
+}
+
 double ZoomToFit(QSizeF area) {
     const double fit = std::min(area.width() / kPlayAreaWidth, area.height() / kPlayAreaHeight);
     return std::clamp(fit, kSmallestZoom, kLargestZoom);

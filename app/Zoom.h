@@ -10,6 +10,11 @@ namespace tessora {
 // given size (in the screen's pixels as the game lays them out at factor 1).
 double ZoomToFit(QSizeF area);
 
+// The game's application object made ready before the first window: its name, the app id by
+// which the desktop matches it to its menu entry (the desktop entry's name, on Wayland and on
+// X11), and the zoom the options ask for.
+void SetUpApplication(const StartOptions& options);
+
 // Enlarges every window of the game, its message boxes too, by the factor the options ask for:
 // Qt's own high-density scaling is set to that factor (times any factor the environment already
 // sets), so every window keeps its layout and is drawn at the resulting density. With --zoom

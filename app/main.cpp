@@ -11,11 +11,7 @@ int main(int argc, char** argv) {
     tessora::StartOptions options;
     if (const auto status = tessora::AnswerCommandLine(argc, argv, options)) return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessora"));
-    // The desktop matches the running game to its menu entry by this name (the Wayland app id,
-    // and the desktop file hint on X11).
-    QGuiApplication::setDesktopFileName(QStringLiteral(TESSORA_APP_ID));
-    tessora::ApplyZoom(options);
+    tessora::SetUpApplication(options);
 
     // The start-up check ends the program before any window exists when the display is set to
     // a custom font size.

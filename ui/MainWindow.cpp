@@ -253,6 +253,27 @@ void frmHaupt::CentreContainer() {
                         (height() - picContainer_->height()) / 2);
 }
 
+void frmHaupt::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The frame is known once the window is on the screen.
+    if (windowed_) QTimer::singleShot(0, this, &frmHaupt::FitIntoFreeArea);
+}
+
+void frmHaupt::FitIntoFreeArea() {
+    const QRect free = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (free.contains(frame)) return;
+    const QSize decoration = frame.size() - size();
+    const QSize room = free.size() - decoration;
+    const QSize playArea = kPlayArea.Pixels().size();
+    const double fit = std::min(room.width() / double(playArea.width()),
+                                room.height() / double(playArea.height()));
+    if (fit < 1) resize((QSizeF(playArea) * fit).toSize().expandedTo(minimumSize()));
+    const QSize outer = frameGeometry().size();
+    move(free.left() + std::max(0, (free.width() - outer.width()) / 2),
+         free.top() + std::max(0, (free.height() - outer.height()) / 2));
+}
+
 void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
     if (!windowed_) {
         CentreContainer();

@@ -108,6 +108,7 @@ class frmHaupt : public QWidget, public Shell {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -117,6 +118,9 @@ class frmHaupt : public QWidget, public Shell {
     DrawnButton* MakeButton(artwork::ButtonId id);
     // Places and sizes the play area and its controls at layoutScale_, the play area centred.
     void LayOutPlayArea();
+    // A window whose frame (title bar and border) reaches out of the screen's free area is made
+    // smaller, keeping the play area's proportions, and moved into it.
+    void FitIntoFreeArea();
     void CentreContainer();
     // Form_Load's pictures: the stones and logo whitened around, the tiled play area and
     // options panel, the logo.

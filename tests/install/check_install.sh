@@ -2,8 +2,9 @@
 # Installs a build into a scratch folder and checks what a player gets: the executable and its
 # wave files in the game's own folder; the commands where the build puts them (bin/, or games/
 # in the Debian package): a relative link to the game and tessora-engine; the manual pages;
-# valid desktop and AppStream files with an icon; and both programs answering --help and
-# --version without a display, with the version of the metainfo's newest release.
+# valid desktop and AppStream files with an icon, the menu entry starting the game enlarged;
+# and both programs answering --help and --version without a display, with the version of the
+# metainfo's newest release.
 #   check_install.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
@@ -37,7 +38,13 @@ done
 id=example.tessora.Tessora
 metainfo="$root/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop file invalid"
-appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metainfo invalid"
+appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null || fail "metainfo invalid"
+# The menu starts the game filling the screen; its actions start it at its own size or in a
+# window.
+entry="$root/share/applications/$id.desktop"
+grep -qx 'Exec=tessora --zoom max' "$entry" || fail "the menu entry does not start the game enlarged"
+grep -qx 'Exec=tessora' "$entry" && grep -qx 'Exec=tessora --fenster --zoom max' "$entry" ||
+    fail "the menu entry lacks its actions for the original size and a window"
 [ -s "$root/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "icon missing"
 
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)

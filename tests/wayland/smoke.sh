@@ -3,7 +3,7 @@
 # measuring program (the game's own start-up and main window, one turn, both side windows
 # opened and closed) on Qt's wayland platform, and checks from the protocol log that the main
 # window asked for full screen and that both side windows were given the main window as their
-# parent. Usage: smoke.sh BUILD_DIR
+# parent, and that the app id is the desktop entry's name. Usage: smoke.sh BUILD_DIR
 set -euo pipefail
 build=$1
 runtime=$(mktemp -d)
@@ -43,4 +43,6 @@ for title in Info Anleitung; do
     check "$log" "${window:-none}\.set_parent\(${main:-none}\)" "the $title window is owned by the main window"
 done
 check "$log" 'wl_surface@[0-9]+\.set_buffer_scale\(2\)' "the windows draw at the output's scale"
+check "$log" 'xdg_toplevel@[0-9]+\.set_app_id\("example\.tessora\.Tessora"\)' \
+    "the app id is the desktop entry's name"
 exit $fail

@@ -1,10 +1,11 @@
 // tessora-measure: the game's own start-up and main window, measured from outside the game.
-//   tessora-measure [--launched-ns N] [--turns N] [--tour SECONDS]
+//   tessora-measure [--launched-ns N] [--turns N] [--tour SECONDS] [--zoom F|max] [--fenster]
 // --launched-ns: the wall clock (ns since the epoch) just before the program was started, so
 // the time to the first frame includes loading the program; without it the count starts at
 // main. Prints one line per measurement, "name value unit". --tour: after the turns, open the
 // about window, then the instructions window, each for SECONDS, and go back to the game, so that
 // a screenshot tool outside can take their pictures (each step is printed when it is on show).
+// --zoom and --fenster show the game as the game's own options do.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 
 #include "app/GameSession.h"
 #include "app/Startup.h"
+#include "app/Zoom.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
 #include "ui/BoardView.h"
@@ -147,11 +149,26 @@ int main(int argc, char** argv) {
                              std::chrono::nanoseconds(launchedNs)))
                        : mainEntered;
 
+    // The game's display options, read as the game reads them.
+    QStringList gameArguments{QStringLiteral("tessora")};
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fenster") == 0) gameArguments << QString::fromLatin1(argv[i]);
+        if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) {
+            gameArguments << QString::fromLatin1(argv[i]) << QString::fromLatin1(argv[i + 1]);
+        }
+    }
+    const tessora::CommandLineAnswer options = tessora::ReadCommandLine(gameArguments);
+    if (!options.startGame) {
+        std::fputs(options.text.toUtf8().constData(), stderr);
+        return options.exitStatus;
+    }
+
     QApplication app(argc, argv);
+    tessora::SetUpApplication(options.options);
     // Every paint of the program passes the watch; the first one is the main window's.
     FirstFrameWatch firstFrame;
     app.installEventFilter(&firstFrame);
-    tessora::GameSession session;
+    tessora::GameSession session(options.options);
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
     const bool shown = tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),

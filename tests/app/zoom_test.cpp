@@ -1,0 +1,120 @@
+// The game enlarged by --zoom and played in a window (--fenster): the whole process runs at
+// factor 2.25, as --zoom max gives on a 1920 x 1080 screen.
+#include "app/Zoom.h"
+
+#include <QtTest>
+
+#include "app/GameSession.h"
+#include "platform/qt/TimeOfDayClock.h"
+#include "support/FakeWaveOutput.h"
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+
+using namespace tessora;
+
+namespace {
+constexpr double kZoom = 2.25;
+
+// A game in a window on a silent sound device, the falling animation off.
+struct WindowedGame {
+    WindowedGame() : session(wave, random, clock, Options()) {
+        session.ShowMainWindow();
+        window = session.mainWindow();
+        window->game().options().AnimationOn = false;
+    }
+    static StartOptions Options() {
+        StartOptions options;
+        options.windowed = true;
+        options.zoom = kZoom;
+        return options;
+    }
+
+    FakeWaveOutput wave;
+    ScriptedRandom random{{0.5}};
+    TimeOfDayClock clock;
+    GameSession session;
+    frmHaupt* window = nullptr;
+};
+
+// The column the human's last stone went into, or -1.
+int HumanColumn(const GameState& state) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (state.Cells[cell] == kHuman) return cell % kColumnCount;
+    }
+    return -1;
+}
+}  // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        StartOptions options;
+        options.zoom = kZoom;
+        QCOMPARE(ApplyZoom(options), kZoom);
+    }
+
+    void maxFitsThePlayAreaIntoTheScreen_data() {
+        QTest::addColumn<QSizeF>("screen");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1920 x 1080") << QSizeF(1920, 1080) << 2.25;
+        QTest::newRow("1366 x 768") << QSizeF(1366, 768) << 1.6;
+        QTest::newRow("wider than high") << QSizeF(3000, 960) << 2.0;
+        QTest::newRow("4K, at most 4") << QSizeF(3840, 2160) << 4.0;
+        QTest::newRow("smaller than the play area, at least 1") << QSizeF(600, 400) << 1.0;
+    }
+    void maxFitsThePlayAreaIntoTheScreen() {
+        QFETCH(QSizeF, screen);
+        QFETCH(double, zoom);
+        QCOMPARE(ZoomToFit(screen), zoom);
+    }
+
+    // The window is the play area's size times the factor; everything in it is the layout's.
+    void windowIsThePlayAreaTimesTheFactor() {
+        WindowedGame game;
+        QVERIFY(!game.window->isFullScreen());
+        QCOMPARE(game.window->size(), QSize(640, 480));
+        QCOMPARE(game.window->devicePixelRatioF(), kZoom);
+        QCOMPARE(game.window->size() * game.window->devicePixelRatioF(), QSize(1440, 1080));
+        QCOMPARE(game.window->pictures().ratio(), kZoom);
+    }
+
+    // In a window resized to another shape the play area fills it as far as it can with its
+    // proportions kept, in the middle, and a click anywhere in a column's stones drops the
+    // stone into that column.
+    void clicksFindTheirColumnsInAResizedWindow_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("as started") << QSize(640, 480);
+        QTest::newRow("wider") << QSize(1000, 560);
+        QTest::newRow("taller") << QSize(700, 800);
+    }
+    void clicksFindTheirColumnsInAResizedWindow() {
+        QFETCH(QSize, size);
+        WindowedGame game;
+        game.window->resize(size);
+        const double scale = std::min(size.width() / 640.0, size.height() / 480.0);
+        QCOMPARE(game.window->layoutScale(), scale);
+        const QRect area = game.window->picContainer()->geometry();
+        QVERIFY(qAbs(area.width() - 640 * scale) <= 1);
+        QVERIFY(qAbs(area.center().x() - size.width() / 2) <= 1);
+        QVERIFY(qAbs(area.center().y() - size.height() / 2) <= 1);
+
+        BoardView* board = game.window->picSpielfeld();
+        for (int column = 0; column < kColumnCount; ++column) {
+            // Just inside the left and right edges of the column's stones (20 + 60 k to 60 k
+            // + 59 layout pixels), on the board as shown.
+            for (const double layoutX : {20.5 + 60 * column, 59.5 + 60 * column}) {
+                game.window->game().NewGame();
+                const QPointF at(layoutX * scale, 100 * scale);
+                QMouseEvent release(QEvent::MouseButtonRelease, at, board->mapToGlobal(at),
+                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(board, &release);
+                QCOMPARE(HumanColumn(game.window->game().state()), column);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ZoomTest)
+#include "zoom_test.moc"
