@@ -45,7 +45,7 @@ void GameSession::Build() {
 
     computer_ = std::make_unique<ComputerPlayer>(*random_);
     window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_);
-    window_->SetWindowed(options_.windowed);
+    window_->SetWindowed(options_.windowed, options_.zoomToScreen);
     game_ = std::make_unique<Game>(*window_, *computer_);
     window_->Load(*game_);
     frmHaupt* mainWindow = window_.get();

@@ -153,6 +153,8 @@ void frmHaupt::Form_Load() {
         const QRect free = screen()->availableGeometry();
         move(free.left() + (free.width() - width()) / 2,
              free.top() + (free.height() - height()) / 2);
+        // Only the desktop knows how much room its panels and the window's frame leave.
+        if (largestWindow_) setWindowState(windowState() | Qt::WindowMaximized);
     } else {
         // Full screen, with the play area in the middle.
         const QRect screenArea = screen()->geometry();
@@ -260,6 +262,8 @@ void frmHaupt::showEvent(QShowEvent* event) {
 }
 
 void frmHaupt::FitIntoFreeArea() {
+    // A maximized window is the desktop's to size.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
     const QRect free = screen()->availableGeometry();
     const QRect frame = frameGeometry();
     if (free.contains(frame)) return;

@@ -36,8 +36,12 @@ class frmHaupt : public QWidget, public Shell {
     ~frmHaupt() override;
 
     // Plays in an ordinary window the size of the play area instead of the whole screen; the
-    // play area then follows the window's size. Set before Load.
-    void SetWindowed(bool windowed) { windowed_ = windowed; }
+    // play area then follows the window's size. With largest, the window starts maximized, as
+    // large as the desktop lets a window be beside its panels. Set before Load.
+    void SetWindowed(bool windowed, bool largest = false) {
+        windowed_ = windowed;
+        largestWindow_ = largest;
+    }
     // How many times its layout size the play area is shown (1 but in a resized window).
     double layoutScale() const { return layoutScale_; }
 
@@ -148,6 +152,7 @@ class frmHaupt : public QWidget, public Shell {
     Clock& clock_;
     Game* game_ = nullptr;
     bool windowed_ = false;
+    bool largestWindow_ = false;
     double layoutScale_ = 1;
     QTimer timFall_;
     QTimer ratioCheck_;

@@ -29,7 +29,6 @@ QSize LayoutSize(const QImage& picture) {
 PictureBox::PictureBox(const QImage& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
     setFixedSize(LayoutSize(picture_));
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
