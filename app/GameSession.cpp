@@ -30,7 +30,29 @@ GameSession::~GameSession() = default;
 
 void GameSession::ShowMainWindow() {
     if (!window_) Build();
+    // The game's icon, painted on a thread of its own while the main window was built.
+    if (icon_.valid()) QApplication::setWindowIcon(artwork::AppIconSet(icon_.get()));
     window_->show();
+}
+
+frmAnleitung* GameSession::instructions() {
+    if (!instructions_ && window_) {
+        frmHaupt* mainWindow = window_.get();
+        instructions_ = std::make_unique<frmAnleitung>(
+            [mainWindow](Sound sound) { mainWindow->PlaySound(sound); },
+            mainWindow->ButtonPressed(), mainWindow);
+        instructions_->SetKeyboardPlay(keyboardPlayOn_);
+    }
+    return instructions_.get();
+}
+
+frmCopyright* GameSession::about() {
+    if (!about_ && window_) {
+        frmHaupt* mainWindow = window_.get();
+        about_ = std::make_unique<frmCopyright>(
+            [mainWindow](Sound sound) { mainWindow->PlaySound(sound); }, mainWindow);
+    }
+    return about_.get();
 }
 
 void GameSession::Build() {
@@ -41,7 +63,7 @@ void GameSession::Build() {
         random_ = &own_->random;
         clock_ = &own_->clock;
     }
-    QApplication::setWindowIcon(artwork::AppIconSet());
+    icon_ = std::async(std::launch::async, [] { return artwork::AppIconImages(); });
 
     computer_ = std::make_unique<ComputerPlayer>(*random_);
     window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_);
@@ -49,33 +71,29 @@ void GameSession::Build() {
     game_ = std::make_unique<Game>(*window_, *computer_);
     window_->Load(*game_);
     frmHaupt* mainWindow = window_.get();
-    const auto playSound = [mainWindow](Sound sound) { mainWindow->PlaySound(sound); };
-    instructions_ =
-        std::make_unique<frmAnleitung>(playSound, mainWindow->ButtonPressed(), mainWindow);
-    about_ = std::make_unique<frmCopyright>(playSound, mainWindow);
 
-    QObject::connect(mainWindow, &frmHaupt::showInstructions, instructions_.get(),
-                     &frmAnleitung::show);
-    frmCopyright* about = about_.get();
-    QObject::connect(mainWindow, &frmHaupt::showCopyright, about, [about] {
-        about->CentreOnScreen();
-        about->show();
+    // The instructions and about windows are made when they are first asked for.
+    QObject::connect(mainWindow, &frmHaupt::showInstructions, mainWindow,
+                     [this] { instructions()->show(); });
+    QObject::connect(mainWindow, &frmHaupt::showCopyright, mainWindow, [this] {
+        frmCopyright* window = about();
+        window->CentreOnScreen();
+        window->show();
     });
     // The program ends (exit confirmed, or the main window closed): every window goes at once,
     // and the event loop ends as soon as a move still running has stopped, which it does
     // silently at its next step.
-    frmAnleitung* instructions = instructions_.get();
-    QObject::connect(mainWindow, &frmHaupt::exitConfirmed, mainWindow,
-                     [mainWindow, instructions, about] {
-                         instructions->hide();
-                         about->hide();
-                         mainWindow->hide();
-                         QApplication::quit();
-                     });
+    QObject::connect(mainWindow, &frmHaupt::exitConfirmed, mainWindow, [this] {
+        if (instructions_) instructions_->hide();
+        if (about_) about_->hide();
+        window_->hide();
+        QApplication::quit();
+    });
 
-    const auto switchKeyboardPlay = [mainWindow, instructions](bool on) {
-        mainWindow->SetKeyboardPlay(on);
-        instructions->SetKeyboardPlay(on);
+    const auto switchKeyboardPlay = [this](bool on) {
+        keyboardPlayOn_ = on;
+        window_->SetKeyboardPlay(on);
+        if (instructions_) instructions_->SetKeyboardPlay(on);
     };
     // Asked for on the command line, and on while an assistive technology is active.
     keyboardPlay_ = std::make_unique<KeyboardPlaySwitch>(options_.keyboardPlay, switchKeyboardPlay);

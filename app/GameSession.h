@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
+#include <future>
 #include <memory>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "platform/Clock.h"
@@ -36,10 +39,11 @@ class GameSession {
     // shows the main window.
     void ShowMainWindow();
 
-    // The windows, null until ShowMainWindow.
+    // The windows, null until ShowMainWindow. The instructions and about windows are made when
+    // first asked for, by their buttons or here, so that they cost the start nothing.
     frmHaupt* mainWindow() const { return window_.get(); }
-    frmAnleitung* instructions() const { return instructions_.get(); }
-    frmCopyright* about() const { return about_.get(); }
+    frmAnleitung* instructions();
+    frmCopyright* about();
 
   private:
     struct OwnParts;
@@ -54,6 +58,8 @@ class GameSession {
     // The game goes before the main window, its shell; the two other windows go first.
     std::unique_ptr<frmHaupt> window_;
     std::unique_ptr<Game> game_;
+    std::future<std::vector<QImage>> icon_;
+    bool keyboardPlayOn_ = false;
     std::unique_ptr<frmAnleitung> instructions_;
     std::unique_ptr<frmCopyright> about_;
     // Declared last, so it stops switching the windows before they go.

@@ -1,23 +1,41 @@
 #include "platform/BitBlt.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace tessora {
 
 namespace {
-std::uint32_t Combine(std::uint32_t d, std::uint32_t s, RasterOp op) {
+// Combines one row of n pixels through the raster operation Op, walking backwards when asked
+// (the rows of one buffer may overlap).
+template <typename Op>
+void CombineRow(std::uint32_t* d, const std::uint32_t* s, int n, bool backwards, Op op) {
+    if (backwards) {
+        for (int i = n - 1; i >= 0; --i)
+            d[i] = op(d[i], s[i]);
+    } else {
+        for (int i = 0; i < n; ++i)
+            d[i] = op(d[i], s[i]);
+    }
+}
+
+void CombineRow(std::uint32_t* d, const std::uint32_t* s, int n, bool backwards, RasterOp op) {
     switch (op) {
         case RasterOp::SrcCopy:
-            return s;
+            // A plain copy, as memmove does it, also between overlapping rows.
+            std::memmove(d, s, static_cast<std::size_t>(n) * sizeof(std::uint32_t));
+            return;
         case RasterOp::SrcAnd:
-            return d & s;
+            CombineRow(d, s, n, backwards, [](std::uint32_t a, std::uint32_t b) { return a & b; });
+            return;
         case RasterOp::SrcPaint:
-            return d | s;
+            CombineRow(d, s, n, backwards, [](std::uint32_t a, std::uint32_t b) { return a | b; });
+            return;
         case RasterOp::MergePaint:
-            return d | ~s;
+            CombineRow(d, s, n, backwards, [](std::uint32_t a, std::uint32_t b) { return a | ~b; });
+            return;
     }
-    return d;
 }
 
 // Moves a start that lies before 0 up to 0, with the other view's start moved alike and the
@@ -46,12 +64,12 @@ void BitBlt(const PixelView& dst, int x, int y, int w, int h, const PixelView& s
     if (dst.scale != src.scale || dst.scale <= 0) return;
     // From here on everything is in device pixels.
     const double scale = dst.scale;
-    x = DevicePosition(x, scale);
-    y = DevicePosition(y, scale);
+    x = DevicePosition(x, scale) - dst.originX;
+    y = DevicePosition(y, scale) - dst.originY;
     w = DeviceLength(w, scale);
     h = DeviceLength(h, scale);
-    sx = DevicePosition(sx, scale);
-    sy = DevicePosition(sy, scale);
+    sx = DevicePosition(sx, scale) - src.originX;
+    sy = DevicePosition(sy, scale) - src.originY;
     // Clip the rectangle against the destination and the source, keeping both in step.
     ClipLeadingEdge(x, sx, w);
     ClipLeadingEdge(y, sy, h);
@@ -68,15 +86,7 @@ void BitBlt(const PixelView& dst, int x, int y, int w, int h, const PixelView& s
     const bool backwards = Overlap(dst, src) && std::less<const void*>{}(firstSource, firstTarget);
     for (int row = 0; row < h; ++row) {
         const int r = backwards ? h - 1 - row : row;
-        std::uint32_t* d = &dst.at(x, y + r);
-        const std::uint32_t* s = &src.at(sx, sy + r);
-        if (backwards) {
-            for (int i = w - 1; i >= 0; --i)
-                d[i] = Combine(d[i], s[i], op);
-        } else {
-            for (int i = 0; i < w; ++i)
-                d[i] = Combine(d[i], s[i], op);
-        }
+        CombineRow(&dst.at(x, y + r), &src.at(sx, sy + r), w, backwards, op);
     }
 }
 

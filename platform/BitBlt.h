@@ -24,12 +24,18 @@ inline int DeviceLength(double layout, double scale) {
 // by that factor). Width and height are in layout pixels, as the game sees its pictures; the
 // buffer is DeviceLength(width) by DeviceLength(height) device pixels, and stride counts device
 // pixels (not bytes) from one row to the next. at() addresses device pixels.
+//
+// A view may hold only a part of a larger picture: its buffer then starts at device pixel
+// (originX, originY) of the larger picture, and positions in copies to and from it are those
+// of the larger picture, so the part gets exactly the device pixels the whole would.
 struct PixelView {
     std::uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
     int stride = 0;
     double scale = 1;
+    int originX = 0;
+    int originY = 0;
 
     std::uint32_t& at(int x, int y) const { return pixels[y * stride + x]; }
     int deviceWidth() const { return DeviceLength(width, scale); }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "core/BoardGeometry.h"
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/accessibility/BoardDescription.h"
 #include "ui/accessibility/FocusFrame.h"

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/accessibility/FocusFrame.h"
 

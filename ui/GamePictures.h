@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QSize>
 #include <array>
+#include <memory>
 
 #include "core/Shell.h"
 #include "platform/BitBlt.h"
+#include "ui/artwork/Artwork.h"
 #include "ui/artwork/Paint.h"
 
 class QWidget;
@@ -13,13 +15,20 @@ class QWidget;
 namespace tessora {
 
 // Every picture of the main window as a 32-bit pixel buffer: the ones the game draws with and
-// onto (board, stones, column mask, work areas) and the hidden sources of the play area (logo,
-// its mask, the two background tiles). All are painted at one ratio of device pixels to layout
-// pixels (that of the window's screen), and the game's surfaces carry it: the game draws in
-// layout pixels, its bit blits reach every device pixel.
+// onto (board, stones, column mask, work areas), the drawn buttons, and the hidden sources of
+// the play area (logo, its mask, the two background tiles). All are painted at one ratio of
+// device pixels to layout pixels (that of the window's screen), and the game's surfaces carry
+// it: the game draws in layout pixels, its bit blits reach every device pixel.
+//
+// The pictures are painted on threads of their own from the moment the object is made, the
+// board in two halves, so that they are ready on every core while the window is built; each
+// accessor waits for its pictures the first time it is used.
 class GamePictures {
   public:
     explicit GamePictures(double ratio = 1);
+    GamePictures(GamePictures&&) noexcept;
+    GamePictures& operator=(GamePictures&&) noexcept;
+    ~GamePictures();
 
     double ratio() const { return ratio_; }
 
@@ -30,22 +39,40 @@ class GamePictures {
 
     // The board as the game has drawn on it, and the empty board it starts from.
     const QImage& Board() const { return Image(Picture::Board); }
-    const QImage& EmptyBoard() const { return emptyBoard_; }
-    // Copies the empty board over the board, discarding every stone drawn on it.
+    // Where the board picture lies, for a view that shows it: it holds the board once the
+    // board was waited for (by any use of it, or Finish).
+    const QImage& BoardSlot() const { return pictures_[static_cast<int>(Picture::Board)]; }
+    const QImage& EmptyBoard() const;
+    // Puts the empty board back, discarding every stone drawn on it. Before the board is
+    // painted this does nothing: it starts empty.
     void RestoreBoard();
 
-    QImage& Logo() { return logo_.picture; }
-    QImage& LogoMask() { return logo_.mask; }
-    const QImage& BackgroundTile() const { return backgroundTile_; }
-    const QImage& OptionsTile() const { return optionsTile_; }
+    QImage& Logo();
+    QImage& LogoMask();
+    const QImage& BackgroundTile() const;
+    const QImage& OptionsTile() const;
+    // A drawn button of the main window, normal or pressed.
+    const QImage& Button(artwork::ButtonId id, bool pressed) const;
+
+    // Waits until every picture is painted.
+    void Finish() const;
 
   private:
+    struct Painting;  // the pictures still on their threads
+    void AwaitBoard() const;
+    void AwaitStones() const;
+    void AwaitPlayArea() const;
+    void AwaitButtons() const;
+
     double ratio_;
-    std::array<QImage, 8> pictures_;  // by Picture value
-    QImage emptyBoard_;
-    artwork::paint::MaskedPicture logo_;
-    QImage backgroundTile_;
-    QImage optionsTile_;
+    // Filled in as the threads finish; the accessors wait for their part first.
+    mutable std::array<QImage, 8> pictures_;  // by Picture value
+    mutable QImage emptyBoard_;
+    mutable artwork::paint::MaskedPicture logo_;
+    mutable QImage backgroundTile_;
+    mutable QImage optionsTile_;
+    mutable std::array<QImage, 8> buttons_;  // the four main buttons, normal and pressed
+    std::unique_ptr<Painting> painting_;
 };
 
 // The ratio of device pixels to layout pixels the pictures of a widget are painted at: the

@@ -12,7 +12,8 @@
 
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
+#include "ui/PlayAreaView.h"
 #include "ui/Twips.h"
 #include "ui/accessibility/ColumnKeys.h"
 
@@ -42,7 +43,6 @@ constexpr int kResizeSettleMilliseconds = 150;
 frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent)
     : QWidget(parent),
       pictures_(PictureRatioOf(*this)),
-      container_(NewPicture(kPlayArea.Pixels().size(), pictures_.ratio(), kContainerGrey)),
       sound_(waveOutput, QCoreApplication::applicationDirPath()),
       clock_(clock) {
     setWindowTitle(QStringLiteral("Tessora"));
@@ -75,9 +75,9 @@ frmHaupt::~frmHaupt() {
 }
 
 void frmHaupt::BuildControls() {
-    picContainer_ = new PictureBox(container_, this);
+    picContainer_ = new PlayAreaView(this);
 
-    picSpielfeld_ = new BoardView(pictures_.Board(), picContainer_);
+    picSpielfeld_ = new BoardView(pictures_.BoardSlot(), picContainer_);
     connect(picSpielfeld_, &BoardView::mouseUp, this,
             [this](int button, int shift, float x, float y) {
                 game_->picSpielfeld_MouseUp(button, shift, x, y);
@@ -107,10 +107,9 @@ void frmHaupt::BuildControls() {
     LayOutPlayArea();
 }
 
+// The button's pictures come with the play area's (PaintPlayArea).
 DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id) {
-    const double ratio = pictures_.ratio();
-    auto* button = new DrawnButton(artwork::Button(id, false, ratio),
-                                   artwork::Button(id, true, ratio), buttonPressed_, picContainer_);
+    auto* button = new DrawnButton(QImage(), QImage(), buttonPressed_, picContainer_);
     button->setAccessibleName(artwork::ButtonCaption(id));
     return button;
 }
@@ -140,6 +139,10 @@ void frmHaupt::LayOutPlayArea() {
 
 QWidget* frmHaupt::picContainer() const {
     return picContainer_;
+}
+
+QImage frmHaupt::containerPicture() const {
+    return picContainer_->Picture();
 }
 
 void frmHaupt::Form_Load() {
@@ -191,16 +194,38 @@ void frmHaupt::PaintPlayArea() {
                RasterOp::SrcPaint);
     }
 
-    TileWith(container_, pictures_.BackgroundTile());
     picOptionen_->TileBackground(pictures_.OptionsTile());
 
-    // The logo through its mask: whiten its shape, then put it in.
+    // The play area tiled, then the logo through its mask: whiten its shape, then put it in.
+    // Only the logo's part of the area is kept as a picture, made with the same copies the
+    // whole area would be made with; the view draws the tiles around it.
+    const double ratio = pictures_.ratio();
+    const QSize area = kPlayArea.Pixels().size();
     const QPoint logo = kLogo.TopLeft();
-    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoMask.width, logoMask.height, logoMask, 0, 0,
+    const QRect logoPlace(logo, QSize(logoMask.width, logoMask.height));
+    QImage logoPart = NewPicture(logoPlace.size(), ratio, kContainerGrey);
+    PixelView part = ViewOf(logoPart);
+    part.originX = DevicePosition(logo.x(), ratio);
+    part.originY = DevicePosition(logo.y(), ratio);
+    const PixelView tile = SourceViewOf(pictures_.BackgroundTile());
+    for (int x = 0; x < area.width(); x += tile.width) {
+        for (int y = 0; y < area.height(); y += tile.height)
+            BitBlt(part, x, y, tile.width, tile.height, tile, 0, 0, RasterOp::SrcCopy);
+    }
+    BitBlt(part, logo.x(), logo.y(), logoMask.width, logoMask.height, logoMask, 0, 0,
            RasterOp::MergePaint);
-    BitBlt(ViewOf(container_), logo.x(), logo.y(), logoMask.width, logoMask.height,
-           ViewOf(pictures_.Logo()), 0, 0, RasterOp::SrcAnd);
-    picContainer_->update();
+    BitBlt(part, logo.x(), logo.y(), logoMask.width, logoMask.height, ViewOf(pictures_.Logo()), 0,
+           0, RasterOp::SrcAnd);
+    picContainer_->SetPictures(area, pictures_.BackgroundTile(), std::move(logoPart), logoPlace);
+
+    using artwork::ButtonId;
+    const std::pair<DrawnButton*, ButtonId> buttons[] = {
+        {picButtonNeuesSpiel_, ButtonId::NeuesSpiel},
+        {picButtonAnleitung_, ButtonId::Anleitung},
+        {picButtonCopyright_, ButtonId::Copyright},
+        {picButtonExit_, ButtonId::Exit}};
+    for (const auto& [button, id] : buttons)
+        button->SetPictures(pictures_.Button(id, false), pictures_.Button(id, true));
 }
 
 void frmHaupt::paintEvent(QPaintEvent* /*event*/) {
@@ -231,22 +256,13 @@ void frmHaupt::FollowScreenRatio() {
 
 void frmHaupt::UsePictureRatio(double ratio) {
     pictures_ = GamePictures(ratio);
-    container_ = NewPicture(LayoutSize(container_), ratio, kContainerGrey);
     PaintPlayArea();
-    using artwork::ButtonId;
-    const std::pair<DrawnButton*, ButtonId> buttons[] = {
-        {picButtonNeuesSpiel_, ButtonId::NeuesSpiel},
-        {picButtonAnleitung_, ButtonId::Anleitung},
-        {picButtonCopyright_, ButtonId::Copyright},
-        {picButtonExit_, ButtonId::Exit}};
-    for (const auto& [button, id] : buttons) {
-        button->SetPictures(artwork::Button(id, false, ratio), artwork::Button(id, true, ratio));
-    }
     // The board starts empty at the new ratio; the stones of the position go back on it.
     const GameState& state = game_->state();
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (state.Cells[cell] != 0) game_->SteinSetzen(cell, state.Cells[cell]);
     }
+    pictures_.Finish();
     update();
 }
 
@@ -256,6 +272,8 @@ void frmHaupt::CentreContainer() {
 }
 
 void frmHaupt::showEvent(QShowEvent* event) {
+    // Every picture is on its place before the first frame is drawn.
+    pictures_.Finish();
     QWidget::showEvent(event);
     // The frame is known once the window is on the screen.
     if (windowed_) QTimer::singleShot(0, this, &frmHaupt::FitIntoFreeArea);

@@ -21,7 +21,7 @@ namespace tessora {
 
 class BoardView;
 class OptionsPanel;
-class PictureBox;
+class PlayAreaView;
 
 // The main window: the black full-screen window with the 640 x 480 play area, the board, the
 // drawn buttons, the options panel and the status line. It is the game's shell.
@@ -82,7 +82,8 @@ class frmHaupt : public QWidget, public Shell {
     DrawnButton* picButtonCopyright() const { return picButtonCopyright_; }
     DrawnButton* picButtonExit() const { return picButtonExit_; }
     const GamePictures& pictures() const { return pictures_; }
-    const QImage& containerPicture() const { return container_; }
+    // The play area's picture as it shows: tiles and logo, at the pictures' ratio.
+    QImage containerPicture() const;
 
     // Keyboard play: the keys 1 to 7 drop the human's stone into their column as a click on it
     // does, the board and the drawn buttons take the focus (Tab) and show it, and Space or Enter
@@ -127,7 +128,7 @@ class frmHaupt : public QWidget, public Shell {
     void FitIntoFreeArea();
     void CentreContainer();
     // Form_Load's pictures: the stones and logo whitened around, the tiled play area and
-    // options panel, the logo.
+    // options panel, the logo, and the drawn buttons' pictures.
     void PaintPlayArea();
     void FollowScreenRatio();
     // The instructions and about buttons: asks for the window through request, then stands
@@ -147,7 +148,6 @@ class frmHaupt : public QWidget, public Shell {
 
     ButtonPressedFlag buttonPressed_;
     GamePictures pictures_;
-    QImage container_;
     SoundPlayer sound_;
     Clock& clock_;
     Game* game_ = nullptr;
@@ -159,7 +159,7 @@ class frmHaupt : public QWidget, public Shell {
     std::string statusText_;
     bool keyboardPlay_ = false;
 
-    PictureBox* picContainer_ = nullptr;
+    PlayAreaView* picContainer_ = nullptr;
     BoardView* picSpielfeld_ = nullptr;
     QLabel* lblStatus_ = nullptr;
     OptionsPanel* picOptionen_ = nullptr;

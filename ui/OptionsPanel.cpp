@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "ui/GamePictures.h"
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 namespace tessora {

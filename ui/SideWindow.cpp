@@ -8,7 +8,7 @@
 #include <QWindow>
 
 #include "ui/GamePictures.h"
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -209,6 +210,30 @@ TEST(BitBlt, AtTwiceTheDensityCoversEveryDevicePixelOfTheRectangle) {
     EXPECT_EQ(destination.rows(), (Rows{"....bb", "....##", "..#r..", "..rb.."}));
     BitBlt(destination.doubleDensityView(), 0, 0, 1, 1, stones.view(), 0, 0, RasterOp::SrcCopy);
     EXPECT_EQ(destination.rows(), (Rows{"....bb", "....##", "..#r..", "..rb.."}));
+}
+
+// At a fractional density every copy of one layout size covers one device size, from the device
+// pixel nearest its layout position: a row of copies leaves no device pixel out, and the same
+// rounding puts a picture and the hole it belongs in onto the same device pixels.
+TEST(BitBlt, AtAFractionalDensityCopiesOfOneSizeAreOneSizeAndLeaveNoGap) {
+    constexpr double kDensity = 2.25;
+    constexpr int kLayoutWidth = 9;
+    const int deviceWidth = DeviceLength(kLayoutWidth, kDensity);
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(deviceWidth), 0);
+    const PixelView target{row.data(), kLayoutWidth, 1, deviceWidth, kDensity};
+    std::vector<std::uint32_t> tile(static_cast<std::size_t>(DeviceLength(2, kDensity)), 7);
+    const PixelView source{tile.data(), 2, 1, static_cast<int>(tile.size()), kDensity};
+    for (int x = 0; x < kLayoutWidth; x += 2)
+        BitBlt(target, x, 0, 2, 1, source, 0, 0, RasterOp::SrcPaint);
+    EXPECT_EQ(std::count(row.begin(), row.end(), 7u), deviceWidth);
+    // One copy lands on DeviceLength(2) device pixels from DevicePosition(3) on: 7 to 11.
+    std::fill(row.begin(), row.end(), 0);
+    BitBlt(target, 3, 0, 2, 1, source, 0, 0, RasterOp::SrcPaint);
+    EXPECT_EQ(std::count(row.begin(), row.end(), 7u), 5);
+    EXPECT_EQ(row[6], 0u);
+    EXPECT_EQ(row[7], 7u);
+    EXPECT_EQ(row[11], 7u);
+    EXPECT_EQ(row[12], 0u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "platform/qt/ShellExecute.h"
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <vector>
 
 #include "ui/artwork/Paint.h"
 
@@ -19,7 +20,11 @@ QString ButtonCaption(ButtonId id);
 // that density. All images except the icon and the maker's logo are QImage::Format_RGB32; masks
 // are pure black (0xFF000000) and pure white (0xFFFFFFFF). Stone pictures are white around the
 // stone, the logo and the heading white outside their masks.
-QImage BoardPicture(double ratio = 1);    // 440 x 345: the empty board, holes at the cell geometry
+QImage BoardPicture(double ratio = 1);  // 440 x 345: the empty board, holes at the cell geometry
+// Paints the device rows firstRow to endRow - 1 of the board picture into the pixels of an image
+// made for it (paint::NewImage of the board's size at ratio), so that parts can be painted on
+// threads of their own.
+void PaintBoardRows(uchar* pixels, qsizetype bytesPerLine, double ratio, int firstRow, int endRow);
 QImage HumanStone(double ratio = 1);      // 40 x 40, picStein(1)
 QImage ComputerStone(double ratio = 1);   // 40 x 40, picStein(2)
 QImage HighlightStone(double ratio = 1);  // 40 x 40, picStein(3)
@@ -35,6 +40,9 @@ QImage Button(ButtonId id, bool pressed, double ratio = 1);  // 110 x 27 (Exit: 
 paint::MaskedPicture InstructionsHeadingWithMask(double ratio = 1);
 QImage MakerLogo(double ratio = 1);  // 80 x 80, picZXLogo: the maker's emblem, ARGB32
 QImage AppIcon(int size);  // size x size pixels, ARGB32 premultiplied with a transparent surround
-QIcon AppIconSet();        // the icon at every size a desktop asks for, up to 256
+// The icon at every size a desktop asks for, up to 256, as images (painted on any thread) and as
+// the icon made of them (on the user-interface thread).
+std::vector<QImage> AppIconImages();
+QIcon AppIconSet(const std::vector<QImage>& images = AppIconImages());
 
 }  // namespace tessora::artwork

@@ -171,17 +171,25 @@ class PlasticColours {
             row.resize(kWidth);
     }
 
-    Colour At(double px, double py) {
+    // Where a device column or row lies between the middles of two layout pixels.
+    struct Between {
+        int first;
+        int second;
+        double t;
+    };
+    static Between Place(double layout, int count) {
+        const double f = std::clamp(layout - 0.5, 0.0, count - 1.0);
+        const int first = static_cast<int>(f);
+        return {first, std::min(first + 1, count - 1), f - first};
+    }
+
+    // The colour at layout position (px, py), which lies at `across` and `down`.
+    Colour At(double px, double py, const Between& across, const Between& down) {
         if (ratio_ == 1) return Plastic(px, py);
-        const double fx = std::clamp(px - 0.5, 0.0, kWidth - 1.0);
-        const double fy = std::clamp(py - 0.5, 0.0, kHeight - 1.0);
-        const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
-        const int x1 = std::min(x0 + 1, kWidth - 1), y1 = std::min(y0 + 1, kHeight - 1);
-        const double tx = fx - x0, ty = fy - y0;
-        const std::vector<Colour>& upper = Row(y0);
-        const std::vector<Colour>& lower = Row(y1);
-        return paint::Mix(paint::Mix(upper[x0], upper[x1], tx),
-                          paint::Mix(lower[x0], lower[x1], tx), ty);
+        const std::vector<Colour>& upper = Row(down.first);
+        const std::vector<Colour>& lower = Row(down.second);
+        return paint::Mix(paint::Mix(upper[across.first], upper[across.second], across.t),
+                          paint::Mix(lower[across.first], lower[across.second], across.t), down.t);
     }
 
   private:
@@ -200,34 +208,67 @@ class PlasticColours {
     int rowOf_[2] = {-1, -1};
 };
 
-// Device pixel (x, y) of the board painted at `ratio`.
-QRgb BoardPixel(int x, int y, double ratio, const HoleShading& holes, PlasticColours& plastic) {
-    const double px = (x + 0.5) / ratio, py = (y + 0.5) / ratio;
-    const int column = std::clamp(
-        static_cast<int>(std::floor((px - kFirstLeft + 10) / kColumnStep)), 0, kColumnCount - 1);
-    const int row = std::clamp(static_cast<int>(std::floor((py - kFirstTop + 7.5) / kRowStep)), 0,
-                               kRowCount - 1);
-    // The stone of this cell is drawn from this device pixel on.
-    const int left = DevicePosition(ColumnLeft(column), ratio);
-    const int top = DevicePosition(RowTop(row), ratio);
-    const HoleShading::Shade& shade = holes.At(x - left, y - top);
+// What every device pixel of one device column (or row) of the board shares: its layout
+// position, its offset from the stone square of its column (row) of cells, and its place
+// between the plastic's layout pixels.
+struct BoardLine {
+    double layout;
+    int fromStone;
+    PlasticColours::Between plastic;
+};
+
+// The board's device columns (across) or rows (down) at `ratio`.
+std::vector<BoardLine> BoardLines(bool across, double ratio) {
+    const int length = across ? kWidth : kHeight;
+    std::vector<BoardLine> lines(static_cast<std::size_t>(DeviceLength(length, ratio)));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const double layout = (static_cast<double>(i) + 0.5) / ratio;
+        // The cells' stones are drawn from this device pixel on.
+        int stone = 0;
+        if (across) {
+            const int column =
+                std::clamp(static_cast<int>(std::floor((layout - kFirstLeft + 10) / kColumnStep)),
+                           0, kColumnCount - 1);
+            stone = DevicePosition(ColumnLeft(column), ratio);
+        } else {
+            const int row =
+                std::clamp(static_cast<int>(std::floor((layout - kFirstTop + 7.5) / kRowStep)), 0,
+                           kRowCount - 1);
+            stone = DevicePosition(RowTop(row), ratio);
+        }
+        lines[i] = {layout, static_cast<int>(i) - stone, PlasticColours::Place(layout, length)};
+    }
+    return lines;
+}
+
+// The device pixel where a device column and a device row of the board meet.
+QRgb BoardPixel(const BoardLine& column, const BoardLine& row, const HoleShading& holes,
+                PlasticColours& plastic) {
+    const HoleShading::Shade& shade = holes.At(column.fromStone, row.fromStone);
     if (shade.kind == HoleShading::Kind::Hole) return paint::ToRgb(shade.inside);
-    Colour c = plastic.At(px, py);
+    Colour c = plastic.At(column.layout, row.layout, column.plastic, row.plastic);
     if (shade.kind == HoleShading::Kind::Lip) c = Shaded(c, shade.lip);
-    return paint::ToRgb(OuterEdge(c, px, py));
+    return paint::ToRgb(OuterEdge(c, column.layout, row.layout));
 }
 }  // namespace
 
 QImage BoardPicture(double ratio) {
+    QImage image = paint::NewImage(kWidth, kHeight, paint::kBlack, ratio);
+    PaintBoardRows(image.bits(), image.bytesPerLine(), ratio, 0, image.height());
+    return image;
+}
+
+void PaintBoardRows(uchar* pixels, qsizetype bytesPerLine, double ratio, int firstRow, int endRow) {
     const HoleShading holes(ratio);
     PlasticColours plastic(ratio);
-    QImage image = paint::NewImage(kWidth, kHeight, paint::kBlack, ratio);
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = BoardPixel(x, y, ratio, holes, plastic);
+    const std::vector<BoardLine> columns = BoardLines(true, ratio);
+    const std::vector<BoardLine> rows = BoardLines(false, ratio);
+    for (int y = firstRow; y < endRow; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(pixels + y * bytesPerLine);
+        const BoardLine& row = rows[static_cast<std::size_t>(y)];
+        for (std::size_t x = 0; x < columns.size(); ++x)
+            line[x] = BoardPixel(columns[x], row, holes, plastic);
     }
-    return image;
 }
 
 }  // namespace tessora::artwork

@@ -55,11 +55,17 @@ QImage AppIcon(int size) {
     return image;
 }
 
-QIcon AppIconSet() {
+std::vector<QImage> AppIconImages() {
+    std::vector<QImage> images;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        images.push_back(AppIcon(size));
+    return images;
+}
+
+QIcon AppIconSet(const std::vector<QImage>& images) {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
-    }
+    for (const QImage& image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

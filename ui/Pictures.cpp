@@ -1,4 +1,4 @@
-#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -6,13 +6,17 @@
 
 namespace tessora {
 
+double PicturePixelsPerPixel(int pictureWidth, int widgetWidth, double widgetRatio) {
+    if (std::abs(pictureWidth - widgetWidth * widgetRatio) <= widgetRatio) return widgetRatio;
+    return pictureWidth / double(widgetWidth);
+}
+
 void DrawPicture(QPainter& painter, const QImage& picture, const QRect& area) {
     // Picture pixels per pixel of the widget, across and down.
-    const QSize layout = LayoutSize(picture);
     const QPaintDevice& widget = *painter.device();
-    const qreal ratio = picture.devicePixelRatio();
-    const qreal across = ratio * layout.width() / widget.width();
-    const qreal down = ratio * layout.height() / widget.height();
+    const double ratio = widget.devicePixelRatioF();
+    const qreal across = PicturePixelsPerPixel(picture.width(), widget.width(), ratio);
+    const qreal down = PicturePixelsPerPixel(picture.height(), widget.height(), ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(
         QRectF(area), picture,
@@ -24,16 +28,6 @@ QSize LayoutSize(const QImage& picture) {
     const qreal ratio = picture.devicePixelRatio();
     return QSize(static_cast<int>(std::floor(picture.width() / ratio + kRoundingSlack)),
                  static_cast<int>(std::floor(picture.height() / ratio + kRoundingSlack)));
-}
-
-PictureBox::PictureBox(const QImage& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture) {
-    setFixedSize(LayoutSize(picture_));
-}
-
-void PictureBox::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    DrawPicture(painter, picture_, event->rect());
 }
 
 }  // namespace tessora
