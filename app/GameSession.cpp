@@ -1,10 +1,11 @@
 #include "app/GameSession.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "ai/ComputerPlayer.h"
 #include "core/Game.h"
-#include "platform/qt/QtWaveOutput.h"
+#include "platform/qt/LoadedWaveOutput.h"
 #include "platform/qt/TimeOfDayClock.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
@@ -15,7 +16,7 @@
 namespace tessora {
 
 struct GameSession::OwnParts {
-    QtWaveOutput waveOutput;
+    LoadedWaveOutput waveOutput{SoundModulePath()};
     ClockRandom random;
     TimeOfDayClock clock;
 };
@@ -33,6 +34,13 @@ void GameSession::ShowMainWindow() {
     // The game's icon, painted on a thread of its own while the main window was built.
     if (icon_.valid()) QApplication::setWindowIcon(artwork::AppIconSet(icon_.get()));
     window_->show();
+    // The sound is made ready once the window is on the screen, before the player's first
+    // click needs it (a sound asked for earlier loads it then).
+    if (own_) {
+        constexpr int kSoundAfterMilliseconds = 250;
+        QTimer::singleShot(kSoundAfterMilliseconds, window_.get(),
+                           [this] { own_->waveOutput.Load(); });
+    }
 }
 
 frmAnleitung* GameSession::instructions() {

@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <future>
 
 #include "core/BoardGeometry.h"
 #include "ui/Pictures.h"
+#include "ui/SharedJobs.h"
 #include "ui/artwork/Artwork.h"
 
 namespace tessora {
@@ -65,20 +65,27 @@ QImage NewPicture(QSize size, double ratio, QRgb fill) {
     return picture;
 }
 
-// The parts of the painting, each on its own thread; a future is valid until its part is taken.
+// What the painting jobs make; each accessor takes its part once its job has run.
 struct GamePictures::Painting {
-    QImage board;  // painted in place by the two halves
-    std::array<std::future<void>, 2> boardHalves;
+    enum Job : std::size_t { kPlayArea, kButtons, kStones, kBoardParts };
+    // The board is painted in place, a band of rows a job, so both cores can share it.
+    static constexpr int kBoardBands = 4;
+
+    QImage board;
     struct Stones {
         QImage human, computer, highlight, mask, column;
-    };
-    std::future<Stones> stones;
+    } stones;
     struct PlayArea {
         artwork::paint::MaskedPicture logo;
         QImage backgroundTile, optionsTile;
-    };
-    std::future<PlayArea> playArea;
-    std::future<std::array<QImage, 8>> buttons;
+    } playArea;
+    std::array<QImage, 8> buttons;
+    bool boardTaken = false;
+    bool stonesTaken = false;
+    bool playAreaTaken = false;
+    bool buttonsTaken = false;
+    // Declared last: it stops painting before the pictures it paints into go.
+    std::unique_ptr<SharedJobs> jobs;
 };
 
 namespace {
@@ -94,37 +101,36 @@ std::size_t ButtonSlot(artwork::ButtonId id, bool pressed) {
 
 GamePictures::GamePictures(double ratio) : ratio_(ratio), painting_(std::make_unique<Painting>()) {
     Painting& p = *painting_;
-    // The board takes longest: its two halves go to two threads, each writing its own rows.
     p.board = artwork::paint::NewImage(kBoardWidth, kBoardHeight, artwork::paint::kBlack, ratio);
     uchar* const pixels = p.board.bits();
     const qsizetype bytesPerLine = p.board.bytesPerLine();
     const int height = p.board.height();
-    for (int half = 0; half < 2; ++half) {
-        const int first = height * half / 2;
-        const int end = height * (half + 1) / 2;
-        p.boardHalves[static_cast<std::size_t>(half)] = std::async(std::launch::async, [=] {
-            artwork::PaintBoardRows(pixels, bytesPerLine, ratio, first, end);
-        });
-    }
-    p.playArea = std::async(std::launch::async, [ratio] {
-        return Painting::PlayArea{artwork::LogoWithMask(ratio),
-                                  Rgb32(artwork::BackgroundTile(ratio)),
-                                  Rgb32(artwork::OptionsTile(ratio))};
-    });
-    p.buttons = std::async(std::launch::async, [ratio] {
-        std::array<QImage, 8> images;
+    // In the order the window needs them: the play area's pictures, the buttons and stones as it
+    // loads, the board by its first frame.
+    std::vector<std::function<void()>> jobs(Painting::kBoardParts + Painting::kBoardBands);
+    jobs[Painting::kPlayArea] = [&p, ratio] {
+        p.playArea = {artwork::LogoWithMask(ratio), Rgb32(artwork::BackgroundTile(ratio)),
+                      Rgb32(artwork::OptionsTile(ratio))};
+    };
+    jobs[Painting::kButtons] = [&p, ratio] {
         for (artwork::ButtonId id : kMainButtons) {
             for (bool pressed : {false, true})
-                images[ButtonSlot(id, pressed)] = artwork::Button(id, pressed, ratio);
+                p.buttons[ButtonSlot(id, pressed)] = artwork::Button(id, pressed, ratio);
         }
-        return images;
-    });
-    p.stones = std::async(std::launch::async, [ratio] {
-        return Painting::Stones{
-            Rgb32(artwork::HumanStone(ratio)), Rgb32(artwork::ComputerStone(ratio)),
-            Rgb32(artwork::HighlightStone(ratio)), Rgb32(artwork::StoneMask(ratio)),
-            Rgb32(artwork::ColumnMask(ratio))};
-    });
+    };
+    jobs[Painting::kStones] = [&p, ratio] {
+        p.stones = {Rgb32(artwork::HumanStone(ratio)), Rgb32(artwork::ComputerStone(ratio)),
+                    Rgb32(artwork::HighlightStone(ratio)), Rgb32(artwork::StoneMask(ratio)),
+                    Rgb32(artwork::ColumnMask(ratio))};
+    };
+    for (int band = 0; band < Painting::kBoardBands; ++band) {
+        const int first = height * band / Painting::kBoardBands;
+        const int end = height * (band + 1) / Painting::kBoardBands;
+        jobs[Painting::kBoardParts + static_cast<std::size_t>(band)] = [=] {
+            artwork::PaintBoardRows(pixels, bytesPerLine, ratio, first, end);
+        };
+    }
+    p.jobs = std::make_unique<SharedJobs>(std::move(jobs));
     for (Picture work : {Picture::FrameWork, Picture::SavedArea}) {
         pictures_[Slot(work)] = NewPicture(QSize(kStoneSide, kStoneSide), ratio, 0xFFFFFFFF);
     }
@@ -137,9 +143,10 @@ GamePictures::~GamePictures() = default;
 
 void GamePictures::AwaitBoard() const {
     Painting& p = *painting_;
-    if (!p.boardHalves[0].valid()) return;
-    for (std::future<void>& half : p.boardHalves)
-        half.get();
+    if (p.boardTaken) return;
+    for (int band = 0; band < Painting::kBoardBands; ++band)
+        p.jobs->Await(Painting::kBoardParts + static_cast<std::size_t>(band));
+    p.boardTaken = true;
     emptyBoard_ = std::move(p.board);
     // The board shares the empty board's pixels until the first stone is drawn on it.
     pictures_[Slot(Picture::Board)] = emptyBoard_;
@@ -147,27 +154,32 @@ void GamePictures::AwaitBoard() const {
 
 void GamePictures::AwaitStones() const {
     Painting& p = *painting_;
-    if (!p.stones.valid()) return;
-    Painting::Stones stones = p.stones.get();
-    pictures_[Slot(Picture::HumanStone)] = std::move(stones.human);
-    pictures_[Slot(Picture::ComputerStone)] = std::move(stones.computer);
-    pictures_[Slot(Picture::HighlightStone)] = std::move(stones.highlight);
-    pictures_[Slot(Picture::StoneMask)] = std::move(stones.mask);
-    pictures_[Slot(Picture::Column)] = std::move(stones.column);
+    if (p.stonesTaken) return;
+    p.jobs->Await(Painting::kStones);
+    p.stonesTaken = true;
+    pictures_[Slot(Picture::HumanStone)] = std::move(p.stones.human);
+    pictures_[Slot(Picture::ComputerStone)] = std::move(p.stones.computer);
+    pictures_[Slot(Picture::HighlightStone)] = std::move(p.stones.highlight);
+    pictures_[Slot(Picture::StoneMask)] = std::move(p.stones.mask);
+    pictures_[Slot(Picture::Column)] = std::move(p.stones.column);
 }
 
 void GamePictures::AwaitPlayArea() const {
     Painting& p = *painting_;
-    if (!p.playArea.valid()) return;
-    Painting::PlayArea playArea = p.playArea.get();
-    logo_ = std::move(playArea.logo);
-    backgroundTile_ = std::move(playArea.backgroundTile);
-    optionsTile_ = std::move(playArea.optionsTile);
+    if (p.playAreaTaken) return;
+    p.jobs->Await(Painting::kPlayArea);
+    p.playAreaTaken = true;
+    logo_ = std::move(p.playArea.logo);
+    backgroundTile_ = std::move(p.playArea.backgroundTile);
+    optionsTile_ = std::move(p.playArea.optionsTile);
 }
 
 void GamePictures::AwaitButtons() const {
     Painting& p = *painting_;
-    if (p.buttons.valid()) buttons_ = p.buttons.get();
+    if (p.buttonsTaken) return;
+    p.jobs->Await(Painting::kButtons);
+    p.buttonsTaken = true;
+    buttons_ = std::move(p.buttons);
 }
 
 void GamePictures::Finish() const {
@@ -225,7 +237,7 @@ void GamePictures::RestoreBoard() {
     // A board still being painted is the empty board already. Otherwise the board becomes the
     // empty board again, sharing its pixels until a stone is drawn on it: the same picture as
     // a copy of every pixel, without the copy.
-    if (painting_->boardHalves[0].valid()) return;
+    if (!painting_->boardTaken) return;
     pictures_[Slot(Picture::Board)] = emptyBoard_;
 }
 

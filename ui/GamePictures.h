@@ -20,9 +20,10 @@ namespace tessora {
 // device pixels to layout pixels (that of the window's screen), and the game's surfaces carry
 // it: the game draws in layout pixels, its bit blits reach every device pixel.
 //
-// The pictures are painted on threads of their own from the moment the object is made, the
-// board in two halves, so that they are ready on every core while the window is built; each
-// accessor waits for its pictures the first time it is used.
+// The pictures are painted from the moment the object is made by a helper thread, and by the
+// user-interface thread whenever it waits for them (SharedJobs), the board in bands: both cores
+// paint while the window is built. Each accessor waits for its pictures the first time it is
+// used.
 class GamePictures {
   public:
     explicit GamePictures(double ratio = 1);

@@ -30,6 +30,7 @@ for wave in $waves; do
     [ -s "$root/lib/tessora/$wave" ] || fail "$wave missing beside the executable"
 done
 if ls "$root/$command_dir" | grep -qi '\.wav$'; then fail "wave files lie loose in $command_dir/"; fi
+[ -s "$root/lib/tessora/libtessora-sound.so" ] || fail "the sound module is missing beside the game"
 [ -x "$engine" ] && [ ! -L "$engine" ] || fail "$command_dir/tessora-engine missing"
 for page in tessora tessora-engine; do
     [ -s "$root/share/man/man6/$page.6" ] || fail "manual page $page.6 missing"

@@ -8,7 +8,8 @@
 #include <cmath>
 
 #include "platform/WaveOutput.h"
-#include "platform/qt/QtWaveOutput.h"
+#include "platform/qt/LoadedWaveOutput.h"
+#include "platform/qt/sound/QtWaveOutput.h"
 
 using tessora::QtWaveOutput;
 
@@ -70,6 +71,20 @@ class WaveOutputTest : public QObject {
         QtWaveOutput output;
         QCOMPARE(output.waveOutGetNumDevs(), int(QMediaDevices::audioOutputs().size()));
         QVERIFY(output.waveOutGetNumDevs() >= 0);
+    }
+
+    // The game's output loads the sound module when it is first needed; without the module
+    // there is no device and nothing plays.
+    void theSoundModuleGivesTheSameOutputAndItsAbsenceSilence() {
+        tessora::LoadedWaveOutput loaded(QStringLiteral(TESSORA_SOUND_MODULE_PATH));
+        QCOMPARE(loaded.waveOutGetNumDevs(), int(QMediaDevices::audioOutputs().size()));
+        QVERIFY(loaded.Load());
+
+        tessora::LoadedWaveOutput missing(dir_.filePath(QStringLiteral("fehlt.so")));
+        QCOMPARE(missing.waveOutGetNumDevs(), 0);
+        QVERIFY(!missing.Load());
+        missing.sndPlaySound(WriteFile(dir_, "KLACK.WAV", PcmWave(100)).toStdString(),
+                             tessora::snd::kAsync);
     }
 
     void startsAWaveFileAndANewOneReplacesIt() {

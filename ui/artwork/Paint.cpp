@@ -32,42 +32,6 @@ bool InStoneDisc(int x, int y, double ratio) {
     return dx * dx + dy * dy <= kStoneRadius * kStoneRadius;
 }
 
-double Clamp01(double v) {
-    return std::clamp(v, 0.0, 1.0);
-}
-
-double SmoothStep(double edge0, double edge1, double x) {
-    const double t = Clamp01((x - edge0) / (edge1 - edge0));
-    return t * t * (3.0 - 2.0 * t);
-}
-
-Colour Mix(Colour a, Colour b, double t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Colour Scale(Colour c, double factor) {
-    return {c.r * factor, c.g * factor, c.b * factor};
-}
-
-Colour Add(Colour a, Colour b) {
-    return {a.r + b.r, a.g + b.g, a.b + b.b};
-}
-
-Colour FromRgb(QRgb rgb) {
-    return {qRed(rgb) / 255.0, qGreen(rgb) / 255.0, qBlue(rgb) / 255.0};
-}
-
-QRgb ToRgb(Colour c) {
-    // Rounds half up, as std::lround does for these non-negative values, without its library
-    // call: every pixel of every picture passes through here.
-    auto channel = [](double v) {
-        const double scaled = Clamp01(v) * 255.0;
-        const int whole = static_cast<int>(scaled);
-        return scaled - whole >= 0.5 ? whole + 1 : whole;
-    };
-    return qRgb(channel(c.r), channel(c.g), channel(c.b));
-}
-
 double TileableNoise(double u, double v, int periodX, int periodY, unsigned seed) {
     const double fu = std::floor(u);
     const double fv = std::floor(v);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRgb>
+#include <algorithm>
 
 #include "core/BoardGeometry.h"
 #include "platform/BitBlt.h"
@@ -39,13 +40,42 @@ struct Colour {
     double b;
 };
 
-double Clamp01(double v);
-double SmoothStep(double edge0, double edge1, double x);
-Colour Mix(Colour a, Colour b, double t);
-Colour Scale(Colour c, double factor);
-Colour Add(Colour a, Colour b);
-Colour FromRgb(QRgb rgb);
-QRgb ToRgb(Colour c);
+// Colour arithmetic, inline: every pixel of every picture passes through it.
+inline double Clamp01(double v) {
+    return std::clamp(v, 0.0, 1.0);
+}
+
+inline double SmoothStep(double edge0, double edge1, double x) {
+    const double t = Clamp01((x - edge0) / (edge1 - edge0));
+    return t * t * (3.0 - 2.0 * t);
+}
+
+inline Colour Mix(Colour a, Colour b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+inline Colour Scale(Colour c, double factor) {
+    return {c.r * factor, c.g * factor, c.b * factor};
+}
+
+inline Colour Add(Colour a, Colour b) {
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+
+inline Colour FromRgb(QRgb rgb) {
+    return {qRed(rgb) / 255.0, qGreen(rgb) / 255.0, qBlue(rgb) / 255.0};
+}
+
+inline QRgb ToRgb(Colour c) {
+    // Rounds half up, as std::lround does for these non-negative values, without its library
+    // call: every pixel of every picture passes through here.
+    auto channel = [](double v) {
+        const double scaled = Clamp01(v) * 255.0;
+        const int whole = static_cast<int>(scaled);
+        return scaled - whole >= 0.5 ? whole + 1 : whole;
+    };
+    return qRgb(channel(c.r), channel(c.g), channel(c.b));
+}
 
 // Smooth value noise in 0..1 on a lattice that wraps every periodX x periodY cells; u and v are
 // lattice coordinates. Used to give surfaces texture that repeats without seams.

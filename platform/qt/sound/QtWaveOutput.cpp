@@ -1,4 +1,4 @@
-#include "platform/qt/QtWaveOutput.h"
+#include "platform/qt/sound/QtWaveOutput.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>
