@@ -67,9 +67,9 @@ QImage NewPicture(QSize size, double ratio, QRgb fill) {
 
 // What the painting jobs make; each accessor takes its part once its job has run.
 struct GamePictures::Painting {
-    enum Job : std::size_t { kPlayArea, kButtons, kStones, kBoardParts };
+    enum Job : std::size_t { kPlayArea, kButtons, kBoardParts, kStones = kBoardParts + 4 };
     // The board is painted in place, a band of rows a job, so both cores can share it.
-    static constexpr int kBoardBands = 4;
+    static constexpr int kBoardBands = kStones - kBoardParts;
 
     QImage board;
     struct Stones {
@@ -105,9 +105,9 @@ GamePictures::GamePictures(double ratio) : ratio_(ratio), painting_(std::make_un
     uchar* const pixels = p.board.bits();
     const qsizetype bytesPerLine = p.board.bytesPerLine();
     const int height = p.board.height();
-    // In the order the window needs them: the play area's pictures, the buttons and stones as it
-    // loads, the board by its first frame.
-    std::vector<std::function<void()>> jobs(Painting::kBoardParts + Painting::kBoardBands);
+    // In the order the window needs them: the play area's pictures and the buttons as it loads,
+    // the board by its first frame, the stones by the first stone.
+    std::vector<std::function<void()>> jobs(Painting::kStones + 1);
     jobs[Painting::kPlayArea] = [&p, ratio] {
         p.playArea = {artwork::LogoWithMask(ratio), Rgb32(artwork::BackgroundTile(ratio)),
                       Rgb32(artwork::OptionsTile(ratio))};

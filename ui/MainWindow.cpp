@@ -184,15 +184,12 @@ void frmHaupt::Form_Load() {
 }
 
 void frmHaupt::PaintPlayArea() {
-    // Whiten the logo's surroundings and the stones' surroundings through their masks.
+    // Whiten the logo's surroundings through its mask (the stones' follow when the game first
+    // asks for them, so that the first frame need not wait for them).
+    stonesWhitened_ = false;
     const PixelView logoMask = ViewOf(pictures_.LogoMask());
     BitBlt(ViewOf(pictures_.Logo()), 0, 0, logoMask.width, logoMask.height, logoMask, 0, 0,
            RasterOp::SrcPaint);
-    const PixelView stoneMask = pictures_.Surface(Picture::StoneMask);
-    for (Picture stone : {Picture::HumanStone, Picture::ComputerStone, Picture::HighlightStone}) {
-        BitBlt(pictures_.Surface(stone), 0, 0, stoneMask.width, stoneMask.height, stoneMask, 0, 0,
-               RasterOp::SrcPaint);
-    }
 
     picOptionen_->TileBackground(pictures_.OptionsTile());
 
@@ -226,6 +223,15 @@ void frmHaupt::PaintPlayArea() {
         {picButtonExit_, ButtonId::Exit}};
     for (const auto& [button, id] : buttons)
         button->SetPictures(pictures_.Button(id, false), pictures_.Button(id, true));
+}
+
+void frmHaupt::WhitenStones() {
+    stonesWhitened_ = true;
+    const PixelView stoneMask = pictures_.Surface(Picture::StoneMask);
+    for (Picture stone : {Picture::HumanStone, Picture::ComputerStone, Picture::HighlightStone}) {
+        BitBlt(pictures_.Surface(stone), 0, 0, stoneMask.width, stoneMask.height, stoneMask, 0, 0,
+               RasterOp::SrcPaint);
+    }
 }
 
 void frmHaupt::paintEvent(QPaintEvent* /*event*/) {

@@ -130,6 +130,9 @@ class frmHaupt : public QWidget, public Shell {
     // Form_Load's pictures: the stones and logo whitened around, the tiled play area and
     // options panel, the logo, and the drawn buttons' pictures.
     void PaintPlayArea();
+    // Form_Load's whitening of the stones' surroundings through their mask, done when the game
+    // first asks for a picture other than the board.
+    void WhitenStones();
     void FollowScreenRatio();
     // The instructions and about buttons: asks for the window through request, then stands
     // aside for it with its opening sound.
@@ -152,6 +155,7 @@ class frmHaupt : public QWidget, public Shell {
     Clock& clock_;
     Game* game_ = nullptr;
     bool windowed_ = false;
+    bool stonesWhitened_ = false;
     bool largestWindow_ = false;
     double layoutScale_ = 1;
     QTimer timFall_;

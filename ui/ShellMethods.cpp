@@ -61,6 +61,7 @@ void frmHaupt::PlaySound(Sound sound) {
 }
 
 PixelView frmHaupt::Surface(Picture picture) {
+    if (!stonesWhitened_ && picture != Picture::Board) WhitenStones();
     return pictures_.Surface(picture);
 }
 
