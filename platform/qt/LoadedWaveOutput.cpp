@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <cstdio>
 
 #include "platform/qt/sound/SoundModule.h"
 
@@ -20,6 +21,10 @@ bool LoadedWaveOutput::Load() {
         if (const auto make =
                 reinterpret_cast<Make>(module_.resolve(TESSORA_MAKE_WAVE_OUTPUT_NAME))) {
             output_.reset(make());
+        } else {
+            // The game plays on in silence; say why, once, for whoever looks at the terminal.
+            std::fprintf(stderr, "Tessora: no sound, the sound module could not be loaded: %s\n",
+                         qUtf8Printable(module_.errorString()));
         }
     }
     return output_ != nullptr;

@@ -218,18 +218,22 @@ TEST(BitBlt, AtTwiceTheDensityCoversEveryDevicePixelOfTheRectangle) {
 TEST(BitBlt, AtAFractionalDensityCopiesOfOneSizeAreOneSizeAndLeaveNoGap) {
     constexpr double kDensity = 2.25;
     constexpr int kLayoutWidth = 9;
+    // One layout row covers three device rows at this density; the checks look at the first.
     const int deviceWidth = DeviceLength(kLayoutWidth, kDensity);
-    std::vector<std::uint32_t> row(static_cast<std::size_t>(deviceWidth), 0);
-    const PixelView target{row.data(), kLayoutWidth, 1, deviceWidth, kDensity};
-    std::vector<std::uint32_t> tile(static_cast<std::size_t>(DeviceLength(2, kDensity)), 7);
-    const PixelView source{tile.data(), 2, 1, static_cast<int>(tile.size()), kDensity};
+    const int deviceRows = DeviceLength(1, kDensity);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(deviceWidth * deviceRows), 0);
+    const PixelView target{pixels.data(), kLayoutWidth, 1, deviceWidth, kDensity};
+    const int tileWidth = DeviceLength(2, kDensity);
+    std::vector<std::uint32_t> tile(static_cast<std::size_t>(tileWidth * deviceRows), 7);
+    const PixelView source{tile.data(), 2, 1, tileWidth, kDensity};
+    const auto row = pixels.begin();
     for (int x = 0; x < kLayoutWidth; x += 2)
         BitBlt(target, x, 0, 2, 1, source, 0, 0, RasterOp::SrcPaint);
-    EXPECT_EQ(std::count(row.begin(), row.end(), 7u), deviceWidth);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 7u), deviceWidth * deviceRows);
     // One copy lands on DeviceLength(2) device pixels from DevicePosition(3) on: 7 to 11.
-    std::fill(row.begin(), row.end(), 0);
+    std::fill(pixels.begin(), pixels.end(), 0);
     BitBlt(target, 3, 0, 2, 1, source, 0, 0, RasterOp::SrcPaint);
-    EXPECT_EQ(std::count(row.begin(), row.end(), 7u), 5);
+    EXPECT_EQ(std::count(row, row + deviceWidth, 7u), 5);
     EXPECT_EQ(row[6], 0u);
     EXPECT_EQ(row[7], 7u);
     EXPECT_EQ(row[11], 7u);
