@@ -4,40 +4,28 @@
 #include <vector>
 
 #include "ai/BestCell.h"
-#include "tests/support/DrawnBoard.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
 
-constexpr std::string_view kEmptyBoard =
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n";
+using test::kAttack;
+using test::kDefence;
+using test::kEmptyBoard;
 
 // Draws below 0.5 make the coin 1: AttackScore is read in the order 4 3 5 6 2 7 1 and
 // DefenceScore in 4 5 3 2 6 1 7. From 0.5 on the coin is 2 and the orders swap.
 constexpr double kCoinOne = 0.2;
 constexpr double kCoinTwo = 0.7;
 
-struct Bench {
-    explicit Bench(std::string_view board = kEmptyBoard, double draw = kCoinOne)
-        : state(test::PositionFromText(board)), random({draw}), ws(state, random, YieldHook{}) {}
+struct BestCellBench : test::WorkspaceBench {
+    explicit BestCellBench(std::string_view board = test::kEmptyBoard, double draw = kCoinOne)
+        : WorkspaceBench(board, {draw}) {}
 
     void Score(GridId grid, int row, int column, int value) {
         ws.set(ws.grids().get(grid), row, column, static_cast<int16>(value));
     }
-    void Mark(GridId grid, int row, int column) { ws.mark(ws.grids().get(grid), row, column); }
-    int ChosenColumn() {
-        const int16 code = ChooseBestCell(ws);
-        return code == 0 ? 0 : code - 149;
-    }
-
-    GameState state;
-    ScriptedRandom random;
-    Workspace ws;
+    int ChosenColumn() { return Column(ChooseBestCell(ws)); }
 };
 
 struct ScoredCell {
@@ -58,14 +46,11 @@ class ChooseBestCellTies : public testing::TestWithParam<TieCase> {};
 
 TEST_P(ChooseBestCellTies, EarlierCellInScanOrderWins) {
     const TieCase& tie = GetParam();
-    Bench bench(kEmptyBoard, tie.draw);
+    BestCellBench bench(kEmptyBoard, tie.draw);
     for (const ScoredCell& cell : tie.cells)
         bench.Score(cell.grid, cell.row, cell.column, cell.value);
     EXPECT_EQ(bench.ChosenColumn(), tie.expectedColumn);
 }
-
-constexpr GridId kAttack = GridId::AttackScore;
-constexpr GridId kDefence = GridId::DefenceScore;
 
 INSTANTIATE_TEST_SUITE_P(
     ByRowColumnOrderAndGrid, ChooseBestCellTies,
@@ -97,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TieCase>& info) { return std::string(info.param.name); });
 
 TEST(ChooseBestCell, ReturnsNothingWithoutAPositiveScore) {
-    Bench bench;
+    BestCellBench bench;
     EXPECT_EQ(bench.ChosenColumn(), 0);
     bench.Score(kAttack, 6, 4, -3);
     bench.Score(kDefence, 6, 3, -101);
@@ -107,7 +92,7 @@ TEST(ChooseBestCell, ReturnsNothingWithoutAPositiveScore) {
 }
 
 TEST(ChooseBestCell, DrawsOneCoinPerCallAndKeepsTheBestScore) {
-    Bench bench;
+    BestCellBench bench;
     bench.Score(kDefence, 6, 6, 42);
     EXPECT_EQ(bench.ChosenColumn(), 6);
     EXPECT_EQ(bench.random.draws(), 1u);
@@ -131,7 +116,7 @@ class OfferCellMarks : public testing::TestWithParam<MarkCase> {};
 
 TEST_P(OfferCellMarks, MarkedCellIsTakenOnlyWhenAllowed) {
     const MarkCase& mark = GetParam();
-    Bench bench;
+    BestCellBench bench;
     bench.Score(kAttack, 6, 2, mark.score);
     bench.Score(kAttack, 6, 6, 1);  // a poor alternative
     if (mark.forbidden) bench.Mark(GridId::ForbiddenMark, 6, 2);
@@ -151,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(ForbiddenAndAvoid, OfferCellMarks,
                          });
 
 TEST(OfferCell, MarksOnOtherCellsOfTheColumnDoNotMatter) {
-    Bench bench;
+    BestCellBench bench;
     bench.Score(kAttack, 6, 3, 5);
     bench.Mark(GridId::ForbiddenMark, 5, 3);
     bench.Mark(GridId::AvoidMark, 4, 3);
@@ -161,7 +146,7 @@ TEST(OfferCell, MarksOnOtherCellsOfTheColumnDoNotMatter) {
 // Points can land on occupied cells (the stacked-threat reward does), but a full column cannot
 // take a stone, so its cells are never accepted.
 TEST(OfferCell, NeverAcceptsACellOfAFullColumn) {
-    Bench bench(
+    BestCellBench bench(
         "o......\n"
         "x......\n"
         "o......\n"

@@ -11,6 +11,8 @@
 namespace tessora {
 namespace {
 
+using test::kEmptyBoard;
+
 using Step = StepRun;
 
 // The pipeline's steps as the step log records them.
@@ -31,14 +33,6 @@ constexpr Step ChooseBestCell{Stage::ChooseBestCell, 0};
 constexpr Step MarkDoubtCells{Stage::MarkDoubtCells, 0};
 constexpr Step FallbackColumn{Stage::FallbackColumn, 0};
 }  // namespace step
-
-constexpr std::string_view kEmptyBoard =
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n";
 
 // A game from its moves (columns 1-7, first stone first) with the computer to move, as the turn
 // flow leaves it: MoveCount already counts the move being chosen.

@@ -5,23 +5,15 @@
 
 #include "ai/LastOpenColumn.h"
 #include "ai/TwoColumnEndgame.h"
-#include "tests/support/DrawnBoard.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
 
-struct Bench {
-    explicit Bench(std::string_view board)
-        : state(test::PositionFromText(board)), random({0.5}), ws(state, random, hook) {}
-    void Mark(GridId grid, int row, int column) { ws.mark(ws.grids().get(grid), row, column); }
-    static int Column(int16 code) { return code == 0 ? 0 : code - 149; }
+using test::kFoe;
+using test::kOwn;
 
-    int yields = 0;
-    YieldHook hook{[](void* count) { ++*static_cast<int*>(count); }, &yields};
-    GameState state;
-    ScriptedRandom random;
-    Workspace ws;
-};
+using EndgameBench = test::WorkspaceBench;
 
 struct LastOpenCase {
     const char* name;
@@ -33,8 +25,8 @@ class LastOpenColumnCases : public testing::TestWithParam<LastOpenCase> {};
 
 // The column walk, with a yield per column, runs only when six columns are full.
 TEST_P(LastOpenColumnCases, NamesTheOneOpenColumnOnly) {
-    Bench bench(GetParam().board);
-    EXPECT_EQ(Bench::Column(LastOpenColumn(bench.ws)), GetParam().expectedColumn);
+    EndgameBench bench(GetParam().board);
+    EXPECT_EQ(EndgameBench::Column(LastOpenColumn(bench.ws)), GetParam().expectedColumn);
     EXPECT_EQ(bench.yields, bench.state.FullColumnCount == 6 ? 7 : 0);
 }
 
@@ -85,30 +77,20 @@ constexpr std::string_view kShapeBoard =
     "x.x.xox\n"
     "o.oxoxo\n";
 
-struct Mark {
-    GridId grid;
-    int row;
-    int column;
-};
-
 struct EndgameCase {
     const char* name;
-    std::vector<Mark> marks;
+    std::vector<test::GridMark> marks;
     int expectedColumn;
 };
 
 class TwoColumnEndgameCases : public testing::TestWithParam<EndgameCase> {};
 
 TEST_P(TwoColumnEndgameCases, PicksTheShapeOrTheColumnWithMoreSafeCells) {
-    Bench bench(kShapeBoard);
+    EndgameBench bench(kShapeBoard);
     ASSERT_EQ(bench.state.FullColumnCount, 5);
-    for (const Mark& mark : GetParam().marks)
-        bench.Mark(mark.grid, mark.row, mark.column);
-    EXPECT_EQ(Bench::Column(TwoColumnEndgame(bench.ws)), GetParam().expectedColumn);
+    bench.Apply(GetParam().marks);
+    EXPECT_EQ(EndgameBench::Column(TwoColumnEndgame(bench.ws)), GetParam().expectedColumn);
 }
-
-constexpr GridId kOwn = GridId::OwnThreat;
-constexpr GridId kFoe = GridId::FoeThreat;
 
 INSTANTIATE_TEST_SUITE_P(
     ShapeAndSafeCells, TwoColumnEndgameCases,
@@ -126,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TwoColumnEndgame, LaterColumnWithMoreSafeCellsWins) {
     // Open columns 1 and 4: three empty cells against five.
-    Bench bench(
+    EndgameBench bench(
         ".ox.xox\n"
         ".xo.oxo\n"
         ".ox.xox\n"
@@ -134,11 +116,11 @@ TEST(TwoColumnEndgame, LaterColumnWithMoreSafeCellsWins) {
         "oox.xox\n"
         "xxoxoxo\n");
     ASSERT_EQ(bench.state.FullColumnCount, 5);
-    EXPECT_EQ(Bench::Column(TwoColumnEndgame(bench.ws)), 4);
+    EXPECT_EQ(EndgameBench::Column(TwoColumnEndgame(bench.ws)), 4);
 }
 
 TEST(TwoColumnEndgame, YieldsAfterEveryColumnAndShapeStep) {
-    Bench bench(kShapeBoard);
+    EndgameBench bench(kShapeBoard);
     TwoColumnEndgame(bench.ws);
     EXPECT_EQ(bench.yields, 7 + 4);
 }

@@ -4,52 +4,25 @@
 #include <vector>
 
 #include "ai/FallbackColumn.h"
-#include "tests/support/DrawnBoard.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
 
-constexpr std::string_view kEmptyBoard =
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n"
-    ".......\n";
+using test::kAvoid;
+using test::kCaution;
+using test::kDoubt;
+using test::kEmptyBoard;
+using test::kFoe;
+using test::kForbidden;
 
-struct Mark {
-    GridId grid;
-    int row;
-    int column;
+struct FallbackBench : test::WorkspaceBench {
+    using WorkspaceBench::WorkspaceBench;
+    int Fallback() { return Column(FallbackColumn(ws)); }
 };
-
-struct Bench {
-    explicit Bench(std::string_view board, std::vector<double> draws = {0.5})
-        : state(test::PositionFromText(board)),
-          random(std::move(draws)),
-          ws(state, random, YieldHook{}) {}
-    void Apply(const std::vector<Mark>& marks) {
-        for (const Mark& mark : marks)
-            ws.mark(ws.grids().get(mark.grid), mark.row, mark.column);
-    }
-    int Fallback() {
-        const int16 code = FallbackColumn(ws);
-        return code == 0 ? 0 : code - 149;
-    }
-
-    GameState state;
-    ScriptedRandom random;
-    Workspace ws;
-};
-
-constexpr GridId kForbidden = GridId::ForbiddenMark;
-constexpr GridId kAvoid = GridId::AvoidMark;
-constexpr GridId kCaution = GridId::CautionMark;
-constexpr GridId kDoubt = GridId::DoubtMark;
-constexpr GridId kFoe = GridId::FoeThreat;
 
 TEST(FallbackColumn, ColumnClassIsItsStrongestWarningOrFull) {
-    Bench bench(
+    FallbackBench bench(
         "o......\n"
         "x......\n"
         "o......\n"
@@ -99,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(LowestClass, PenaltyLimitCases,
 
 TEST(FallbackColumn, AlwaysPicksTheOnlyUnmarkedColumn) {
     for (const double draw : {0.0, 0.37, 0.99}) {
-        Bench bench(kEmptyBoard, {draw});
+        FallbackBench bench(kEmptyBoard, {draw});
         bench.Apply({{kDoubt, 6, 1},
                      {kCaution, 6, 2},
                      {kAvoid, 6, 3},
@@ -114,7 +87,7 @@ TEST(FallbackColumn, AlwaysPicksTheOnlyUnmarkedColumn) {
 struct DrawCase {
     const char* name;
     std::string_view board;
-    std::vector<Mark> marks;
+    std::vector<test::GridMark> marks;
     std::vector<double> draws;
     int expectedColumn;
     unsigned expectedDraws;
@@ -124,7 +97,7 @@ class FallbackDraws : public testing::TestWithParam<DrawCase> {};
 
 TEST_P(FallbackDraws, OneDrawPerEligibleColumnAndTheFirstLargestWeightWins) {
     const DrawCase& draw = GetParam();
-    Bench bench(draw.board, draw.draws);
+    FallbackBench bench(draw.board, draw.draws);
     bench.Apply(draw.marks);
     EXPECT_EQ(bench.Fallback(), draw.expectedColumn);
     EXPECT_EQ(bench.random.draws(), draw.expectedDraws);
@@ -185,13 +158,13 @@ constexpr std::string_view kParityBoard =
     "..x.x.x\n"
     "..o.o.x\n";
 
-const std::vector<Mark> kAvoidEverywhere = {{kAvoid, 1, 1}, {kAvoid, 1, 2}, {kAvoid, 1, 3},
-                                            {kAvoid, 1, 4}, {kAvoid, 1, 5}, {kAvoid, 1, 6},
-                                            {kAvoid, 1, 7}};
+const std::vector<test::GridMark> kAvoidEverywhere = {
+    {kAvoid, 1, 1}, {kAvoid, 1, 2}, {kAvoid, 1, 3}, {kAvoid, 1, 4},
+    {kAvoid, 1, 5}, {kAvoid, 1, 6}, {kAvoid, 1, 7}};
 
 struct ParityCase {
     const char* name;
-    std::vector<Mark> marks;
+    std::vector<test::GridMark> marks;
     int expectedColumn;
     unsigned expectedDraws;
 };
@@ -201,7 +174,7 @@ class FallbackParity : public testing::TestWithParam<ParityCase> {};
 TEST_P(FallbackParity, PrefersTheShortestOddRunOfThreatenedCells) {
     const ParityCase& parity = GetParam();
     // Weights favour column 2 whenever the random step runs.
-    Bench bench(kParityBoard, {0.1, 0.9, 0.1, 0.1, 0.1, 0.1, 0.1});
+    FallbackBench bench(kParityBoard, {0.1, 0.9, 0.1, 0.1, 0.1, 0.1, 0.1});
     bench.Apply(kAvoidEverywhere);
     bench.Apply(parity.marks);
     EXPECT_EQ(bench.Fallback(), parity.expectedColumn);
@@ -224,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ParityCase>& info) { return std::string(info.param.name); });
 
 TEST(FallbackColumn, ParityOnlyWhenTheBestColumnsCarryAnAvoidMark) {
-    Bench bench(kParityBoard, {0.1, 0.9, 0.1, 0.1, 0.1, 0.1, 0.1});
+    FallbackBench bench(kParityBoard, {0.1, 0.9, 0.1, 0.1, 0.1, 0.1, 0.1});
     bench.Apply({{kAvoid, 1, 1},
                  {kAvoid, 1, 3},
                  {kAvoid, 1, 4},

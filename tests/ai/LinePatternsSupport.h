@@ -12,6 +12,7 @@
 #include "ai/Workspace.h"
 #include "ai/linepatterns/ScoreLinePatterns.h"
 #include "tests/support/DrawnBoard.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora::test {
 
@@ -34,12 +35,6 @@ inline void PrintTo(const Effect& effect, std::ostream* out) {
     *out << GridName(effect.grid) << "(" << effect.row << "," << effect.column << ") "
          << (effect.change >= 0 ? "+" : "") << effect.change;
 }
-
-constexpr GridId kAttack = GridId::AttackScore;
-constexpr GridId kDefence = GridId::DefenceScore;
-constexpr GridId kAvoid = GridId::AvoidMark;
-constexpr GridId kCaution = GridId::CautionMark;
-constexpr GridId kDoubt = GridId::DoubtMark;
 
 // A rule shape drawn as six rows of seven cells, top row first, rows separated by spaces:
 //   x  a stone of the examined colour the rule needs

@@ -4,10 +4,14 @@
 #include <vector>
 
 #include "ai/StackedThreats.h"
-#include "tests/support/DrawnBoard.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
+
+using test::kFoe;
+using test::kForbidden;
+using test::kOwn;
 
 constexpr std::string_view kLowStones =
     ".......\n"
@@ -17,39 +21,20 @@ constexpr std::string_view kLowStones =
     ".......\n"
     "xoxoxox\n";
 
-struct Mark {
-    GridId grid;
-    int row;
-    int column;
+struct StackedThreatsBench : test::WorkspaceBench {
+    explicit StackedThreatsBench(std::string_view board = kLowStones) : WorkspaceBench(board) {}
 };
-
-struct Bench {
-    explicit Bench(std::string_view board = kLowStones)
-        : state(test::PositionFromText(board)), random({0.5}), ws(state, random, YieldHook{}) {}
-    void Apply(const std::vector<Mark>& marks) {
-        for (const Mark& mark : marks)
-            ws.mark(ws.grids().get(mark.grid), mark.row, mark.column);
-    }
-
-    GameState state;
-    ScriptedRandom random;
-    Workspace ws;
-};
-
-constexpr GridId kOwn = GridId::OwnThreat;
-constexpr GridId kFoe = GridId::FoeThreat;
-constexpr GridId kForbidden = GridId::ForbiddenMark;
 
 struct BlockCase {
     const char* name;
-    std::vector<Mark> marks;
+    std::vector<test::GridMark> marks;
     int expectedColumn;
 };
 
 class BlockStackedThreatsCases : public testing::TestWithParam<BlockCase> {};
 
 TEST_P(BlockStackedThreatsCases, BlocksTheLowerOfTwoStackedOpponentThreats) {
-    Bench bench;
+    StackedThreatsBench bench;
     bench.Apply(GetParam().marks);
     const int16 code = BlockStackedThreats(bench.ws);
     EXPECT_EQ(code == 0 ? 0 : code - 149, GetParam().expectedColumn);
@@ -73,14 +58,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct RewardCase {
     const char* name;
-    std::vector<Mark> marks;
+    std::vector<test::GridMark> marks;
     int rewardedRow;  // 0: nothing rewarded
 };
 
 class RewardStackedThreatsCases : public testing::TestWithParam<RewardCase> {};
 
 TEST_P(RewardStackedThreatsCases, RewardsTheUpperOfTwoStackedOwnThreats) {
-    Bench bench;
+    StackedThreatsBench bench;
     bench.Apply(GetParam().marks);
     Trace trace;
     bench.ws.AttachTrace(&trace);

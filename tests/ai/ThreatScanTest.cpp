@@ -32,8 +32,8 @@ std::string Mirror(std::string_view board) {
     return mirrored;
 }
 
-struct Bench {
-    explicit Bench(std::string_view board)
+struct ThreatScanBench {
+    explicit ThreatScanBench(std::string_view board)
         : state(test::PositionFromText(board)), random({0.2}), ws(state, random, YieldHook{}) {
         ws.AttachTrace(&trace);
     }
@@ -101,7 +101,7 @@ class ThreatWindowScan : public testing::TestWithParam<WindowCase> {};
 
 TEST_P(ThreatWindowScan, OwnPlayableGapIsAWinAndAThreat) {
     const WindowCase& window = GetParam();
-    Bench bench(window.board);
+    ThreatScanBench bench(window.board);
     EXPECT_EQ(bench.Scan(OwnCode), window.gapColumn);
     EXPECT_EQ(bench.at(GridId::AttackScore, window.gapRow, window.gapColumn), 101);
     EXPECT_EQ(bench.at(GridId::OwnThreat, window.gapRow, window.gapColumn), 1);
@@ -114,7 +114,7 @@ TEST_P(ThreatWindowScan, OwnPlayableGapIsAWinAndAThreat) {
 
 TEST_P(ThreatWindowScan, OpponentPlayableGapIsABlockAndAFoeThreat) {
     const WindowCase& window = GetParam();
-    Bench bench(SwapSides(window.board));
+    ThreatScanBench bench(SwapSides(window.board));
     EXPECT_EQ(bench.Scan(OpponentCode), window.gapColumn);
     EXPECT_EQ(bench.at(GridId::DefenceScore, window.gapRow, window.gapColumn), 101);
     EXPECT_EQ(bench.at(GridId::FoeThreat, window.gapRow, window.gapColumn), 1);
@@ -129,7 +129,7 @@ TEST_P(ThreatWindowScan, OpponentPlayableGapIsABlockAndAFoeThreat) {
 }
 
 TEST_P(ThreatWindowScan, OtherSideFindsNothing) {
-    Bench bench(GetParam().board);
+    ThreatScanBench bench(GetParam().board);
     EXPECT_EQ(bench.Scan(OpponentCode), 0);
     EXPECT_EQ(bench.Total(GridId::FoeThreat), 0);
     EXPECT_EQ(bench.Total(GridId::DefenceScore), 0);
@@ -144,18 +144,18 @@ INSTANTIATE_TEST_SUITE_P(EveryDirectionAndGap, ThreatWindowScan, testing::Values
 // cell, for the computer's own stones and whether or not the gap is playable.
 TEST(ThreatScan, LastGapDownRightMarksItsFirstStoneForTheOwnSideOnly) {
     const std::string playable = ".......\n.......\nx......\nox.....\noox....\nxoo....\n";
-    Bench own(playable);
+    ThreatScanBench own(playable);
     own.Scan(OwnCode);
     EXPECT_EQ(own.at(GridId::OwnThreat, 3, 1), 1);
     EXPECT_EQ(own.ScanThatChanged(GridId::OwnThreat, 3, 1), 9);
 
-    Bench opponent(SwapSides(playable));
+    ThreatScanBench opponent(SwapSides(playable));
     opponent.Scan(OpponentCode);
     EXPECT_EQ(opponent.at(GridId::FoeThreat, 3, 1), 0);
     EXPECT_EQ(opponent.Total(GridId::FoeThreat), 1);
 
     // Gap (5, 4) over an empty cell: the first stone is still counted.
-    Bench hanging(".......\nx......\n.x.....\n..x....\n.......\n.......\n");
+    ThreatScanBench hanging(".......\nx......\n.x.....\n..x....\n.......\n.......\n");
     EXPECT_EQ(hanging.Scan(OwnCode), 0);
     EXPECT_EQ(hanging.at(GridId::OwnThreat, 5, 4), 1);
     EXPECT_EQ(hanging.at(GridId::OwnThreat, 2, 1), 1);
@@ -172,7 +172,7 @@ constexpr std::string_view kHangingGapBoard =
     ".......\n";
 
 TEST(ThreatScan, OpponentGapOverTheNextFreeCellForbidsThatCell) {
-    Bench bench(kHangingGapBoard);
+    ThreatScanBench bench(kHangingGapBoard);
     EXPECT_EQ(bench.Scan(OpponentCode), 0);
     EXPECT_EQ(bench.at(GridId::FoeThreat, 3, 4), 1);
     EXPECT_EQ(bench.at(GridId::DefenceScore, 3, 4), 0);
@@ -187,7 +187,7 @@ TEST(ThreatScan, OpponentGapOverTheNextFreeCellForbidsThatCell) {
 }
 
 TEST(ThreatScan, OwnGapOverTheNextFreeCellOnlyAvoidsThatCell) {
-    Bench bench(SwapSides(kHangingGapBoard));
+    ThreatScanBench bench(SwapSides(kHangingGapBoard));
     EXPECT_EQ(bench.Scan(OwnCode), 0);
     EXPECT_EQ(bench.at(GridId::OwnThreat, 3, 4), 1);
     EXPECT_EQ(bench.at(GridId::AvoidMark, 4, 4), 1);
@@ -198,7 +198,7 @@ TEST(ThreatScan, OwnGapOverTheNextFreeCellOnlyAvoidsThatCell) {
 }
 
 TEST(ThreatScan, GapHighAboveEmptyCellsSetsNoForbiddenMark) {
-    Bench bench(
+    ThreatScanBench bench(
         ".......\n"
         ".......\n"
         "ooo....\n"
@@ -216,7 +216,7 @@ TEST(ThreatScan, GapHighAboveEmptyCellsSetsNoForbiddenMark) {
 // A gap in row 5 over an empty bottom cell: the cell two below is the floor row, and the
 // cell directly below is the next free cell.
 TEST(ThreatScan, GapInRowFiveMarksTheBottomCellAndWritesTwoBelowIntoTheFloorRow) {
-    Bench bench(
+    ThreatScanBench bench(
         ".......\n"
         ".......\n"
         ".......\n"
@@ -232,7 +232,7 @@ TEST(ThreatScan, GapInRowFiveMarksTheBottomCellAndWritesTwoBelowIntoTheFloorRow)
 }
 
 TEST(ThreatScan, VerticalThreeScoresTheCellAboveWithoutThreatMapOrMarks) {
-    Bench bench(
+    ThreatScanBench bench(
         ".......\n"
         ".......\n"
         ".......\n"
@@ -249,7 +249,7 @@ TEST(ThreatScan, VerticalThreeScoresTheCellAboveWithoutThreatMapOrMarks) {
 }
 
 TEST(ThreatScan, VerticalThreeUnderTheTopRowScoresTheTopCell) {
-    Bench bench(
+    ThreatScanBench bench(
         ".......\n"
         "......x\n"
         "......x\n"
@@ -261,7 +261,7 @@ TEST(ThreatScan, VerticalThreeUnderTheTopRowScoresTheTopCell) {
 }
 
 TEST(ThreatScan, GapCompletingSeveralWindowsCollectsPointsFromEach) {
-    Bench bench(
+    ThreatScanBench bench(
         ".......\n"
         ".......\n"
         ".......\n"
@@ -274,7 +274,7 @@ TEST(ThreatScan, GapCompletingSeveralWindowsCollectsPointsFromEach) {
 }
 
 TEST(ThreatScan, WinIsTakenBeforeTheOpponentPassCanForbidIt) {
-    Bench bench(
+    ThreatScanBench bench(
         ".......\n"
         ".......\n"
         ".......\n"
@@ -285,7 +285,7 @@ TEST(ThreatScan, WinIsTakenBeforeTheOpponentPassCanForbidIt) {
 }
 
 TEST(ThreatScan, EmptyBoardChangesNothing) {
-    Bench bench(".......\n.......\n.......\n.......\n.......\n.......\n");
+    ThreatScanBench bench(".......\n.......\n.......\n.......\n.......\n.......\n");
     EXPECT_EQ(bench.Scan(OwnCode), 0);
     EXPECT_EQ(bench.Scan(OpponentCode), 0);
     EXPECT_TRUE(bench.trace.empty());

@@ -11,17 +11,20 @@
 
 #include "ai/twostone/ScoreTwoStoneWindows.h"
 #include "support/Scene.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
+
+using test::kEmptyBoard;
+using test::kFoe;
+using test::kOwn;
 
 using test::CellValues;
 using test::NonZero;
 using CellRef = std::pair<int, int>;
 
 using test::Scene;
-
-constexpr const char* kEmptyBoard = ".......\n.......\n.......\n.......\n.......\n.......\n";
 
 // Row 6 holds two stones in columns 3 and 4: the windows starting in columns 1, 2 and 3 give
 // 2 + 0, 2 + 3, 3 + 2 and 2 points to columns 1, 2, 5 and 6.
@@ -122,9 +125,6 @@ constexpr const char* kFoePairRow6 = ".......\n.......\n.......\n.......\n......
 // Pair in (3,1), (3,2) over a filled lower board: the window starting in column 1 scores
 // (3,3) and (3,4).
 constexpr const char* kFoePairRow3 = ".......\n.......\noo.....\nxxxx...\nxxxx...\nxxxx...\n";
-
-constexpr GridId kOwn = GridId::OwnThreat;
-constexpr GridId kFoe = GridId::FoeThreat;
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, TwoStoneBonuses,

@@ -17,6 +17,15 @@ namespace tessora::test {
 // computer player computes its move for the computer, so on its working board 'x' is code 1 and 'o'
 // code 2.
 
+// The board before the first stone.
+inline constexpr std::string_view kEmptyBoard =
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    ".......\n"
+    ".......\n";
+
 // The position for a computer move: Cells and Board hold the drawing, the floor is set,
 // SideCode is 1, the computer is to move, and ColumnState and FullColumnCount agree with the
 // drawing. Stones may float: scan tests draw bare shapes.
