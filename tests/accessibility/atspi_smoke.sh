@@ -21,7 +21,15 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+display=$(cat "$work/display")
+# The game starts only once the server takes connections on its socket.
+for _ in $(seq 50); do
+    python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).connect(sys.argv[1])' \
+        "/tmp/.X11-unix/X$display" 2>/dev/null && break
+    sleep 0.1
+done
+kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb ended early"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
 export XDG_RUNTIME_DIR=$work
 export GAME="$build/app/tessora" SCRIPT="$here/atspi_smoke.py" LOGS=$work
 
@@ -34,6 +42,7 @@ timeout 60 dbus-run-session -- bash -c '
     /usr/bin/python3 "$SCRIPT" || status=$?
     kill $game $bus 2>/dev/null
     wait $game $bus 2>/dev/null
-    [ $status -eq 0 ] || { echo "--- game:"; cat "$LOGS/game.log"; echo "--- bus:"; cat "$LOGS/bus.log"; }
+    [ $status -eq 0 ] || { echo "--- game:"; cat "$LOGS/game.log"; echo "--- bus:"; cat "$LOGS/bus.log"
+                           echo "--- X server:"; cat "$LOGS/xvfb.log"; }
     exit $status
 ' 2> >(grep -v "Failed to set fd limit" >&2)
