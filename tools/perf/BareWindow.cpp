@@ -1,10 +1,12 @@
 // tessora-bare-window: a bare Qt full-screen window, measured as tessora-measure measures the
 // game: the time from the program's start to its first painted frame, and its peak memory.
-// The yardstick for the game's own start (scripts/measure-start).
-//   tessora-bare-window [--launched-ns N]
+// The yardstick for the game's own start (scripts/measure-start). With --text the window shows
+// one line of text, so the yardstick also pays for loading a font.
+//   tessora-bare-window [--launched-ns N] [--text]
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
@@ -34,8 +36,10 @@ class BareWindow : public QWidget {
 
 int main(int argc, char** argv) {
     Clock::time_point started = Clock::now();
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--launched-ns") == 0) {
+    bool text = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--text") == 0) text = true;
+        if (std::strcmp(argv[i], "--launched-ns") == 0 && i + 1 < argc) {
             started = Clock::time_point(std::chrono::duration_cast<Clock::duration>(
                 std::chrono::nanoseconds(std::atoll(argv[i + 1]))));
         }
@@ -46,6 +50,10 @@ int main(int argc, char** argv) {
     black.setColor(QPalette::Window, Qt::black);
     window.setPalette(black);
     window.setAutoFillBackground(true);
+    if (text) {
+        auto* line = new QLabel(QStringLiteral("Neues Spiel – Anfänger"), &window);
+        line->move(100, 100);
+    }
     window.showFullScreen();
     while (!window.painted)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
