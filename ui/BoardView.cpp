@@ -45,9 +45,7 @@ BoardView::BoardView(const QImage& board, QWidget* parent) : QWidget(parent), bo
 
 void BoardView::SetKeyboardPlay(bool on) {
     keyboardPlay_ = on;
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-    if (!on && hasFocus()) clearFocus();
-    update();
+    SetKeyboardFocusable(*this, on);
 }
 
 void BoardView::ShowPosition(const std::array<int16, kCellCount>& cells) {

@@ -66,9 +66,7 @@ void DrawnButton::mouseDoubleClickEvent(QMouseEvent* /*event*/) {}
 
 void DrawnButton::SetKeyboardPlay(bool on) {
     keyboardPlay_ = on;
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-    if (!on && hasFocus()) clearFocus();
-    update();
+    SetKeyboardFocusable(*this, on);
 }
 
 void DrawnButton::Press() {

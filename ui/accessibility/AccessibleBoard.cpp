@@ -6,6 +6,7 @@
 #include "core/Game.h"
 #include "ui/BoardView.h"
 #include "ui/Twips.h"
+#include "ui/accessibility/BoardDescription.h"
 
 namespace tessora {
 
@@ -33,9 +34,7 @@ class AccessibleCell : public QAccessibleInterface {
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
         const int16 stone = board_->moves().position()[static_cast<size_t>(cell_)];
-        const QString content = stone == kHuman      ? QStringLiteral("Spieler")
-                                : stone == kComputer ? QStringLiteral("Computer")
-                                                     : QStringLiteral("leer");
+        const QString content = stone == 0 ? QStringLiteral("leer") : StoneName(stone);
         return QStringLiteral("Spalte %1, Feld %2 von unten: %3")
             .arg(cell_ % kColumnCount + 1)
             .arg(kRowCount - cell_ / kColumnCount)

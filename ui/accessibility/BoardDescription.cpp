@@ -4,11 +4,11 @@
 
 namespace tessora {
 
-namespace {
 QString StoneName(int16 stone) {
     return stone == kHuman ? QStringLiteral("Spieler") : QStringLiteral("Computer");
 }
 
+namespace {
 QString LastMoveSentence(int16 side, int column) {
     return side == kHuman ? QStringLiteral("Ihr letzter Zug: Spalte %1.").arg(column + 1)
                           : QStringLiteral("Letzter Zug des Computers: Spalte %1.").arg(column + 1);

@@ -15,6 +15,9 @@ struct LastMoves {
     int16 lastSide = 0;
 };
 
+// The owner of a stone (kHuman or kComputer) in German words: "Spieler" or "Computer".
+QString StoneName(int16 stone);
+
 // The position in German words, for a screen reader: the last move of each side, the most recent
 // first, then every column from left to right with its stones from the bottom up, for example
 // "Letzter Zug des Computers: Spalte 4. Ihr letzter Zug: Spalte 3. Spalte 1: leer.

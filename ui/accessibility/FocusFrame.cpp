@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -31,6 +32,12 @@ void DrawFocusFrame(QPainter& painter, const QRect& area) {
     painter.fillRect(QRect(frame.left(), frame.top(), line, frame.height()), gold);
     painter.fillRect(QRect(frame.right() - line + 1, frame.top(), line, frame.height()), gold);
     painter.restore();
+}
+
+void SetKeyboardFocusable(QWidget& control, bool on) {
+    control.setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    if (!on && control.hasFocus()) control.clearFocus();
+    control.update();
 }
 
 }  // namespace tessora
