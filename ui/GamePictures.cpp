@@ -47,14 +47,16 @@ PixelView SourceViewOf(const QImage& image) {
                         reinterpret_cast<std::uint32_t*>(const_cast<uchar*>(image.constBits())));
 }
 
+void TileArea(const PixelView& target, QSize area, const PixelView& tile) {
+    for (int x = 0; x < area.width(); x += tile.width) {
+        for (int y = 0; y < area.height(); y += tile.height)
+            BitBlt(target, x, y, tile.width, tile.height, tile, 0, 0, RasterOp::SrcCopy);
+    }
+}
+
 void TileWith(QImage& target, const QImage& tile) {
     const PixelView to = ViewOf(target);
-    const PixelView from = SourceViewOf(tile);
-    for (int x = 0; x < to.width; x += from.width) {
-        for (int y = 0; y < to.height; y += from.height) {
-            BitBlt(to, x, y, from.width, from.height, from, 0, 0, RasterOp::SrcCopy);
-        }
-    }
+    TileArea(to, QSize(to.width, to.height), SourceViewOf(tile));
 }
 
 QImage NewPicture(QSize size, double ratio, QRgb fill) {

@@ -91,6 +91,9 @@ PixelView SourceViewOf(const QImage& image);
 // Fills target with copies of tile from its top-left corner on (SRCCOPY, clipped at the edges);
 // both at the same ratio.
 void TileWith(QImage& target, const QImage& tile);
+// Tiles the layout area `area` from its top-left corner through the view target (which may hold
+// only a part of it, see PixelView's origin): every tile goes where it would on the whole area.
+void TileArea(const PixelView& target, QSize area, const PixelView& tile);
 // A new RGB32 picture of layout size `size` at `ratio`, filled with one colour.
 QImage NewPicture(QSize size, double ratio, QRgb fill);
 

@@ -204,11 +204,7 @@ void frmHaupt::PaintPlayArea() {
     PixelView part = ViewOf(logoPart);
     part.originX = DevicePosition(logo.x(), ratio);
     part.originY = DevicePosition(logo.y(), ratio);
-    const PixelView tile = SourceViewOf(pictures_.BackgroundTile());
-    for (int x = 0; x < area.width(); x += tile.width) {
-        for (int y = 0; y < area.height(); y += tile.height)
-            BitBlt(part, x, y, tile.width, tile.height, tile, 0, 0, RasterOp::SrcCopy);
-    }
+    TileArea(part, area, SourceViewOf(pictures_.BackgroundTile()));
     BitBlt(part, logo.x(), logo.y(), logoMask.width, logoMask.height, logoMask, 0, 0,
            RasterOp::MergePaint);
     BitBlt(part, logo.x(), logo.y(), logoMask.width, logoMask.height, ViewOf(pictures_.Logo()), 0,
