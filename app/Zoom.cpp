@@ -10,13 +10,9 @@
 // for the time before any window exists.
 #include <QtGui/private/qhighdpiscaling_p.h>
 
-namespace tessora {
+#include "ui/PlayArea.h"
 
-namespace {
-// The play area, in layout pixels.
-constexpr double kPlayAreaWidth = 640;
-constexpr double kPlayAreaHeight = 480;
-}  // namespace
+namespace tessora {
 
 void SetUpApplication(const StartOptions& options) {
     QGuiApplication::setApplicationName(QStringLiteral("Tessora"));
@@ -25,8 +21,7 @@ void SetUpApplication(const StartOptions& options) {
 }
 
 double ZoomToFit(QSizeF area) {
-    const double fit = std::min(area.width() / kPlayAreaWidth, area.height() / kPlayAreaHeight);
-    return std::clamp(fit, kSmallestZoom, kLargestZoom);
+    return std::clamp(PlayAreaFit(area), kSmallestZoom, kLargestZoom);
 }
 
 double ApplyZoom(const StartOptions& options) {

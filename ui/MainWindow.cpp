@@ -13,6 +13,7 @@
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/Pictures.h"
+#include "ui/PlayArea.h"
 #include "ui/PlayAreaView.h"
 #include "ui/Twips.h"
 #include "ui/accessibility/ColumnKeys.h"
@@ -23,8 +24,7 @@ namespace {
 constexpr int kStatusFontPixels = 12;
 constexpr QRgb kContainerGrey = 0xFFE0E0E0;
 
-// The places of the play area and its controls, in twips.
-constexpr TwipsPlace kPlayArea{0, 0, 9600, 7200};
+// The places of the play area's controls, in twips.
 constexpr TwipsPlace kLogo{3720, 120};
 constexpr TwipsPlace kBoard{2520, 1320, 6600, 5175};
 constexpr TwipsPlace kStatus{2520, 6480, 6615, 255};
@@ -34,8 +34,7 @@ constexpr TwipsPlace kAnleitung{320, 1980, 1650, 405};
 constexpr TwipsPlace kCopyright{320, 2520, 1650, 405};
 constexpr TwipsPlace kExit{8160, 6720, 1335, 405};
 
-// In a window the play area never gets fewer device pixels than at its own size on a screen
-// of ratio 1; a resize settles for this long before the pictures are painted for the new size.
+// A resize of the window settles for this long before the pictures are painted for the new size.
 constexpr int kResizeSettleMilliseconds = 150;
 
 }  // namespace
@@ -117,9 +116,7 @@ DrawnButton* frmHaupt::MakeButton(artwork::ButtonId id) {
 void frmHaupt::LayOutPlayArea() {
     const double scale = layoutScale_;
     const auto place = [scale](QWidget* control, const TwipsPlace& layout) {
-        const QRect shown = Scaled(layout.Pixels(), scale);
-        control->setFixedSize(shown.size());
-        control->move(shown.topLeft());
+        PlaceScaled(control, layout.Pixels(), scale);
     };
     place(picContainer_, kPlayArea);
     place(picSpielfeld_, kBoard);
@@ -150,8 +147,7 @@ void frmHaupt::Form_Load() {
         // An ordinary window of the play area's size in the middle of the screen's free area,
         // never made smaller than the play area's own pixels.
         const QSize playArea = kPlayArea.Pixels().size();
-        const double smallest = 1 / std::max(1.0, devicePixelRatioF());
-        setMinimumSize(Scaled(QRect(QPoint(), playArea), smallest).size());
+        setMinimumSize(Scaled(QRect(QPoint(), playArea), SmallestLayoutScale()).size());
         resize(playArea);
         const QRect free = screen()->availableGeometry();
         move(free.left() + (free.width() - width()) / 2,
@@ -289,13 +285,19 @@ void frmHaupt::FitIntoFreeArea() {
     if (free.contains(frame)) return;
     const QSize decoration = frame.size() - size();
     const QSize room = free.size() - decoration;
-    const QSize playArea = kPlayArea.Pixels().size();
-    const double fit = std::min(room.width() / double(playArea.width()),
-                                room.height() / double(playArea.height()));
-    if (fit < 1) resize((QSizeF(playArea) * fit).toSize().expandedTo(minimumSize()));
+    const double fit = PlayAreaFit(room);
+    if (fit < 1) {
+        resize((QSizeF(kPlayArea.Pixels().size()) * fit).toSize().expandedTo(minimumSize()));
+    }
     const QSize outer = frameGeometry().size();
     move(free.left() + std::max(0, (free.width() - outer.width()) / 2),
          free.top() + std::max(0, (free.height() - outer.height()) / 2));
+}
+
+double frmHaupt::SmallestLayoutScale() const {
+    // In a window the play area never gets fewer device pixels than at its own size on a screen
+    // of ratio 1.
+    return 1 / std::max(1.0, devicePixelRatioF());
 }
 
 void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
@@ -305,10 +307,7 @@ void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
     }
     // In a window the play area fills the window's width or height and keeps its proportions;
     // its pictures are painted for the new size once the resize has settled.
-    const QSize playArea = kPlayArea.Pixels().size();
-    const double scale = std::max(
-        1 / std::max(1.0, devicePixelRatioF()),
-        std::min(width() / double(playArea.width()), height() / double(playArea.height())));
+    const double scale = std::max(SmallestLayoutScale(), PlayAreaFit(size()));
     if (scale == layoutScale_) {
         CentreContainer();
         return;

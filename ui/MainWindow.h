@@ -126,9 +126,11 @@ class frmHaupt : public QWidget, public Shell {
     // A window whose frame (title bar and border) reaches out of the screen's free area is made
     // smaller, keeping the play area's proportions, and moved into it.
     void FitIntoFreeArea();
+    // The smallest layout scale of the play area in a window.
+    double SmallestLayoutScale() const;
     void CentreContainer();
-    // Form_Load's pictures: the stones and logo whitened around, the tiled play area and
-    // options panel, the logo, and the drawn buttons' pictures.
+    // Form_Load's pictures: the logo whitened around, the tiled play area and options panel,
+    // the logo, and the drawn buttons' pictures.
     void PaintPlayArea();
     // Form_Load's whitening of the stones' surroundings through their mask, done when the game
     // first asks for a picture other than the board.

@@ -112,11 +112,6 @@ void OptionsPanel::paintEvent(QPaintEvent* event) {
 }
 
 void OptionsPanel::SetLayoutScale(double scale) {
-    const auto place = [scale](QWidget* widget, const QRect& layout) {
-        const QRect shown = Scaled(layout, scale);
-        widget->setFixedSize(shown.size());
-        widget->move(shown.topLeft());
-    };
     setFixedSize(Scaled(kPanel.Pixels(), scale).size());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(static_cast<int>(std::lround(kFontPixels * scale)));
@@ -129,7 +124,7 @@ void OptionsPanel::SetLayoutScale(double scale) {
     const std::pair<QGroupBox*, const TwipsPlace*> frames[] = {{frAnfang_, &kAnfangFrame},
                                                                {frSpielstaerke_, &kStaerkeFrame}};
     for (const auto& [frame, layout] : frames) {
-        place(frame, layout->Pixels());
+        PlaceScaled(frame, layout->Pixels(), scale);
         if (restyle) frame->setStyle(style.get());
     }
     const std::pair<QRadioButton*, int> options[] = {{anfang_[1], kOptionTops[0]},
@@ -138,7 +133,7 @@ void OptionsPanel::SetLayoutScale(double scale) {
                                                      {staerke_[3], kOptionTops[1]},
                                                      {staerke_[4], kOptionTops[2]}};
     for (const auto& [option, top] : options) {
-        place(option, TwipsRect(kOption.left, top, kOption.width, kOption.height));
+        PlaceScaled(option, TwipsRect(kOption.left, top, kOption.width, kOption.height), scale);
         if (restyle) option->setStyle(style.get());
     }
     // The controls let go of the old style before it goes.

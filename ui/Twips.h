@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 #include <cmath>
 
 #include "core/BoardGeometry.h"
@@ -25,6 +26,14 @@ inline QRect Scaled(const QRect& rect, double scale) {
     const auto edge = [scale](int layout) { return static_cast<int>(std::lround(layout * scale)); };
     return QRect(QPoint(edge(rect.left()), edge(rect.top())),
                  QPoint(edge(rect.x() + rect.width()) - 1, edge(rect.y() + rect.height()) - 1));
+}
+
+// Puts a control on the pixels its layout rectangle covers when shown `scale` times as large,
+// with that fixed size.
+inline void PlaceScaled(QWidget* control, const QRect& layout, double scale) {
+    const QRect shown = Scaled(layout, scale);
+    control->setFixedSize(shown.size());
+    control->move(shown.topLeft());
 }
 
 // A control's place in its parent, in twips; a place given without a size is only a position.
