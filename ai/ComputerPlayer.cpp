@@ -21,6 +21,12 @@ constexpr int kNoThreatsUpToMoveCount = 5;
 constexpr int kOpeningUpToMoveCount = 4;
 // Five full columns leave exactly two open.
 constexpr int kTwoColumnsOpen = 5;
+// The strengths from which the line patterns of each side count, from which the choice follows
+// the own side's line patterns at once (below the opponent's level only), and from which the
+// doubt cells are marked: level 2 and up, 3 and up, 4.
+constexpr int16 kOwnLinePatternsFrom = 2;
+constexpr int16 kOpponentLinePatternsFrom = 3;
+constexpr int16 kDoubtCellsFrom = kStrengthProfessional;
 
 }  // namespace
 
@@ -80,12 +86,12 @@ ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
     ScoreTwoStoneWindows(ws, OwnCode);
     runs(Stage::ScoreTwoStoneWindows, OpponentCode);
     ScoreTwoStoneWindows(ws, OpponentCode);
-    if (strength > 1) {
+    if (strength >= kOwnLinePatternsFrom) {
         runs(Stage::ScoreLinePatterns, OwnCode);
         ScoreLinePatterns(ws, OwnCode);
-        if (strength < 3 && decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
+        if (strength < kOpponentLinePatternsFrom && decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
     }
-    if (strength > 2) {
+    if (strength >= kOpponentLinePatternsFrom) {
         runs(Stage::ScoreLinePatterns, OpponentCode);
         ScoreLinePatterns(ws, OpponentCode);
         if (decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
@@ -99,7 +105,7 @@ ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
         decides(Stage::TwoColumnEndgame, 0, TwoColumnEndgame(ws))) {
         return decision;
     }
-    if (strength > 3) {
+    if (strength >= kDoubtCellsFrom) {
         runs(Stage::MarkDoubtCells, 0);
         MarkDoubtCells(ws, OpponentCode);
     }

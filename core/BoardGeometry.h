@@ -32,11 +32,11 @@ constexpr int kStoneSideTwips = 600;
 constexpr int kColumnGapTwips = 300;
 constexpr int kRowGapTwips = 225;
 constexpr int CellLeftTwips(int cell, int stoneWidthTwips) {
-    const int column = cell % kColumnCount;
+    const int column = CellColumn(cell);
     return (column + 1) * kColumnGapTwips + column * stoneWidthTwips;
 }
 constexpr int CellTopTwips(int cell, int stoneHeightTwips) {
-    const int row = cell / kColumnCount;
+    const int row = CellRow(cell);
     return (row + 1) * kRowGapTwips + row * stoneHeightTwips;
 }
 
@@ -52,7 +52,7 @@ constexpr int ColumnLeft(int column) {
     return CellLeftTwips(column, kStoneSideTwips) / kTwipsPerPixel;
 }
 constexpr int RowTop(int row) {
-    return CellTopTwips(row * kColumnCount, kStoneSideTwips) / kTwipsPerPixel;
+    return CellTopTwips(CellIndex(row, 0), kStoneSideTwips) / kTwipsPerPixel;
 }
 // The column mask picSpalte: a stone wide, from the board's top to the last row's bottom edge.
 constexpr int kColumnMaskHeight = RowTop(kRowCount - 1) + kStoneSide;

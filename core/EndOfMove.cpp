@@ -21,7 +21,7 @@ static_assert(WindowsStayOnBoard(kQuickScans));
 // All four cells of the window hold the side to move (1) on Board.
 bool SideToMoveHolds(const Board& board, const Window& window) {
     for (int cell : window.Cells()) {
-        if (board.at(cell / kColumnCount + 1, cell % kColumnCount + 1) != 1) return false;
+        if (board.at(CellRow(cell) + 1, CellColumn(cell) + 1) != 1) return false;
     }
     return true;
 }

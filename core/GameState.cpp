@@ -29,8 +29,8 @@ void SetBoardFloor(Board& board) {
 void BuildBoard(GameState& state) {
     for (int i = 0; i < kCellCount; ++i) {
         if (state.Cells[i] == 0) continue;
-        const int row = i / 7 + 1;
-        const int column = i % 7 + 1;
+        const int row = CellRow(i) + 1;
+        const int column = CellColumn(i) + 1;
         state.board.set(row, column, state.Cells[i] == state.PlayerToMove ? 1 : 2);
     }
     state.SideCode = 1;

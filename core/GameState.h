@@ -30,6 +30,29 @@ constexpr int ColumnOfBoardColumn(int boardColumn) {
     return boardColumn - 1;
 }
 
+// A cell of Cells has its index row * 7 + column, row 0 at the top and column 0 at the left.
+constexpr int CellIndex(int row, int column) {
+    return row * kColumnCount + column;
+}
+constexpr int CellRow(int cell) {
+    return cell / kColumnCount;
+}
+constexpr int CellColumn(int cell) {
+    return cell % kColumnCount;
+}
+
+// The strength levels the options offer: 1 "Anfänger", 3 "Experte" (chosen at start) and
+// 4 "Profi". No option gives 2, which the computer player plays all the same (the engine tool
+// takes every level from 1 to 4).
+constexpr int16 kStrengthBeginner = 1;
+constexpr int16 kStrengthExpert = 3;
+constexpr int16 kStrengthProfessional = 4;
+constexpr int16 kDefaultStrength = kStrengthExpert;
+constexpr std::array<int16, 3> kOfferedStrengths{kStrengthBeginner, kStrengthExpert,
+                                                 kStrengthProfessional};
+constexpr int16 kLowestStrength = 1;
+constexpr int16 kHighestStrength = 4;
+
 // Line-owner codes passed to the four-in-a-row check: they only select the result message.
 constexpr int16 CodeHuman = 64;
 constexpr int16 CodeComputer = 67;
@@ -73,7 +96,7 @@ class Board {
 
 // The options the player sets in the main window.
 struct Options {
-    int16 Strength = 3;  // 1 "Anfänger", 3 "Experte", 4 "Profi"
+    int16 Strength = kDefaultStrength;
     bool SoundOn = true;
     bool AnimationOn = true;
 };

@@ -95,8 +95,8 @@ constexpr bool WindowsStayOnBoard(const std::array<LineScan, N>& scans) {
             for (int k = 0; k < 4; ++k) {
                 const int cell = w.Cell(k);
                 if (cell < 0 || cell >= kCellCount) return true;
-                const int columnMove = cell % kColumnCount - w.first % kColumnCount;
-                const int rowMove = cell / kColumnCount - w.first / kColumnCount;
+                const int columnMove = CellColumn(cell) - CellColumn(w.first);
+                const int rowMove = CellRow(cell) - CellRow(w.first);
                 if (columnMove > k || columnMove < -k || rowMove > k || rowMove < -k) return true;
             }
             return false;

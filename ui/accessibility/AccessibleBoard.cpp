@@ -36,8 +36,8 @@ class AccessibleCell : public QAccessibleInterface {
         const int16 stone = board_->moves().position()[static_cast<size_t>(cell_)];
         const QString content = stone == 0 ? QStringLiteral("leer") : StoneName(stone);
         return QStringLiteral("Spalte %1, Feld %2 von unten: %3")
-            .arg(cell_ % kColumnCount + 1)
-            .arg(kRowCount - cell_ / kColumnCount)
+            .arg(CellColumn(cell_) + 1)
+            .arg(kRowCount - CellRow(cell_))
             .arg(content);
     }
 
@@ -49,7 +49,7 @@ class AccessibleCell : public QAccessibleInterface {
 
     // The stone's place on the board (the cell geometry), on the screen.
     QRect rect() const override {
-        const QRect place(ColumnLeft(cell_ % kColumnCount), RowTop(cell_ / kColumnCount),
+        const QRect place(ColumnLeft(CellColumn(cell_)), RowTop(CellRow(cell_)),
                           kStoneSide, kStoneSide);
         return Scaled(place, board_->layoutScale()).translated(board_->mapToGlobal(QPoint(0, 0)));
     }

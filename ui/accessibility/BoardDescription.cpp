@@ -18,7 +18,7 @@ QString LastMoveSentence(int16 side, int column) {
 QStringList ColumnStones(const std::array<int16, kCellCount>& cells, int column) {
     QStringList stones;
     for (int row = kRowCount - 1; row >= 0; --row) {
-        const int16 stone = cells[row * kColumnCount + column];
+        const int16 stone = cells[CellIndex(row, column)];
         if (stone != 0) stones << StoneName(stone);
     }
     return stones;

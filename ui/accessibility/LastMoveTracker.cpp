@@ -14,7 +14,7 @@ bool LastMoveTracker::Follow(const std::array<int16, kCellCount>& cells) {
     }
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (position_[cell] != 0 || cells[cell] == 0) continue;
-        const int column = cell % kColumnCount;
+        const int column = CellColumn(cell);
         if (cells[cell] == kHuman) {
             lastMoves_.human = column;
         } else {
