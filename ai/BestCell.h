@@ -16,4 +16,20 @@ int16 ChooseBestCell(Workspace& ws);
 // cell is not forbidden, its column is not full, and an avoid mark is outweighed by the score.
 void OfferCell(Workspace& ws, const Grid& grid, int row, int column);
 
+// The coin's two sides: AttackScore is looked at left of the centre first, or right of it.
+constexpr int kCoinLeftFirst = 1;
+constexpr int kCoinRightFirst = 2;
+
+// A cell the choice takes: its grid, place and score; column 0 when no cell is taken.
+struct ChosenCell {
+    GridId grid = GridId::AttackScore;
+    int row = 0;
+    int column = 0;
+    int16 score = 0;
+};
+
+// The cell ChooseBestCell takes on these grids and this position with the given coin, found
+// without drawing or writing anything (to explain a choice after it was made).
+ChosenCell FindBestCell(const Grids& grids, const GameState& state, int coin);
+
 }  // namespace tessora

@@ -3,8 +3,6 @@
 namespace tessora {
 namespace {
 
-// A limit of 14 means the best columns carry an avoid mark: the parity phase may then pick one.
-constexpr int kAvoidLimit = 14;
 constexpr int kNoParity = 6;
 
 // Each mark grid with the class it gives a column, strongest first.
@@ -42,6 +40,23 @@ int ThreatRunLength(const Workspace& ws, int column) {
     return count;
 }
 
+// One draw per eligible column, in column order; the first largest weight wins.
+int WeightedRandomColumn(Workspace& ws, const PenaltyClasses& classes, int limit) {
+    int bestWeight = 0;
+    int column = 0;
+    for (int c = 1; c <= kColumnCount; ++c) {
+        if (classes[c] > limit || ws.ColumnFull(c)) continue;
+        const int weight = static_cast<int>(ws.random().Rnd() * 100.0) + 100;
+        if (weight > bestWeight) {
+            bestWeight = weight;
+            column = c;
+        }
+    }
+    return column;
+}
+
+}  // namespace
+
 // The first avoid-class column with the smallest odd threat run, or 0.
 int ParityColumn(const Workspace& ws, const PenaltyClasses& classes) {
     std::array<int, kColumnCount + 1> count{};
@@ -59,23 +74,6 @@ int ParityColumn(const Workspace& ws, const PenaltyClasses& classes) {
     }
     return minimum < kNoParity ? column : 0;
 }
-
-// One draw per eligible column, in column order; the first largest weight wins.
-int WeightedRandomColumn(Workspace& ws, const PenaltyClasses& classes, int limit) {
-    int bestWeight = 0;
-    int column = 0;
-    for (int c = 1; c <= kColumnCount; ++c) {
-        if (classes[c] > limit || ws.ColumnFull(c)) continue;
-        const int weight = static_cast<int>(ws.random().Rnd() * 100.0) + 100;
-        if (weight > bestWeight) {
-            bestWeight = weight;
-            column = c;
-        }
-    }
-    return column;
-}
-
-}  // namespace
 
 PenaltyClasses ColumnPenaltyClasses(const Workspace& ws) {
     PenaltyClasses classes{};
@@ -106,7 +104,7 @@ int16 FallbackColumn(Workspace& ws) {
     ws.random().Randomize();
     const PenaltyClasses classes = ColumnPenaltyClasses(ws);
     const int limit = PenaltyLimit(classes);
-    int column = limit == kAvoidLimit ? ParityColumn(ws, classes) : 0;
+    int column = limit == kAvoidClassLimit ? ParityColumn(ws, classes) : 0;
     if (column == 0) column = WeightedRandomColumn(ws, classes, limit);
     return column == 0 ? 0 : ColumnCode(column);
 }

@@ -3,19 +3,6 @@
 namespace tessora {
 namespace {
 
-// Empty cells of the column, counted from the bottom, up to the first one that would complete
-// four for either side.
-int SafeCells(const Workspace& ws, int column) {
-    const Grids& grids = ws.grids();
-    int count = 0;
-    for (int row = kRowCount; row >= 1; --row) {
-        if (ws.board(row, column) != 0) continue;
-        if (grids.OwnThreat.at(row, column) > 0 || grids.FoeThreat.at(row, column) > 0) break;
-        ++count;
-    }
-    return count;
-}
-
 // Own stones in (l + 1, m), (l + 1, m + 2) and (l + 1, m + 4); (l + 2, m + 1) and (l + 1, m + 3)
 // are the next free cells of their columns, and (l, m + 3) completes four for the computer only.
 bool WinningShape(const Workspace& ws, int l, int m) {
@@ -28,6 +15,28 @@ bool WinningShape(const Workspace& ws, int l, int m) {
 }
 
 }  // namespace
+
+int SafeCells(const Workspace& ws, int column) {
+    const Grids& grids = ws.grids();
+    int count = 0;
+    for (int row = kRowCount; row >= 1; --row) {
+        if (ws.board(row, column) != 0) continue;
+        if (grids.OwnThreat.at(row, column) > 0 || grids.FoeThreat.at(row, column) > 0) break;
+        ++count;
+    }
+    return count;
+}
+
+int16 WinningShapeColumn(const Workspace& ws, Yield yield) {
+    int16 result = 0;
+    for (const int l : {2, 4}) {
+        for (const int m : {1, 2}) {
+            if (WinningShape(ws, l, m)) result = ColumnCode(m + 3);
+            if (yield == Yield::AfterEachStart) ws.DoEvents();
+        }
+    }
+    return result;
+}
 
 int16 TwoColumnEndgame(Workspace& ws) {
     const GameState& state = ws.state();
@@ -47,15 +56,7 @@ int16 TwoColumnEndgame(Workspace& ws) {
     const int countB = SafeCells(ws, columnB);
     const int countA = SafeCells(ws, columnA);
 
-    int16 result = 0;
-    if (columnB - columnA < 3) {
-        for (const int l : {2, 4}) {
-            for (const int m : {1, 2}) {
-                if (WinningShape(ws, l, m)) result = ColumnCode(m + 3);
-                ws.DoEvents();
-            }
-        }
-    }
+    int16 result = columnB - columnA < 3 ? WinningShapeColumn(ws, Yield::AfterEachStart) : 0;
     if (result == 0) {
         if (countB > countA) result = ColumnCode(columnB);
         if (countB < countA) result = ColumnCode(columnA);
