@@ -12,7 +12,8 @@ PlayOutcome Play(const std::string& human, FirstPlayer first, int strength,
                  std::vector<double> random) {
     PlayOutcome outcome;
     Problem problem;
-    EXPECT_TRUE(PlayGame(PlayRequest{human, first, strength, std::move(random)}, outcome, problem))
+    EXPECT_TRUE(
+        PlayGame(PlayRequest{{first, strength, std::move(random)}, human}, outcome, problem))
         << problem.message;
     return outcome;
 }
@@ -46,7 +47,7 @@ TEST(PlayGame, EachComputerMoveMatchesTheMoveChosenInThatPosition) {
         const PlayOutcome game = Play(c.human, c.first, c.strength, {0.37});
         const std::size_t computerFirst = c.first == FirstPlayer::Computer ? 0 : 1;
         for (std::size_t i = computerFirst; i < game.moves.size(); i += 2) {
-            MoveRequest request{game.moves.substr(0, i), c.first, c.strength, {0.37}, false};
+            MoveRequest request{{c.first, c.strength, {0.37}}, game.moves.substr(0, i), false};
             MoveOutcome move;
             Problem problem;
             ASSERT_TRUE(AnalyseMove(request, move, problem)) << problem.message;
@@ -62,7 +63,7 @@ TEST(PlayGame, DrawsRunOnAcrossTheComputersMoves) {
     const PlayOutcome game = Play("1234567", FirstPlayer::Computer, 4, draws);
     bool differsFromRestarting = false;
     for (std::size_t i = 0; i < game.moves.size(); i += 2) {
-        MoveRequest request{game.moves.substr(0, i), FirstPlayer::Computer, 4, draws, false};
+        MoveRequest request{{FirstPlayer::Computer, 4, draws}, game.moves.substr(0, i), false};
         MoveOutcome move;
         Problem problem;
         ASSERT_TRUE(AnalyseMove(request, move, problem)) << problem.message;
@@ -83,7 +84,8 @@ TEST(PlayGame, LeavesHumanColumnsAfterTheEndUnplayed) {
 TEST(PlayGame, ReportsAHumanColumnThatIsFull) {
     PlayOutcome outcome;
     Problem problem;
-    EXPECT_FALSE(PlayGame(PlayRequest{"1111111", FirstPlayer::Human, 3, {0.5}}, outcome, problem));
+    EXPECT_FALSE(
+        PlayGame(PlayRequest{{FirstPlayer::Human, 3, {0.5}}, "1111111"}, outcome, problem));
     EXPECT_EQ(problem.kind, Problem::Kind::BadInput);
     // The computer caps the human's tower in column 1, so one of the human's stones there
     // finds the column full.

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/engine/Answers.h"
 #include "tools/engine/Engine.h"
-#include "tools/engine/JsonInput.h"
 
 namespace tessora::engine {
 namespace {
@@ -49,9 +49,9 @@ std::vector<StoredAnswer> ReadStoredAnswers(const std::string& fileName) {
         entry.request = line.substr(kRequestKey.size(), split - kRequestKey.size());
         entry.answerText =
             line.substr(split + kAnswerKey.size(), line.size() - 1 - split - kAnswerKey.size());
-        std::string error;
-        if (!ParseJsonLine(entry.answerText, entry.answer, error)) {
-            ADD_FAILURE() << fileName << ":" << lineNumber << ": " << error;
+        entry.answer = Json::parse(entry.answerText, nullptr, false);
+        if (entry.answer.is_discarded()) {
+            ADD_FAILURE() << fileName << ":" << lineNumber << ": the answer is not JSON";
             continue;
         }
         stored.push_back(std::move(entry));
@@ -158,12 +158,11 @@ void CheckStoredAnswers(const std::string& fileName, const std::vector<const cha
         Problem problem;
         const bool answered = AnswerRequestLine(entry.request, answerText, problem);
         Differences differences;
-        Json answer;
-        std::string error;
+        const Json answer = Json::parse(answerText, nullptr, false);
         if (!answered) {
             differences.Add("refused: " + problem.message);
-        } else if (!ParseJsonLine(answerText, answer, error)) {
-            differences.Add("answer is not JSON: " + error);
+        } else if (answer.is_discarded()) {
+            differences.Add("answer is not JSON: " + answerText);
         } else {
             for (const char* name : scalars)
                 CompareScalar(entry.answer, answer, name, differences);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/EngineRun.h"
-#include "tools/engine/JsonInput.h"
+#include "tools/engine/Answers.h"
 
 namespace tessora::engine {
 namespace {

@@ -4,14 +4,12 @@
 #include <array>
 #include <cstdio>
 
-#include "tools/engine/JsonInput.h"
-
 namespace tessora::engine {
 
 namespace {
 
-// One compact line. Every text in an answer is plain ASCII; should a byte outside UTF-8 ever
-// get in, it is replaced rather than thrown over.
+// One compact line. An error may quote a request's bytes; any that are not UTF-8 are replaced
+// rather than thrown over.
 std::string Line(const Json& answer) {
     return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,9 @@
 #include "tools/engine/SelfPlay.h"
 
 namespace tessora::engine {
+
+// A JSON value whose object members keep the order they were made in, as the answers list them.
+using Json = nlohmann::ordered_json;
 
 // The answer lines of the tool, each one compact JSON object without a line end.
 

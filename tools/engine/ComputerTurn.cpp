@@ -6,9 +6,8 @@ namespace tessora::engine {
 
 bool CheckChosenColumn(int16 code, const GameState& state, const char* stageName, int& column,
                        Problem& problem) {
-    if (code >= kFirstColumnCode && code <= kLastColumnCode &&
-        state.ColumnState[code - kFirstColumnCode] != kColumnFull) {
-        column = code - kFirstColumnCode;
+    if (IsColumnCode(code) && state.ColumnState[ColumnOfCode(code)] != kColumnFull) {
+        column = ColumnOfCode(code);
         return true;
     }
     problem.kind = Problem::Kind::EngineFault;

@@ -11,7 +11,7 @@ namespace tessora::engine {
 // an open column; otherwise reports an engine fault naming the code it returned.
 bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Problem& problem);
 
-// The check behind ChooseOpenColumn: code must be a column code (150..156) of an open column.
+// The check behind ChooseOpenColumn: code must be the column code of an open column.
 // stageName names the stage that chose it in the fault message.
 bool CheckChosenColumn(int16 code, const GameState& state, const char* stageName, int& column,
                        Problem& problem);

@@ -6,6 +6,7 @@
 
 #include "tools/engine/Answers.h"
 #include "tools/engine/CommandLine.h"
+#include "tools/engine/RequestLines.h"
 #include "tools/engine/RequestReader.h"
 
 namespace tessora::engine {
@@ -31,18 +32,27 @@ void WriteLine(std::ostream& stream, const std::string& line) {
     stream.flush();
 }
 
+// The reason on one line: a message may quote an argument that holds a line end.
 int Fail(std::ostream& err, const Problem& problem) {
-    WriteLine(err, "tessora-engine: " + problem.message);
+    std::string line = "tessora-engine: " + problem.message;
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    WriteLine(err, line);
     return ExitStatusFor(problem);
 }
 
 int RunBatch(std::istream& in, std::ostream& out) {
     int status = kExitOk;
-    std::string line;
-    while (std::getline(in, line)) {
+    RequestLines lines(in);
+    std::string_view line;
+    for (RequestLines::Read read; (read = lines.Next(line)) != RequestLines::Read::End;) {
         std::string answer;
         Problem problem;
-        if (!AnswerRequestLine(line, answer, problem)) {
+        if (read == RequestLines::Read::TooLong) {
+            answer = ErrorJson("a request line longer than " + std::to_string(kLongestRequestLine) +
+                               " bytes");
+            status = std::max(status, kExitBadInput);
+        } else if (!AnswerRequestLine(line, answer, problem)) {
             status = std::max(status, ExitStatusFor(problem));
         }
         WriteLine(out, answer);
@@ -86,13 +96,8 @@ int RunEngine(std::span<const std::string> args, std::istream& in, std::ostream&
         problem.kind = Problem::Kind::BadInput;
         return Fail(err, problem);
     }
-    if (std::holds_alternative<HelpRequest>(invocation)) {
-        out << UsageText();
-        out.flush();
-        return kExitOk;
-    }
-    if (std::holds_alternative<VersionRequest>(invocation)) {
-        out << VersionText();
+    if (const auto* text = std::get_if<TextRequest>(&invocation)) {
+        out << text->text;
         out.flush();
         return kExitOk;
     }
@@ -100,11 +105,8 @@ int RunEngine(std::span<const std::string> args, std::istream& in, std::ostream&
     if (const auto* selfPlay = std::get_if<SelfPlayRequest>(&invocation)) {
         return RunSelfPlayCommand(*selfPlay, out, err);
     }
-    const Request request = std::holds_alternative<MoveRequest>(invocation)
-                                ? Request(std::get<MoveRequest>(invocation))
-                                : Request(std::get<PlayRequest>(invocation));
     std::string answer;
-    if (!AnswerRequest(request, answer, problem)) return Fail(err, problem);
+    if (!AnswerRequest(std::get<Request>(invocation), answer, problem)) return Fail(err, problem);
     WriteLine(out, answer);
     return kExitOk;
 }

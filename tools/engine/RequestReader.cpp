@@ -2,88 +2,85 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <nlohmann/json.hpp>
 #include <span>
 
-#include "tools/engine/JsonInput.h"
 #include "tools/engine/ValueParsing.h"
 
 namespace tessora::engine {
 
 namespace {
 
-// A test of a value's kind, such as &Json::is_string.
-using IsKind = bool (Json::*)() const noexcept;
+// nlohmann's plain json, whose objects find a member by name in logarithmic time, so that no
+// line of many members takes long to read.
+using RequestJson = nlohmann::json;
 
-// The member called name when it is of the kind isKind tests for; else null and the reason.
-const Json* Member(const Json& object, const char* name, IsKind isKind, const char* kindName,
-                   std::string& error) {
+// What a member read as the type of out must be written as, or null when value is so written.
+const char* WrongKind(const RequestJson& value, const std::string&) {
+    return value.is_string() ? nullptr : "a string";
+}
+const char* WrongKind(const RequestJson& value, const std::int64_t&) {
+    return value.is_number_integer() ? nullptr : "a whole number";
+}
+const char* WrongKind(const RequestJson& value, const bool&) {
+    return value.is_boolean() ? nullptr : "true or false";
+}
+const char* WrongKind(const RequestJson& value, const std::vector<double>&) {
+    const bool numbers = value.is_array() && std::ranges::all_of(value, &RequestJson::is_number);
+    return numbers ? nullptr : "a list of numbers";
+}
+
+// The member called name, read into out when it is written as the kind out needs.
+template <typename T>
+bool Read(const RequestJson& object, const char* name, T& out, std::string& error) {
     const auto found = object.find(name);
-    if (found == object.end()) {
-        error = "member \"" + std::string(name) + "\" is missing";
-    } else if (!((*found).*isKind)()) {
-        error = "member \"" + std::string(name) + "\" must be " + kindName;
-    } else {
-        return &*found;
+    const char* wrongKind = found == object.end() ? "given" : WrongKind(*found, out);
+    if (wrongKind == nullptr) {
+        found->get_to(out);
+        return true;
     }
-    return nullptr;
+    error = "member \"" + std::string(name) + "\" must be " + wrongKind;
+    return false;
 }
 
-// The text of a string member, or null and the reason.
-const std::string* Text(const Json& object, const char* name, std::string& error) {
-    const Json* value = Member(object, name, &Json::is_string, "a string", error);
-    return value == nullptr ? nullptr : &value->get_ref<const std::string&>();
+// True when a check found no problem with the member called name; else false and the reason.
+bool Accept(const std::string& problem, const char* name, std::string& error) {
+    if (!problem.empty()) error = "member \"" + std::string(name) + "\": " + problem;
+    return problem.empty();
 }
 
-bool ReadStrength(const Json& object, int& out, std::string& error) {
-    const Json* value = Member(object, "strength", &Json::is_number, "a number", error);
-    if (value == nullptr) return false;
-    // A whole number written without fraction or exponent, as the game's levels are.
-    if (!value->is_number_integer() || *value < 1 || *value > 4) {
-        error = "strength " + value->dump() + " is not 1, 2, 3 or 4";
-        return false;
-    }
-    out = value->get<int>();
-    return true;
+std::string StrengthProblem(std::int64_t strength) {
+    if (strength >= kLowestStrength && strength <= kHighestStrength) return {};
+    return "must be from " + std::to_string(kLowestStrength) + " to " +
+           std::to_string(kHighestStrength);
 }
 
-bool ReadDraws(const Json& object, std::vector<double>& out, std::string& error) {
-    const Json* value = Member(object, "random", &Json::is_array, "a list of numbers", error);
-    if (value == nullptr) return false;
-    if (value->empty() || value->size() > kMaxDraws) {
-        error = "\"random\" must hold 1 to " + std::to_string(kMaxDraws) + " draws";
-        return false;
-    }
-    std::vector<double> draws;
-    for (const Json& item : *value) {
-        if (!item.is_number()) {
-            error = "\"random\" must hold numbers only";
-            return false;
-        }
-        if (!CheckDraw(item.get<double>(), item.dump(), error)) return false;
-        draws.push_back(item.get<double>());
-    }
-    out = std::move(draws);
-    return true;
-}
-
-// The members move and play share, read into request after checking that every member is one
-// of allowed: the columns played (under columnsName), who begins, the strength and the draws.
-template <typename GameRequest>
-bool ReadGameMembers(const Json& object, std::span<const std::string_view> allowed,
-                     const char* columnsName, std::string& columns, GameRequest& request,
+// The members every request that plays from a position has, after checking that every member
+// is one of allowed: the columns played (under columnsName), who begins, the strength and the
+// draws.
+bool ReadGameMembers(const RequestJson& object, std::span<const std::string_view> allowed,
+                     const char* columnsName, std::string& columns, GameSetting& setting,
                      std::string& error) {
     for (const auto& [name, value] : object.items()) {
         if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            error = "unknown member " + Quote(name);
+            error = "unknown member \"" + name + "\"";
             return false;
         }
     }
-    const std::string* played = Text(object, columnsName, error);
-    if (played == nullptr || !ParseColumns(*played, columnsName, columns, error)) return false;
-    const std::string* first = Text(object, "first", error);
-    return first != nullptr && ParseFirstPlayer(*first, request.first, error) &&
-           ReadStrength(object, request.strength, error) &&
-           ReadDraws(object, request.random, error);
+    std::string first;
+    std::int64_t strength = 0;  // wide enough that no whole number is cut down to a level
+    if (!Read(object, columnsName, columns, error) || !Read(object, "first", first, error) ||
+        !Read(object, "strength", strength, error) ||
+        !Read(object, "random", setting.random, error)) {
+        return false;
+    }
+    setting.strength = static_cast<int>(strength);
+    return Accept(ColumnsProblem(columns), columnsName, error) &&
+           Accept(FirstPlayerNamed(first, setting.first) ? "" : "must be human or computer",
+                  "first", error) &&
+           Accept(StrengthProblem(strength), "strength", error) &&
+           Accept(DrawsProblem(setting.random), "random", error);
 }
 
 constexpr std::array<std::string_view, 6> kMoveMembers{"cmd",      "moves",  "first",
@@ -91,43 +88,47 @@ constexpr std::array<std::string_view, 6> kMoveMembers{"cmd",      "moves",  "fi
 constexpr std::array<std::string_view, 5> kPlayMembers{"cmd", "human", "first", "strength",
                                                        "random"};
 
-bool ReadMove(const Json& object, Request& out, std::string& error) {
-    MoveRequest request;
-    if (!ReadGameMembers(object, kMoveMembers, "moves", request.moves, request, error)) {
+bool ReadMove(const RequestJson& object, Request& out, std::string& error) {
+    MoveRequest move;
+    if (!ReadGameMembers(object, kMoveMembers, "moves", move.moves, move, error) ||
+        (object.contains("trace") && !Read(object, "trace", move.trace, error))) {
         return false;
     }
-    if (object.contains("trace")) {
-        const Json* trace = Member(object, "trace", &Json::is_boolean, "true or false", error);
-        if (trace == nullptr) return false;
-        request.trace = trace->get<bool>();
-    }
-    out = std::move(request);
+    out = std::move(move);
     return true;
 }
 
-bool ReadPlay(const Json& object, Request& out, std::string& error) {
-    PlayRequest request;
-    if (!ReadGameMembers(object, kPlayMembers, "human", request.human, request, error)) {
-        return false;
-    }
-    out = std::move(request);
+bool ReadPlay(const RequestJson& object, Request& out, std::string& error) {
+    PlayRequest play;
+    if (!ReadGameMembers(object, kPlayMembers, "human", play.human, play, error)) return false;
+    out = std::move(play);
     return true;
 }
 
 }  // namespace
 
 bool ParseRequestLine(std::string_view line, Request& out, std::string& error) {
-    Json object;
-    if (!ParseJsonLine(line, object, error)) return false;
+    // nlohmann takes a NUL byte for the end of the text and would read the line only up to it.
+    if (line.find('\0') != std::string_view::npos) {
+        error = "a request line must not hold a NUL byte";
+        return false;
+    }
+    RequestJson object;
+    try {
+        object = RequestJson::parse(line);
+    } catch (const RequestJson::exception& refusal) {
+        error = refusal.what();
+        return false;
+    }
+    std::string command;
     if (!object.is_object()) {
         error = "a request must be a JSON object";
         return false;
     }
-    const std::string* command = Text(object, "cmd", error);
-    if (command == nullptr) return false;
-    if (*command == "move") return ReadMove(object, out, error);
-    if (*command == "play") return ReadPlay(object, out, error);
-    error = "unknown cmd " + Quote(*command) + " (move or play)";
+    if (!Read(object, "cmd", command, error)) return false;
+    if (command == "move") return ReadMove(object, out, error);
+    if (command == "play") return ReadPlay(object, out, error);
+    error = "unknown cmd \"" + command + "\" (move or play)";
     return false;
 }
 

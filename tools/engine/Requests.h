@@ -1,30 +1,39 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
+
+#include "core/GameState.h"
 
 namespace tessora::engine {
 
 enum class FirstPlayer { Human, Computer };
 
+// The two sides by the names requests give them, in the order of FirstPlayer.
+constexpr std::array<std::string_view, 2> kFirstPlayerNames{"human", "computer"};
+
+// What every request that plays from a position gives besides its columns.
+struct GameSetting {
+    FirstPlayer first = FirstPlayer::Human;
+    int strength = kDefaultStrength;
+    std::vector<double> random;  // the scripted draws, cycling; each in [0, 1)
+};
+
 // The computer's choice in one position, given as the columns played so far (digits 1-7,
 // the first stone first).
-struct MoveRequest {
+struct MoveRequest : GameSetting {
     std::string moves;
-    FirstPlayer first = FirstPlayer::Human;
-    int strength = 3;
-    std::vector<double> random;  // the scripted draws, cycling; each in [0, 1)
     bool trace = false;
 };
 
-// A whole game: the human's columns in order, the computer's from the computer player.
-struct PlayRequest {
+// A whole game: the human's columns in order, the computer's from the computer player, whose
+// draws run on from move to move.
+struct PlayRequest : GameSetting {
     std::string human;
-    FirstPlayer first = FirstPlayer::Human;
-    int strength = 3;
-    std::vector<double> random;  // one scripted sequence for the whole game
 };
 
 // The requests a batch line can hold.
@@ -42,14 +51,12 @@ struct SelfPlayRequest {
 // Requests read one per line from standard input.
 struct BatchRequest {};
 
-// The usage text.
-struct HelpRequest {};
-
-// The version line.
-struct VersionRequest {};
+// A text to print as it is: the usage or the version.
+struct TextRequest {
+    std::string text;
+};
 
 // What one run of the tool is asked to do.
-using Invocation = std::variant<MoveRequest, PlayRequest, SelfPlayRequest, BatchRequest,
-                                HelpRequest, VersionRequest>;
+using Invocation = std::variant<Request, SelfPlayRequest, BatchRequest, TextRequest>;
 
 }  // namespace tessora::engine

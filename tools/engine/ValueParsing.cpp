@@ -1,55 +1,37 @@
 #include "tools/engine/ValueParsing.h"
 
-#include "core/GameState.h"
+#include <algorithm>
 
 namespace tessora::engine {
 
-std::string Quote(std::string_view text) {
-    constexpr std::size_t kLongest = 60;
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
-        const auto ch = static_cast<unsigned char>(text[i]);
-        out.push_back(ch < 0x20 || ch >= 0x7F ? '?' : static_cast<char>(ch));
+std::string ColumnsProblem(std::string_view columns) {
+    if (columns.size() > static_cast<std::size_t>(kCellCount)) {
+        return "more than " + std::to_string(kCellCount) + " stones";
     }
-    if (text.size() > kLongest) out += "...";
-    out += "\"";
-    return out;
+    const auto notADigit =
+        std::find_if(columns.begin(), columns.end(), [](char c) { return c < '1' || c > '7'; });
+    if (notADigit == columns.end()) return {};
+    return "character " + std::to_string(notADigit - columns.begin() + 1) +
+           " is not a column digit 1-7";
 }
 
-bool ParseColumns(std::string_view text, std::string_view what, std::string& out,
-                  std::string& error) {
-    if (text.size() > static_cast<std::size_t>(kCellCount)) {
-        error = std::string(what) + " has more than 42 stones";
-        return false;
+std::string DrawsProblem(const std::vector<double>& draws) {
+    if (draws.empty() || draws.size() > kMaxDraws) {
+        return "1 to " + std::to_string(kMaxDraws) + " random draws are needed";
     }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] < '1' || text[i] > '7') {
-            error = std::string(what) + ": " + Quote(text.substr(i, 1)) + " at position " +
-                    std::to_string(i + 1) + " is not a column digit 1-7";
-            return false;
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        // Written so that a draw that is not a number fails too.
+        if (!(draws[i] >= 0.0 && draws[i] < 1.0)) {
+            return "random draw " + std::to_string(i + 1) + " is not in [0, 1)";
         }
     }
-    out = std::string(text);
-    return true;
+    return {};
 }
 
-bool ParseFirstPlayer(std::string_view text, FirstPlayer& out, std::string& error) {
-    if (text == "human") {
-        out = FirstPlayer::Human;
-    } else if (text == "computer") {
-        out = FirstPlayer::Computer;
-    } else {
-        error = "first player " + Quote(text) + " is neither \"human\" nor \"computer\"";
-        return false;
-    }
-    return true;
-}
-
-bool CheckDraw(double value, std::string_view text, std::string& error) {
-    if (!(value >= 0.0 && value < 1.0)) {
-        error = "random draw " + Quote(text) + " is not in [0, 1)";
-        return false;
-    }
+bool FirstPlayerNamed(std::string_view name, FirstPlayer& out) {
+    const auto found = std::find(kFirstPlayerNames.begin(), kFirstPlayerNames.end(), name);
+    if (found == kFirstPlayerNames.end()) return false;
+    out = static_cast<FirstPlayer>(found - kFirstPlayerNames.begin());
     return true;
 }
 

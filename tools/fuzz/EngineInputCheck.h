@@ -1,8 +1,8 @@
 #pragma once
 
-// What must hold for any input tessora-engine reads, whatever its bytes: the JSON reader,
-// every line as a batch request, and the words of the text as a command line. Shared by the
-// fuzz target and the test that replays the inputs fuzzing found.
+// What must hold for any input tessora-engine reads, whatever its bytes: every line as a batch
+// request, and the words of the text as a command line (with the text as standard input).
+// Shared by the fuzz target and the test that replays the inputs fuzzing found.
 
 #include <cstddef>
 #include <sstream>
@@ -11,9 +11,9 @@
 #include <variant>
 #include <vector>
 
+#include "tools/engine/Answers.h"
 #include "tools/engine/CommandLine.h"
 #include "tools/engine/Engine.h"
-#include "tools/engine/JsonInput.h"
 #include "tools/engine/Problem.h"
 #include "tools/engine/RequestReader.h"
 
@@ -48,18 +48,6 @@ inline std::vector<std::string> SplitWords(std::string_view text) {
     return words;
 }
 
-// A refused text must say why, on one line; an accepted one must be JSON to the library too.
-inline std::string CheckJsonReader(std::string_view text) {
-    engine::Json value;
-    std::string error;
-    if (engine::ParseJsonLine(text, value, error)) {
-        return engine::Json::accept(text) ? "" : "the JSON reader accepted a text that is not JSON";
-    }
-    if (error.empty()) return "the JSON reader refused a text without a reason";
-    if (error.find('\n') != std::string::npos) return "a reason of more than one line: " + error;
-    return {};
-}
-
 // Every batch line gets one answer that is itself JSON: the result, or {"error":...} for bad
 // input. The computer player never names a closed column.
 inline std::string CheckBatchLine(std::string_view line) {
@@ -76,16 +64,17 @@ inline std::string CheckBatchLine(std::string_view line) {
     if (!answered && problem.kind == engine::Problem::Kind::EngineFault) {
         return "engine fault on a batch line: " + problem.message;
     }
-    engine::Json parsed;
-    if (!engine::ParseJsonLine(answer, parsed, error)) return "the answer is not JSON: " + answer;
+    if (answer.find('\n') != std::string::npos) return "an answer of more than one line";
+    const engine::Json parsed = engine::Json::parse(answer, nullptr, false);
+    if (parsed.is_discarded()) return "the answer is not JSON: " + answer;
     if (!answered && !parsed.contains("error")) return "a refusal without an error member";
     if (answered && parsed.contains("error")) return "an answer carrying an error member";
     return {};
 }
 
 // The words as a command line: parsed, and when accepted, run to the end with the text as
-// standard input (for --batch). Only exit statuses 0 and 2 are allowed, and every line of a
-// JSON answer must be JSON.
+// standard input (for --batch). Only exit statuses 0 and 2 are allowed, every line of a JSON
+// answer must be JSON, and a refused command gets one line on standard error.
 inline std::string CheckCommandLine(std::string_view text) {
     const std::vector<std::string> args = SplitWords(text);
     engine::Invocation invocation;
@@ -104,20 +93,20 @@ inline std::string CheckCommandLine(std::string_view text) {
         return "exit status " + std::to_string(status) + ": " + err.str();
     }
     // The usage and the version are plain text, not JSON.
-    if (std::holds_alternative<engine::HelpRequest>(invocation) ||
-        std::holds_alternative<engine::VersionRequest>(invocation)) {
-        return {};
-    }
+    if (std::holds_alternative<engine::TextRequest>(invocation)) return {};
     const std::string written = out.str();
     for (const std::string_view line : SplitLines(written)) {
         if (!engine::Json::accept(line)) return "an output line is not JSON";
+    }
+    const bool batch = std::holds_alternative<engine::BatchRequest>(invocation);
+    if (status != engine::kExitOk && !batch && SplitLines(err.str()).size() != 1) {
+        return "a refusal not on one line: " + err.str();
     }
     return {};
 }
 
 // Empty when everything holds, else what went wrong.
 inline std::string CheckEngineInput(std::string_view text) {
-    if (std::string problem = CheckJsonReader(text); !problem.empty()) return problem;
     for (const std::string_view line : SplitLines(text)) {
         if (std::string problem = CheckBatchLine(line); !problem.empty()) return problem;
     }
