@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "ai/ComputerPlayer.h"
+#include "app/Zoom.h"
 #include "core/Game.h"
 #include "platform/qt/LoadedWaveOutput.h"
 #include "platform/qt/TimeOfDayClock.h"
@@ -48,7 +49,7 @@ frmAnleitung* GameSession::instructions() {
         frmHaupt* mainWindow = window_.get();
         instructions_ = std::make_unique<frmAnleitung>(
             [mainWindow](Sound sound) { mainWindow->PlaySound(sound); },
-            mainWindow->ButtonPressed(), mainWindow);
+            mainWindow->ButtonPressed(), mainWindow, mainWindow->zoom());
         instructions_->SetKeyboardPlay(keyboardPlayOn_);
     }
     return instructions_.get();
@@ -58,7 +59,8 @@ frmCopyright* GameSession::about() {
     if (!about_ && window_) {
         frmHaupt* mainWindow = window_.get();
         about_ = std::make_unique<frmCopyright>(
-            [mainWindow](Sound sound) { mainWindow->PlaySound(sound); }, mainWindow);
+            [mainWindow](Sound sound) { mainWindow->PlaySound(sound); }, mainWindow, ShellOpener(),
+            mainWindow->zoom());
     }
     return about_.get();
 }
@@ -74,7 +76,7 @@ void GameSession::Build() {
     icon_ = std::async(std::launch::async, [] { return artwork::AppIconImages(); });
 
     computer_ = std::make_unique<ComputerPlayer>(*random_);
-    window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_);
+    window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_, ZoomForPrimaryScreen(options_));
     window_->SetWindowed(options_.windowed, options_.zoomToScreen);
     game_ = std::make_unique<Game>(*window_, *computer_);
     window_->Load(*game_);
@@ -85,7 +87,7 @@ void GameSession::Build() {
                      [this] { instructions()->show(); });
     QObject::connect(mainWindow, &frmHaupt::showCopyright, mainWindow, [this] {
         frmCopyright* window = about();
-        window->CentreOnScreen();
+        window->CentreOnMainWindow();
         window->show();
     });
     // The program ends (exit confirmed, or the main window closed): every window goes at once,

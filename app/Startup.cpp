@@ -87,9 +87,9 @@ bool HauptmodulMain(Registry& registry, VersionQuery& versionQuery,
     return true;
 }
 
-MessageBoxFunction StartupMessageBox() {
-    return [](std::string_view text, std::string_view title, int style) {
-        return ShowMessageBox(nullptr, text, title, style);
+MessageBoxFunction StartupMessageBox(double zoom) {
+    return [zoom](std::string_view text, std::string_view title, int style) {
+        return ShowMessageBox(nullptr, text, title, style, zoom);
     };
 }
 

@@ -33,7 +33,8 @@ bool HauptmodulMain(Registry& registry, VersionQuery& versionQuery,
                     const MessageBoxFunction& messageBox,
                     const std::function<void()>& showMainWindow);
 
-// Message boxes with no owner window, for the start-up before any window exists.
-MessageBoxFunction StartupMessageBox();
+// Message boxes with no owner window, for the start-up before any window exists, enlarged by the
+// game's zoom.
+MessageBoxFunction StartupMessageBox(double zoom = 1);
 
 }  // namespace tessora

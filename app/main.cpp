@@ -11,14 +11,15 @@ int main(int argc, char** argv) {
     tessora::StartOptions options;
     if (const auto status = tessora::AnswerCommandLine(argc, argv, options)) return *status;
     QApplication app(argc, argv);
-    tessora::SetUpApplication(options);
+    tessora::SetUpApplication();
 
     // The start-up check ends the program before any window exists when the display is set to
     // a custom font size.
     tessora::GameSession session(options);
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
-    if (!tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),
+    if (!tessora::HauptmodulMain(*registry, *version,
+                                 tessora::StartupMessageBox(tessora::ZoomForPrimaryScreen(options)),
                                  [&session] { session.ShowMainWindow(); })) {
         return 0;
     }

@@ -39,11 +39,13 @@ constexpr int kResizeSettleMilliseconds = 150;
 
 }  // namespace
 
-frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent)
+frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, double zoom, QWidget* parent)
     : QWidget(parent),
-      pictures_(PictureRatioOf(*this)),
+      pictures_(PictureRatioOf(*this, zoom)),
       sound_(waveOutput, QCoreApplication::applicationDirPath()),
-      clock_(clock) {
+      clock_(clock),
+      zoom_(zoom),
+      layoutScale_(zoom) {
     setWindowTitle(QStringLiteral("Tessora"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -144,11 +146,11 @@ QImage frmHaupt::containerPicture() const {
 
 void frmHaupt::Form_Load() {
     if (windowed_) {
-        // An ordinary window of the play area's size in the middle of the screen's free area,
-        // never made smaller than the play area's own pixels.
-        const QSize playArea = kPlayArea.Pixels().size();
-        setMinimumSize(Scaled(QRect(QPoint(), playArea), SmallestLayoutScale()).size());
-        resize(playArea);
+        // An ordinary window of the play area's size (times the zoom) in the middle of the
+        // screen's free area, never made smaller than the play area's own pixels.
+        const QRect playArea(QPoint(), kPlayArea.Pixels().size());
+        setMinimumSize(Scaled(playArea, SmallestLayoutScale()).size());
+        resize(Scaled(playArea, zoom_).size());
         const QRect free = screen()->availableGeometry();
         move(free.left() + (free.width() - width()) / 2,
              free.top() + (free.height() - height()) / 2);
@@ -286,7 +288,7 @@ void frmHaupt::FitIntoFreeArea() {
     const QSize decoration = frame.size() - size();
     const QSize room = free.size() - decoration;
     const double fit = PlayAreaFit(room);
-    if (fit < 1) {
+    if (fit < layoutScale_) {
         resize((QSizeF(kPlayArea.Pixels().size()) * fit).toSize().expandedTo(minimumSize()));
     }
     const QSize outer = frameGeometry().size();

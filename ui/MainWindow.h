@@ -31,8 +31,9 @@ class frmHaupt : public QWidget, public Shell {
   public:
     // The window plays its sounds on waveOutput and measures its pauses with clock; both must
     // outlive it. The game's session passes the machine's own; tests pass theirs to hear
-    // nothing or hurry time.
-    frmHaupt(WaveOutput& waveOutput, Clock& clock, QWidget* parent = nullptr);
+    // nothing or hurry time. With a zoom the play area and the message boxes are shown that many
+    // times their own size, drawn at the resulting density.
+    frmHaupt(WaveOutput& waveOutput, Clock& clock, double zoom = 1, QWidget* parent = nullptr);
     ~frmHaupt() override;
 
     // Plays in an ordinary window the size of the play area instead of the whole screen; the
@@ -42,8 +43,11 @@ class frmHaupt : public QWidget, public Shell {
         windowed_ = windowed;
         largestWindow_ = largest;
     }
-    // How many times its layout size the play area is shown (1 but in a resized window).
+    // How many times its layout size the play area is shown: the zoom, or in a resized window
+    // as large as the window lets it be.
     double layoutScale() const { return layoutScale_; }
+    // The zoom the window was made with; its message boxes and side windows share it.
+    double zoom() const { return zoom_; }
 
     // Loads the window (Form_Load) for the game that is played in it, which must outlive it:
     // the play area is painted, the options take their defaults and the first game starts.
@@ -159,7 +163,8 @@ class frmHaupt : public QWidget, public Shell {
     bool windowed_ = false;
     bool stonesWhitened_ = false;
     bool largestWindow_ = false;
-    double layoutScale_ = 1;
+    double zoom_;
+    double layoutScale_;
     QTimer timFall_;
     QTimer ratioCheck_;
     std::string statusText_;

@@ -1,17 +1,15 @@
 #include "ui/OptionsPanel.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <cmath>
 
 #include "ui/GamePictures.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
+#include "ui/ZoomedControls.h"
 
 namespace tessora {
 
@@ -27,22 +25,6 @@ constexpr TwipsPlace kStaerkeFrame{150, 1560, 1455, 1575};
 // An option button's left edge and size; its top is its own.
 constexpr TwipsPlace kOption{120, 0, 1215, 255};
 constexpr int kOptionTops[] = {360, 720, 1080};
-
-// The style's sizes of round marks, spacings and frame margins, `scale` times as large.
-class ScaledStyle : public QProxyStyle {
-  public:
-    explicit ScaledStyle(double scale)
-        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), scale_(scale) {}
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        const int size = QProxyStyle::pixelMetric(metric, option, widget);
-        return static_cast<int>(std::lround(size * scale_));
-    }
-
-  private:
-    double scale_;
-};
 
 QPalette ControlPalette() {
     QPalette palette;
@@ -113,42 +95,38 @@ void OptionsPanel::paintEvent(QPaintEvent* event) {
 
 void OptionsPanel::SetLayoutScale(double scale) {
     setFixedSize(Scaled(kPanel.Pixels(), scale).size());
+    // The lettering stays at its layout size: the controls draw it enlarged with the rest.
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(static_cast<int>(std::lround(kFontPixels * scale)));
+    font.setPixelSize(kFontPixels);
     setFont(font);
-    // At the layout's own size the controls keep the application's style untouched.
-    std::unique_ptr<QStyle> style;
-    if (scale != 1) style = std::make_unique<ScaledStyle>(scale);
-    const bool restyle = style != nullptr || scaledStyle_ != nullptr;
 
-    const std::pair<QGroupBox*, const TwipsPlace*> frames[] = {{frAnfang_, &kAnfangFrame},
-                                                               {frSpielstaerke_, &kStaerkeFrame}};
+    const std::pair<ZoomedFrame*, const TwipsPlace*> frames[] = {{frAnfang_, &kAnfangFrame},
+                                                                 {frSpielstaerke_, &kStaerkeFrame}};
     for (const auto& [frame, layout] : frames) {
         PlaceScaled(frame, layout->Pixels(), scale);
-        if (restyle) frame->setStyle(style.get());
+        frame->SetZoom(scale, layout->Pixels().size());
     }
-    const std::pair<QRadioButton*, int> options[] = {{anfang_[1], kOptionTops[0]},
+    const std::pair<ZoomedOption*, int> options[] = {{anfang_[1], kOptionTops[0]},
                                                      {anfang_[2], kOptionTops[1]},
                                                      {staerke_[1], kOptionTops[0]},
                                                      {staerke_[3], kOptionTops[1]},
                                                      {staerke_[4], kOptionTops[2]}};
     for (const auto& [option, top] : options) {
-        PlaceScaled(option, TwipsRect(kOption.left, top, kOption.width, kOption.height), scale);
-        if (restyle) option->setStyle(style.get());
+        const QRect layout = TwipsRect(kOption.left, top, kOption.width, kOption.height);
+        PlaceScaled(option, layout, scale);
+        option->SetZoom(scale, layout.size());
     }
-    // The controls let go of the old style before it goes.
-    scaledStyle_ = std::move(style);
 }
 
-QGroupBox* OptionsPanel::MakeFrame(const QString& caption) {
-    auto* frame = new QGroupBox(caption, this);
+ZoomedFrame* OptionsPanel::MakeFrame(const QString& caption) {
+    auto* frame = new ZoomedFrame(caption, this);
     frame->setPalette(ControlPalette());
     frame->setAutoFillBackground(true);
     return frame;
 }
 
-QRadioButton* OptionsPanel::MakeOption(QGroupBox* frame, const QString& caption) {
-    auto* option = new QRadioButton(caption, frame);
+ZoomedOption* OptionsPanel::MakeOption(ZoomedFrame* frame, const QString& caption) {
+    auto* option = new ZoomedOption(caption, frame);
     option->setPalette(ControlPalette());
     option->setAutoFillBackground(true);
     return option;

@@ -5,11 +5,12 @@
 #include <array>
 #include <memory>
 
-class QGroupBox;
 class QRadioButton;
-class QStyle;
 
 namespace tessora {
+
+class ZoomedFrame;
+class ZoomedOption;
 
 // The options panel picOptionen: the frames "Wer beginnt ?" (optAnfangSp 1 "Spieler",
 // 2 "Computer") and "Spielstärke :" (optStaerke 1 "Anfänger", 3 "Experte", 4 "Profi") over a
@@ -41,15 +42,14 @@ class OptionsPanel : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QGroupBox* MakeFrame(const QString& caption);
-    QRadioButton* MakeOption(QGroupBox* frame, const QString& caption);
+    ZoomedFrame* MakeFrame(const QString& caption);
+    ZoomedOption* MakeOption(ZoomedFrame* frame, const QString& caption);
 
     QImage background_;
-    std::unique_ptr<QStyle> scaledStyle_;  // the application's style at the panel's scale
-    QGroupBox* frAnfang_ = nullptr;
-    QGroupBox* frSpielstaerke_ = nullptr;
-    std::array<QRadioButton*, 3> anfang_{};   // index 1..2
-    std::array<QRadioButton*, 5> staerke_{};  // index 1, 3, 4
+    ZoomedFrame* frAnfang_ = nullptr;
+    ZoomedFrame* frSpielstaerke_ = nullptr;
+    std::array<ZoomedOption*, 3> anfang_{};   // index 1..2
+    std::array<ZoomedOption*, 5> staerke_{};  // index 1, 3, 4
 };
 
 }  // namespace tessora

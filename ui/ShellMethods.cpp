@@ -53,7 +53,7 @@ void frmHaupt::SetMousePointer(Pointer pointer) {
 }
 
 int frmHaupt::MessageBox(std::string_view text, std::string_view title, int style) {
-    return ShowMessageBox(this, text, title, style);
+    return ShowMessageBox(this, text, title, style, zoom_);
 }
 
 void frmHaupt::PlaySound(Sound sound) {

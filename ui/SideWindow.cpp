@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/GamePictures.h"
 #include "ui/Pictures.h"
@@ -14,29 +16,54 @@
 
 namespace tessora {
 
-SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips,
+SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips, double zoom,
                        PlaySoundFunction playSound, QWidget* mainWindow)
-    : playSound_(std::move(playSound)), mainWindow_(mainWindow), ratio_(PictureRatioOf(*this)) {
+    : playSound_(std::move(playSound)),
+      mainWindow_(mainWindow),
+      zoom_(zoom),
+      layoutSize_(TwipsRect(0, 0, widthTwips, heightTwips).size()),
+      ratio_(PictureRatioOf(*this, zoom)) {
     setWindowTitle(caption);
-    setFixedSize(TwipsRect(0, 0, widthTwips, heightTwips).size());
+    // A dialog, not a plain window: X11 window managers read the owner (WM_TRANSIENT_FOR) only
+    // from dialogs; Wayland compositors get it as the toplevel's parent either way.
+    setWindowFlag(Qt::Dialog);
+    setFixedSize(Scaled(QRect(QPoint(), layoutSize_), zoom_).size());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SideWindow::CentreOnScreen() {
-    const QRect screenArea = screen()->geometry();
-    move(screenArea.left() + (screenArea.width() - width()) / 2,
-         screenArea.top() + (screenArea.height() - height()) / 2);
+void SideWindow::CentreOnMainWindow() {
+    const QRect around =
+        mainWindow_ != nullptr ? mainWindow_->frameGeometry() : screen()->geometry();
+    QRect place(QPoint(), frameGeometry().size());
+    place.moveCenter(around.center());
+    // A window that fits the screen's free area is kept inside it.
+    const QRect free = screen()->availableGeometry();
+    if (place.width() <= free.width()) {
+        place.moveLeft(std::clamp(place.left(), free.left(), free.right() - place.width() + 1));
+    }
+    if (place.height() <= free.height()) {
+        place.moveTop(std::clamp(place.top(), free.top(), free.bottom() - place.height() + 1));
+    }
+    move(place.topLeft());
+}
+
+void SideWindow::Place(QWidget* control, const QRect& layout) const {
+    PlaceScaled(control, layout, zoom_);
+}
+
+int SideWindow::Zoomed(int layoutPixels) const {
+    return static_cast<int>(std::lround(layoutPixels * zoom_));
 }
 
 void SideWindow::PaintPictures() {
     // The tile too is painted only when the window is first shown, not when it is made.
     if (picHG_.isNull()) picHG_ = artwork::BackgroundTile(ratio_);
-    background_ = NewPicture(size(), ratio_, 0xFF000000);
+    background_ = NewPicture(layoutSize_, ratio_, 0xFF000000);
     TileWith(background_, picHG_);
 }
 
 void SideWindow::FollowScreenRatio() {
-    const double ratio = PictureRatioOf(*this);
+    const double ratio = PictureRatioOf(*this, zoom_);
     if (ratio == ratio_) return;
     ratio_ = ratio;
     picHG_ = QImage();
@@ -79,7 +106,7 @@ void SideWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SideWindow::paintEvent(QPaintEvent* event) {
-    if (PictureRatioOf(*this) != ratio_)
+    if (PictureRatioOf(*this, zoom_) != ratio_)
         QTimer::singleShot(0, this, &SideWindow::FollowScreenRatio);
     QPainter painter(this);
     if (background_.isNull()) {

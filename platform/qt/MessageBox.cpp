@@ -1,12 +1,18 @@
 #include "platform/qt/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <array>
+#include <cmath>
+#include <memory>
 
 #include "platform/MessageBoxStyle.h"
+#include "platform/qt/MessageBoxIcons.h"
+#include "platform/qt/ScaledStyle.h"
 
 namespace tessora {
 
@@ -43,6 +49,52 @@ constexpr std::array<QMessageBox::Icon, 5> kIcons{
     QMessageBox::Warning, QMessageBox::Information,
 };
 
+// The size of the icon at the box's own size, as Windows draws it.
+constexpr int kIconPixels = 32;
+
+// A message box shown `zoom` times its own size. Qt lays a box out within widths of its own in
+// pixels and breaks longer lines there; the enlarged box keeps the text's own lines instead.
+class ZoomedMessageBox : public QMessageBox {
+  public:
+    ZoomedMessageBox(QWidget* owner, double zoom) : QMessageBox(owner), zoom_(zoom) {
+        if (zoom_ == 1) return;
+        style_ = std::make_unique<ScaledStyle>(zoom_);
+        setStyle(style_.get());
+        QFont larger = font();
+        larger.setPointSizeF(larger.pointSizeF() * zoom_);
+        setFont(larger);
+    }
+    ~ZoomedMessageBox() override {
+        // The controls let go of the style before it goes.
+        setStyle(nullptr);
+    }
+
+    double zoom() const { return zoom_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        if (zoom_ != 1) {
+            // Each button as large as it would be at the box's own size, times the zoom.
+            for (QAbstractButton* button : buttons()) {
+                QPushButton plain(button->text());
+                plain.setFont(QApplication::font());
+                button->setMinimumSize(plain.sizeHint() * zoom_);
+            }
+        }
+        QMessageBox::showEvent(event);
+        if (zoom_ == 1) return;
+        if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            label->setWordWrap(false);
+            label->setMinimumSize(label->sizeHint());
+        }
+        setFixedSize(sizeHint());
+    }
+
+  private:
+    double zoom_;
+    std::unique_ptr<ScaledStyle> style_;
+};
+
 QString DisplayText(std::string_view text) {
     QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -52,16 +104,26 @@ QString DisplayText(std::string_view text) {
 
 }  // namespace
 
-int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title, int style) {
+int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title, int style,
+                   double zoom) {
     const auto buttonStyle = static_cast<std::size_t>(style & mb::kButtonBits);
     const auto iconStyle = static_cast<std::size_t>((style & mb::kIconBits) >> 4);
     const auto& buttons = kButtonSets[buttonStyle < kButtonSets.size() ? buttonStyle : 0];
 
-    QMessageBox box(owner);
+    ZoomedMessageBox box(owner, zoom);
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText(text));
+    // The icon's kind tells assistive technology what the box is; its picture is painted for
+    // the box's size and screen, sharp at any zoom.
     box.setIcon(iconStyle < kIcons.size() ? kIcons[iconStyle] : QMessageBox::NoIcon);
+    auto* iconLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+    if (box.icon() != QMessageBox::NoIcon && iconLabel != nullptr) {
+        const double ratio =
+            owner != nullptr ? owner->devicePixelRatioF() : box.devicePixelRatioF();
+        iconLabel->setPixmap(MessageBoxIcon(
+            style & mb::kIconBits, static_cast<int>(std::lround(kIconPixels * zoom)), ratio));
+    }
 
     // A default-button choice past the last button falls back to the first, as on Windows.
     std::size_t buttonCount = 0;
@@ -75,6 +137,8 @@ int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title
         if (choice.button == QMessageBox::NoButton) continue;
         QPushButton* button = box.addButton(choice.button);
         button->setText(QString::fromUtf8(choice.caption));
+        // Captions only, as on Windows.
+        button->setIcon(QIcon());
         if (i == defaultIndex) box.setDefaultButton(choice.button);
     }
 

@@ -170,14 +170,14 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    tessora::SetUpApplication(options.options);
+    tessora::SetUpApplication();
     // Every paint of the program passes the watch; the first one is the main window's.
     FirstFrameWatch firstFrame;
     app.installEventFilter(&firstFrame);
     tessora::GameSession session(options.options);
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
-    const bool shown = tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(),
+    const bool shown = tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(tessora::ZoomForPrimaryScreen(options.options)),
                                                [&session] { session.ShowMainWindow(); });
     if (!shown || !RunUntil([&] { return firstFrame.done; }, 10000)) {
         std::fprintf(stderr, "tessora-measure: the main window was never painted\n");

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/qt/ShellExecute.h"
 #include "ui/Pictures.h"
@@ -46,14 +47,15 @@ constexpr int kLineTop = 1500;
 constexpr int kLineStep = 315;
 constexpr int kLineHeight = 300;
 constexpr int kNoticeTop = 3510;
-constexpr int kNoticeHeight = 600;
-constexpr int kCopyLineTop = 4110;
+constexpr int kNoticeHeight = 705;  // three lines of the notice, their descenders included
+constexpr int kCopyLineTop = kNoticeTop + kNoticeHeight;
 constexpr int kOkLeft = 2550;
 constexpr int kOkTop = 4650;
 constexpr int kOkWidth = 1200;
 constexpr int kOkHeight = 390;
 
 constexpr int kIconPixels = 48;
+constexpr int kMakerLogoPixels = 80;
 constexpr int kTitlePixels = 34;
 constexpr int kLinePixels = 13;
 constexpr int kNoticePixels = 12;
@@ -64,20 +66,26 @@ constexpr QRgb kTextColour = 0xFFDCE2EC;
 constexpr QRgb kLinkColour = 0xFF9CC4FF;
 constexpr QRgb kSeparatorColour = 0xFF66758F;
 
+// The style sheets' lengths are layout pixels, filled in at the zoom: %1 a border's width, %2 a
+// corner's radius.
 const char* const kBoxStyle =
-    "QFrame { background-color: rgba(12, 17, 29, 190); border: 1px solid #66758F;"
-    " border-radius: 4px; }";
+    "QFrame { background-color: rgba(12, 17, 29, 190); border: %1px solid #66758F;"
+    " border-radius: %2px; }";
 // Blue and bold like the game's drawn buttons.
 const char* const kButtonStyle =
-    "QPushButton { color: #FFFFFF; font-weight: bold; border: 1px solid #0B1A55;"
-    " border-radius: 4px;"
+    "QPushButton { color: #FFFFFF; font-weight: bold; border: %1px solid #0B1A55;"
+    " border-radius: %2px;"
     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5F86F0, stop:0.5 #2F58D8,"
     " stop:1 #1C3BA8); }"
     "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #719AFA,"
     " stop:0.5 #3A66E6, stop:1 #2345B8); }"
     "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1C3BA8,"
     " stop:1 #2F58D8); }"
-    "QPushButton:focus { border: 1px solid #C9D4E6; }";
+    "QPushButton:focus { border: %1px solid #C9D4E6; }";
+constexpr int kBorderPixels = 1;
+constexpr int kCornerPixels = 4;
+// The home page's underline lies this far above the bottom of its line.
+constexpr int kUnderlineRise = 3;
 
 QFont DejaVuSans(int pixels, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -92,9 +100,8 @@ void SetTextColour(QWidget* widget, QRgb colour) {
     widget->setPalette(palette);
 }
 
-QFrame* MakeLine(QWidget* parent, const QRect& place, QRgb colour) {
+QFrame* MakeLine(QWidget* parent, QRgb colour) {
     auto* line = new QFrame(parent);
-    line->setGeometry(place);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, QColor(colour));
@@ -104,8 +111,8 @@ QFrame* MakeLine(QWidget* parent, const QRect& place, QRgb colour) {
 }  // namespace
 
 frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
-                           ShellOpener openAddress)
-    : SideWindow(QStringLiteral("Info"), kWindowWidth, kWindowHeight, std::move(playSound),
+                           ShellOpener openAddress, double zoom)
+    : SideWindow(QStringLiteral("Info"), kWindowWidth, kWindowHeight, zoom, std::move(playSound),
                  mainWindow),
       openAddress_(openAddress ? std::move(openAddress) : ShellOpener(&ShellExecute)) {
     BuildControls();
@@ -113,67 +120,75 @@ frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
 
 void frmCopyright::BuildControls() {
     picInfo_ = new QLabel(this);
-    picInfo_->setGeometry(TwipsToPixels(kMarginLeft), TwipsToPixels(kIconTop), kIconPixels,
-                          kIconPixels);
+    Place(picInfo_,
+          QRect(TwipsToPixels(kMarginLeft), TwipsToPixels(kIconTop), kIconPixels, kIconPixels));
 
     const QRect title = TwipsRect(kTitleLeft, kTitleTop, kWindowWidth - kTitleLeft, 720);
     lblInfoTitel3_ = new QLabel(this);
-    lblInfoTitel3_->setGeometry(
-        title.translated(TwipsToPixels(kShadowOffset), TwipsToPixels(kShadowOffset)));
+    Place(lblInfoTitel3_,
+          title.translated(TwipsToPixels(kShadowOffset), TwipsToPixels(kShadowOffset)));
     lblInfoTitel0_ = new QLabel(this);
-    lblInfoTitel0_->setGeometry(title);
+    Place(lblInfoTitel0_, title);
     for (QLabel* label : {lblInfoTitel0_, lblInfoTitel3_}) {
-        label->setFont(DejaVuSans(kTitlePixels, true));
+        label->setFont(DejaVuSans(Zoomed(kTitlePixels), true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     SetTextColour(lblInfoTitel0_, kTitleColour);
     SetTextColour(lblInfoTitel3_, kShadowColour);
 
     for (int i = 0; i < 2; ++i) {
-        linTrennlinie_[i] = MakeLine(
-            this, TwipsRect(kMarginLeft, kSeparatorTops[i], kInnerWidth, 15), kSeparatorColour);
+        linTrennlinie_[i] = MakeLine(this, kSeparatorColour);
+        Place(linTrennlinie_[i], TwipsRect(kMarginLeft, kSeparatorTops[i], kInnerWidth, 15));
     }
 
     picCRKasten_ = new QFrame(this);
-    picCRKasten_->setGeometry(TwipsRect(kMarginLeft, kBoxTop, kInnerWidth, kBoxHeight));
-    picCRKasten_->setStyleSheet(QString::fromLatin1(kBoxStyle));
+    Place(picCRKasten_, TwipsRect(kMarginLeft, kBoxTop, kInnerWidth, kBoxHeight));
+    picCRKasten_->setStyleSheet(ZoomedStyle(kBoxStyle));
 
     picZXLogo_ = new QLabel(this);
-    picZXLogo_->setGeometry(QRect(TwipsRect(kMakerLogoLeft, kMakerLogoTop, 0, 0).topLeft(),
-                                  LayoutSize(artwork::MakerLogo())));
+    Place(picZXLogo_, QRect(TwipsRect(kMakerLogoLeft, kMakerLogoTop, 0, 0).topLeft(),
+                            QSize(kMakerLogoPixels, kMakerLogoPixels)));
 
     for (int i = 0; i < kHomePage + 1; ++i) {
         lblCR_[i] = new QLabel(this);
-        lblCR_[i]->setGeometry(
-            TwipsRect(kLineLeft, kLineTop + i * kLineStep, kLineWidth, kLineHeight));
-        lblCR_[i]->setFont(DejaVuSans(kLinePixels, i == 0));
+        Place(lblCR_[i], TwipsRect(kLineLeft, kLineTop + i * kLineStep, kLineWidth, kLineHeight));
+        lblCR_[i]->setFont(DejaVuSans(Zoomed(kLinePixels), i == 0));
         SetTextColour(lblCR_[i], i >= 3 ? kLinkColour : kTextColour);
         lblCR_[i]->installEventFilter(this);
     }
     lblCR_[kHomePage]->setCursor(Qt::PointingHandCursor);
-    linWWWLinie_ = MakeLine(this, QRect(), kLinkColour);
+    linWWWLinie_ = MakeLine(this, kLinkColour);
 
     lblFreeware_ = new QLabel(QString::fromUtf8(kFreewareNotice), this);
-    lblFreeware_->setGeometry(TwipsRect(kMarginLeft, kNoticeTop, kInnerWidth, kNoticeHeight));
-    lblFreeware_->setFont(DejaVuSans(kNoticePixels));
+    Place(lblFreeware_, TwipsRect(kMarginLeft, kNoticeTop, kInnerWidth, kNoticeHeight));
+    lblFreeware_->setFont(DejaVuSans(Zoomed(kNoticePixels)));
     lblFreeware_->setWordWrap(true);
     lblFreeware_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblFreeware_, kTextColour);
+    // Should the font take more room than planned, the label grows rather than cut letters off.
+    lblFreeware_->setFixedHeight(
+        std::max(lblFreeware_->height(), lblFreeware_->heightForWidth(lblFreeware_->width())));
 
+    // The home page once more, right below the notice that points to it.
     lblCR_[5] = new QLabel(this);
-    lblCR_[5]->setGeometry(TwipsRect(kMarginLeft, kCopyLineTop, kInnerWidth, kLineHeight));
-    lblCR_[5]->setFont(DejaVuSans(kNoticePixels, true));
+    Place(lblCR_[5], TwipsRect(kMarginLeft, kCopyLineTop, kInnerWidth, kLineHeight));
+    lblCR_[5]->move(lblCR_[5]->x(), lblFreeware_->geometry().bottom() + 1);
+    lblCR_[5]->setFont(DejaVuSans(Zoomed(kNoticePixels), true));
     lblCR_[5]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SetTextColour(lblCR_[5], kTextColour);
     lblCR_[5]->installEventFilter(this);
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK_->setGeometry(TwipsRect(kOkLeft, kOkTop, kOkWidth, kOkHeight));
-    cmdOK_->setFont(DejaVuSans(kLinePixels));
-    cmdOK_->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    Place(cmdOK_, TwipsRect(kOkLeft, kOkTop, kOkWidth, kOkHeight));
+    cmdOK_->setFont(DejaVuSans(Zoomed(kLinePixels)));
+    cmdOK_->setStyleSheet(ZoomedStyle(kButtonStyle));
     cmdOK_->setDefault(true);
     cmdOK_->setAutoDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmCopyright::ReturnWithClick);
+}
+
+QString frmCopyright::ZoomedStyle(const char* style) const {
+    return QString::fromLatin1(style).arg(Zoomed(kBorderPixels)).arg(Zoomed(kCornerPixels));
 }
 
 void frmCopyright::Form_Load() {
@@ -190,17 +205,23 @@ void frmCopyright::Form_Load() {
     // Underline the home-page line along its text.
     const QLabel* homePage = lblCR_[kHomePage];
     const QFontMetrics metrics(homePage->font());
-    linWWWLinie_->setGeometry(homePage->x(), homePage->y() + homePage->height() - 3,
-                              metrics.horizontalAdvance(homePage->text()), 1);
+    linWWWLinie_->setGeometry(homePage->x(),
+                              homePage->y() + homePage->height() - Zoomed(kUnderlineRise),
+                              metrics.horizontalAdvance(homePage->text()), Zoomed(1));
 }
 
 void frmCopyright::PaintPictures() {
     SideWindow::PaintPictures();
+    // Painted at the screen's ratio times the zoom, the pictures fill their enlarged labels at
+    // the screen's own ratio.
     const double ratio = pictureRatio();
+    const double shownRatio = ratio / zoom();
     QImage icon = artwork::AppIcon(DeviceLength(kIconPixels, ratio));
-    icon.setDevicePixelRatio(ratio);
+    icon.setDevicePixelRatio(shownRatio);
     picInfo_->setPixmap(QPixmap::fromImage(icon));
-    picZXLogo_->setPixmap(QPixmap::fromImage(artwork::MakerLogo(ratio)));
+    QImage makerLogo = artwork::MakerLogo(ratio);
+    makerLogo.setDevicePixelRatio(shownRatio);
+    picZXLogo_->setPixmap(QPixmap::fromImage(makerLogo));
 }
 
 bool frmCopyright::eventFilter(QObject* watched, QEvent* event) {

@@ -25,8 +25,9 @@ class frmCopyright : public SideWindow {
   public:
     // playSound plays a wave file through the main window's sound procedure; mainWindow is
     // shown and enabled again by OK; openAddress opens the home page (the shell's open unless
-    // another is given).
-    frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow, ShellOpener openAddress = {});
+    // another is given). With a zoom the window is shown that many times its own size.
+    frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow, ShellOpener openAddress = {},
+                 double zoom = 1);
 
     QLabel* lblCR(int index) const { return lblCR_.at(index); }
     QPushButton* cmdOK() const { return cmdOK_; }
@@ -39,6 +40,8 @@ class frmCopyright : public SideWindow {
 
   private:
     void BuildControls();
+    // A style sheet with its border width and corner radius at the zoom.
+    QString ZoomedStyle(const char* style) const;
     void Form_Load() override;
     void lblCR_Click(int index);
 

@@ -19,7 +19,7 @@ namespace {
 constexpr TwipsPlace kWindow{0, 0, 7200, 6000};
 constexpr TwipsPlace kHeading{1350, 180};
 constexpr TwipsPlace kText{360, 1080, 6480, 3990};
-constexpr TwipsPlace kButton{2775, 5310};
+constexpr TwipsPlace kButton{2775, 5310, 1650, 405};  // the back button, 110 x 27 pixels
 
 constexpr int kFontPixels = 13;
 constexpr int kParagraphIndentPixels = 18;
@@ -28,22 +28,25 @@ constexpr int kFrameLinePixels = 2;
 constexpr QRgb kFrameColour = 0xFF8393AD;  // the steel of the options panel, lightened
 
 // Light text on a deep, slightly see-through slate, so that the tiles still show at the edge.
+// Its lengths in layout pixels (%1 a border's width, ...), filled in at the window's zoom.
 const char* const kTextBoxStyle =
     "QTextEdit { background-color: rgba(12, 17, 29, 215); color: #E8ECF3;"
-    " border: 1px solid #66758F; border-radius: 3px; padding: 6px 4px 6px 8px;"
+    " border: %1px solid #66758F; border-radius: %2px; padding: %3px %4px %3px %5px;"
     " selection-background-color: #4D6A99; selection-color: #FFFFFF; }"
-    "QScrollBar:vertical { background: #1B2233; width: 12px; margin: 0; }"
-    "QScrollBar::handle:vertical { background: #5B6A85; min-height: 24px; border-radius: 4px;"
-    " margin: 2px; }"
+    "QScrollBar:vertical { background: #1B2233; width: %6px; margin: 0; }"
+    "QScrollBar::handle:vertical { background: #5B6A85; min-height: %7px; border-radius: %8px;"
+    " margin: %9px; }"
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
+constexpr int kTextBoxStyleLengths[] = {1, 3, 6, 4, 8, 12, 24, 4, 2};
 
-// The paragraphs with their first lines indented and a little air between them.
-void FillText(QTextEdit* box) {
+// The paragraphs with their first lines indented and a little air between them (lengths at the
+// window's zoom).
+void FillText(QTextEdit* box, double zoom) {
     QTextCursor cursor(box->document());
     QTextBlockFormat paragraph;
-    paragraph.setTextIndent(kParagraphIndentPixels);
-    paragraph.setBottomMargin(kParagraphGapPixels);
+    paragraph.setTextIndent(kParagraphIndentPixels * zoom);
+    paragraph.setBottomMargin(kParagraphGapPixels * zoom);
     paragraph.setLineHeight(112, QTextBlockFormat::ProportionalHeight);
     const QStringList paragraphs = InstructionsParagraphs();
     for (qsizetype i = 0; i < paragraphs.size(); ++i) {
@@ -58,9 +61,9 @@ void FillText(QTextEdit* box) {
 }  // namespace
 
 frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& buttonPressed,
-                           QWidget* mainWindow)
-    : SideWindow(QStringLiteral("Anleitung"), kWindow.width, kWindow.height, std::move(playSound),
-                 mainWindow),
+                           QWidget* mainWindow, double zoom)
+    : SideWindow(QStringLiteral("Anleitung"), kWindow.width, kWindow.height, zoom,
+                 std::move(playSound), mainWindow),
       picButtonZurueck_(new DrawnButton(
           artwork::Button(artwork::ButtonId::Zurueck, false, pictureRatio()),
           artwork::Button(artwork::ButtonId::Zurueck, true, pictureRatio()), buttonPressed, this)) {
@@ -75,7 +78,7 @@ void frmAnleitung::SetKeyboardPlay(bool on) {
 
 void frmAnleitung::BuildControls() {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(Zoomed(kFontPixels));
 
     txtAnleitung_ = new QTextEdit(this);
     txtAnleitung_->setReadOnly(true);
@@ -83,15 +86,18 @@ void frmAnleitung::BuildControls() {
     txtAnleitung_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
     txtAnleitung_->setFont(font);
-    txtAnleitung_->setStyleSheet(QString::fromLatin1(kTextBoxStyle));
+    QString style = QString::fromLatin1(kTextBoxStyle);
+    for (const int length : kTextBoxStyleLengths)
+        style = style.arg(Zoomed(length));
+    txtAnleitung_->setStyleSheet(style);
     txtAnleitung_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtAnleitung_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FillText(txtAnleitung_);
+    FillText(txtAnleitung_, zoom());
 
     shRahmen_ = new QFrame(this);
     shRahmen_->setFrameShape(QFrame::Box);
     shRahmen_->setFrameShadow(QFrame::Plain);
-    shRahmen_->setLineWidth(kFrameLinePixels);
+    shRahmen_->setLineWidth(Zoomed(kFrameLinePixels));
     QPalette framePalette = shRahmen_->palette();
     framePalette.setColor(QPalette::WindowText, QColor(kFrameColour));
     shRahmen_->setPalette(framePalette);
@@ -108,10 +114,10 @@ void frmAnleitung::showEvent(QShowEvent* event) {
 
 void frmAnleitung::Form_Load() {
     shRahmen_->setGeometry(0, 0, width(), height());
-    CentreOnScreen();
+    CentreOnMainWindow();
     PaintPictures();
-    txtAnleitung_->setGeometry(kText.Pixels());
-    picButtonZurueck_->move(kButton.TopLeft());
+    Place(txtAnleitung_, kText.Pixels());
+    Place(picButtonZurueck_, kButton.Pixels());
     shRahmen_->raise();
     update();
 }

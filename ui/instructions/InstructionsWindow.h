@@ -18,8 +18,9 @@ class frmAnleitung : public SideWindow {
   public:
     // playSound plays a wave file through the main window's sound procedure; buttonPressed is
     // the flag all drawn buttons share; mainWindow is shown and enabled again on the way back.
-    frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& buttonPressed,
-                 QWidget* mainWindow);
+    // With a zoom the window is shown that many times its own size.
+    frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& buttonPressed, QWidget* mainWindow,
+                 double zoom = 1);
 
     QTextEdit* txtAnleitung() const { return txtAnleitung_; }
     DrawnButton* picButtonZurueck() const { return picButtonZurueck_; }
