@@ -5,7 +5,7 @@
 
 #include "support/EngineRun.h"
 #include "tools/engine/Answers.h"
-#include "tools/engine/RequestLines.h"
+#include "tools/engine/RequestReader.h"
 
 namespace tessora::engine {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tools/engine/ComputerTurn.h"
+#include "tools/engine/MoveAnalysis.h"
 #include "tools/engine/Position.h"
 
 namespace tessora::engine {

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 
-#include "tools/engine/ValueParsing.h"
+#include "tools/engine/Requests.h"
 
 namespace tessora::engine {
 

@@ -6,7 +6,6 @@
 
 #include "tools/engine/Answers.h"
 #include "tools/engine/CommandLine.h"
-#include "tools/engine/RequestLines.h"
 #include "tools/engine/RequestReader.h"
 
 namespace tessora::engine {
@@ -24,6 +23,13 @@ bool Answer(const PlayRequest& request, std::string& answer, Problem& problem) {
     PlayOutcome outcome;
     if (!PlayGame(request, outcome, problem)) return false;
     answer = PlayAnswerJson(outcome);
+    return true;
+}
+
+bool Answer(const SelfPlayRequest& request, std::string& answer, Problem& problem) {
+    SelfPlayReport report;
+    if (!RunSelfPlay(request, report, problem)) return false;
+    answer = SelfPlayReportJson(request, report);
     return true;
 }
 
@@ -60,19 +66,11 @@ int RunBatch(std::istream& in, std::ostream& out) {
     return status;
 }
 
-int RunSelfPlayCommand(const SelfPlayRequest& request, std::ostream& out, std::ostream& err) {
-    SelfPlayReport report;
-    Problem problem;
-    if (!RunSelfPlay(request, report, problem)) return Fail(err, problem);
-    WriteLine(out, SelfPlayReportJson(request, report));
-    return kExitOk;
-}
-
-}  // namespace
-
 bool AnswerRequest(const Request& request, std::string& answer, Problem& problem) {
     return std::visit([&](const auto& r) { return Answer(r, answer, problem); }, request);
 }
+
+}  // namespace
 
 bool AnswerRequestLine(std::string_view line, std::string& answer, Problem& problem) {
     Request request;
@@ -91,22 +89,19 @@ bool AnswerRequestLine(std::string_view line, std::string& answer, Problem& prob
 int RunEngine(std::span<const std::string> args, std::istream& in, std::ostream& out,
               std::ostream& err) {
     Invocation invocation;
-    Problem problem;
-    if (!ParseCommandLine(args, invocation, problem.message)) {
-        problem.kind = Problem::Kind::BadInput;
-        return Fail(err, problem);
-    }
+    Problem problem;  // bad input unless the computer player fails
+    if (!ParseCommandLine(args, invocation, problem.message)) return Fail(err, problem);
     if (const auto* text = std::get_if<TextRequest>(&invocation)) {
-        out << text->text;
-        out.flush();
+        out << text->text << std::flush;
         return kExitOk;
     }
     if (std::holds_alternative<BatchRequest>(invocation)) return RunBatch(in, out);
-    if (const auto* selfPlay = std::get_if<SelfPlayRequest>(&invocation)) {
-        return RunSelfPlayCommand(*selfPlay, out, err);
-    }
     std::string answer;
-    if (!AnswerRequest(std::get<Request>(invocation), answer, problem)) return Fail(err, problem);
+    const auto* request = std::get_if<Request>(&invocation);
+    if (request != nullptr ? !AnswerRequest(*request, answer, problem)
+                           : !Answer(std::get<SelfPlayRequest>(invocation), answer, problem)) {
+        return Fail(err, problem);
+    }
     WriteLine(out, answer);
     return kExitOk;
 }

@@ -10,9 +10,6 @@
 
 namespace tessora::engine {
 
-// Answers one request with its JSON answer line (no line end).
-bool AnswerRequest(const Request& request, std::string& answer, Problem& problem);
-
 // Answers one batch line. On failure answer is {"error":"..."} and problem says why.
 bool AnswerRequestLine(std::string_view line, std::string& answer, Problem& problem);
 

@@ -1,7 +1,7 @@
 #include "tools/engine/GamePlay.h"
 
 #include "ai/ComputerPlayer.h"
-#include "tools/engine/ComputerTurn.h"
+#include "tools/engine/MoveAnalysis.h"
 #include "tools/engine/Position.h"
 
 namespace tessora::engine {
@@ -13,7 +13,7 @@ std::string MovesSoFar(const std::string& moves) {
 
 std::string ResultName(int16 mover, const StoneOutcome& verdict) {
     if (verdict.draw) return "draw";
-    return std::string(mover == kHuman ? "human-" : "computer-") + DirectionName(verdict.line);
+    return SideName(mover) + "-" + DirectionName(verdict.line);
 }
 }  // namespace
 

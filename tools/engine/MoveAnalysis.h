@@ -3,10 +3,21 @@
 #include "ai/ComputerPlayer.h"
 #include "ai/Grid.h"
 #include "ai/Trace.h"
+#include "core/GameState.h"
 #include "tools/engine/Problem.h"
 #include "tools/engine/Requests.h"
 
 namespace tessora::engine {
+
+// Runs the computer player's pipeline on state (the computer player's side to move) with a
+// yield hook that does nothing. Sets column to 0..6 and returns true when the pipeline named
+// an open column; otherwise reports an engine fault naming the code it returned.
+bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Problem& problem);
+
+// The check behind ChooseOpenColumn: code must be the column code of an open column.
+// stageName names the stage that chose it in the fault message.
+bool CheckChosenColumn(int16 code, const GameState& state, const char* stageName, int& column,
+                       Problem& problem);
 
 // The computer's choice in one position and the state of its grids when the deciding stage
 // returned.

@@ -1,25 +1,16 @@
 #include "tools/engine/Position.h"
 
+#include <array>
+
 namespace tessora::engine {
 
-namespace {
-const char* SideName(int16 stone) {
-    return stone == kHuman ? "human" : "computer";
-}
-}  // namespace
-
 const char* DirectionName(LineDirection direction) {
-    switch (direction) {
-        case LineDirection::Horizontal:
-            return "horizontal";
-        case LineDirection::Vertical:
-            return "vertical";
-        case LineDirection::Diagonal:
-            return "diagonal";
-        case LineDirection::None:
-            break;
-    }
-    return "none";
+    constexpr std::array<const char*, 4> kNames{"none", "horizontal", "vertical", "diagonal"};
+    return kNames[static_cast<std::size_t>(direction)];
+}
+
+std::string SideName(int16 stone) {
+    return std::string(kFirstPlayerNames[stone == kHuman ? 0 : 1]);
 }
 
 bool BuildComputerPosition(std::string_view moves, FirstPlayer first, int strength,
@@ -54,8 +45,7 @@ bool BuildComputerPosition(std::string_view moves, FirstPlayer first, int streng
     }
     if (played.nextStone != kComputer) {
         error = "the human is to move after " + std::to_string(moves.size()) + " stones with the " +
-                (first == FirstPlayer::Human ? "human" : "computer") +
-                " beginning; the computer must be to move";
+                SideName(StoneOf(first)) + " beginning; the computer must be to move";
         return false;
     }
     LetComputerMove(state, played.computerStones);

@@ -23,4 +23,7 @@ bool BuildComputerPosition(std::string_view moves, FirstPlayer first, int streng
 // "horizontal", "vertical" or "diagonal".
 const char* DirectionName(LineDirection direction);
 
+// "human" or "computer", for the owner of a stone.
+std::string SideName(int16 stone);
+
 }  // namespace tessora::engine

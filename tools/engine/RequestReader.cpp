@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <istream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <span>
+#include <stdexcept>
 
-#include "tools/engine/ValueParsing.h"
+#include "tools/engine/Requests.h"
 
 namespace tessora::engine {
 
@@ -16,71 +19,62 @@ namespace {
 // line of many members takes long to read.
 using RequestJson = nlohmann::json;
 
-// What a member read as the type of out must be written as, or null when value is so written.
-const char* WrongKind(const RequestJson& value, const std::string&) {
-    return value.is_string() ? nullptr : "a string";
-}
-const char* WrongKind(const RequestJson& value, const std::int64_t&) {
-    return value.is_number_integer() ? nullptr : "a whole number";
-}
-const char* WrongKind(const RequestJson& value, const bool&) {
-    return value.is_boolean() ? nullptr : "true or false";
-}
-const char* WrongKind(const RequestJson& value, const std::vector<double>&) {
-    const bool numbers = value.is_array() && std::ranges::all_of(value, &RequestJson::is_number);
-    return numbers ? nullptr : "a list of numbers";
+// A request the checks of its values refused, thrown beside nlohmann's own refusals.
+struct Refusal : std::invalid_argument {
+    using std::invalid_argument::invalid_argument;
+};
+
+void Check(const std::string& problem, const char* name) {
+    if (!problem.empty()) throw Refusal("member \"" + std::string(name) + "\": " + problem);
 }
 
-// The member called name, read into out when it is written as the kind out needs.
+// The member called name as a T, in nlohmann's own conversion, and in its words when the member
+// is missing or of another type; the words name the member.
 template <typename T>
-bool Read(const RequestJson& object, const char* name, T& out, std::string& error) {
-    const auto found = object.find(name);
-    const char* wrongKind = found == object.end() ? "given" : WrongKind(*found, out);
-    if (wrongKind == nullptr) {
-        found->get_to(out);
-        return true;
+T Member(const RequestJson& object, const char* name) {
+    const RequestJson& value = object.at(name);
+    try {
+        return value.get<T>();
+    } catch (const RequestJson::type_error& refusal) {
+        throw Refusal("member \"" + std::string(name) + "\": " + refusal.what());
     }
-    error = "member \"" + std::string(name) + "\" must be " + wrongKind;
-    return false;
 }
 
-// True when a check found no problem with the member called name; else false and the reason.
-bool Accept(const std::string& problem, const char* name, std::string& error) {
-    if (!problem.empty()) error = "member \"" + std::string(name) + "\": " + problem;
-    return problem.empty();
-}
-
-std::string StrengthProblem(std::int64_t strength) {
-    if (strength >= kLowestStrength && strength <= kHighestStrength) return {};
+std::string StrengthProblem(const RequestJson& strength) {
+    // nlohmann would read any number as a whole one, cutting 3.5 down to 3.
+    if (!strength.is_number_integer()) return "must be a whole number";
+    const auto level = strength.get<std::int64_t>();
+    if (level >= kLowestStrength && level <= kHighestStrength) return {};
     return "must be from " + std::to_string(kLowestStrength) + " to " +
            std::to_string(kHighestStrength);
 }
 
-// The members every request that plays from a position has, after checking that every member
-// is one of allowed: the columns played (under columnsName), who begins, the strength and the
-// draws.
-bool ReadGameMembers(const RequestJson& object, std::span<const std::string_view> allowed,
-                     const char* columnsName, std::string& columns, GameSetting& setting,
-                     std::string& error) {
+// The columns played, under the member called name.
+std::string ReadColumns(const RequestJson& object, const char* name) {
+    std::string columns = Member<std::string>(object, name);
+    Check(ColumnsProblem(columns), name);
+    return columns;
+}
+
+// Who begins, the strength and the draws, after checking that every member is one of members.
+void ReadSetting(const RequestJson& object, std::span<const std::string_view> members,
+                 GameSetting& setting) {
     for (const auto& [name, value] : object.items()) {
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            error = "unknown member \"" + name + "\"";
-            return false;
+        if (std::ranges::find(members, name) == members.end()) {
+            throw Refusal("unknown member \"" + name + "\"");
         }
     }
-    std::string first;
-    std::int64_t strength = 0;  // wide enough that no whole number is cut down to a level
-    if (!Read(object, columnsName, columns, error) || !Read(object, "first", first, error) ||
-        !Read(object, "strength", strength, error) ||
-        !Read(object, "random", setting.random, error)) {
-        return false;
-    }
-    setting.strength = static_cast<int>(strength);
-    return Accept(ColumnsProblem(columns), columnsName, error) &&
-           Accept(FirstPlayerNamed(first, setting.first) ? "" : "must be human or computer",
-                  "first", error) &&
-           Accept(StrengthProblem(strength), "strength", error) &&
-           Accept(DrawsProblem(setting.random), "random", error);
+    const bool named = FirstPlayerNamed(Member<std::string>(object, "first"), setting.first);
+    Check(named ? "" : "must be human or computer", "first");
+    const RequestJson& strength = object.at("strength");
+    Check(StrengthProblem(strength), "strength");
+    setting.strength = strength.get<int>();
+    // nlohmann would read true and false as draws too.
+    const RequestJson& random = object.at("random");
+    const bool numbers = random.is_array() && std::ranges::all_of(random, &RequestJson::is_number);
+    Check(numbers ? "" : "must be a list of numbers", "random");
+    random.get_to(setting.random);
+    Check(DrawsProblem(setting.random), "random");
 }
 
 constexpr std::array<std::string_view, 6> kMoveMembers{"cmd",      "moves",  "first",
@@ -88,21 +82,23 @@ constexpr std::array<std::string_view, 6> kMoveMembers{"cmd",      "moves",  "fi
 constexpr std::array<std::string_view, 5> kPlayMembers{"cmd", "human", "first", "strength",
                                                        "random"};
 
-bool ReadMove(const RequestJson& object, Request& out, std::string& error) {
-    MoveRequest move;
-    if (!ReadGameMembers(object, kMoveMembers, "moves", move.moves, move, error) ||
-        (object.contains("trace") && !Read(object, "trace", move.trace, error))) {
-        return false;
+Request ReadRequest(const RequestJson& object) {
+    if (!object.is_object()) throw Refusal("a request must be a JSON object");
+    const std::string command = Member<std::string>(object, "cmd");
+    if (command == "move") {
+        MoveRequest move;
+        ReadSetting(object, kMoveMembers, move);
+        move.moves = ReadColumns(object, "moves");
+        move.trace = object.contains("trace") && Member<bool>(object, "trace");
+        return move;
     }
-    out = std::move(move);
-    return true;
-}
-
-bool ReadPlay(const RequestJson& object, Request& out, std::string& error) {
-    PlayRequest play;
-    if (!ReadGameMembers(object, kPlayMembers, "human", play.human, play, error)) return false;
-    out = std::move(play);
-    return true;
+    if (command == "play") {
+        PlayRequest play;
+        ReadSetting(object, kPlayMembers, play);
+        play.human = ReadColumns(object, "human");
+        return play;
+    }
+    throw Refusal("unknown cmd \"" + command + "\" (move or play)");
 }
 
 }  // namespace
@@ -113,23 +109,33 @@ bool ParseRequestLine(std::string_view line, Request& out, std::string& error) {
         error = "a request line must not hold a NUL byte";
         return false;
     }
-    RequestJson object;
     try {
-        object = RequestJson::parse(line);
+        out = ReadRequest(RequestJson::parse(line));
+        return true;
     } catch (const RequestJson::exception& refusal) {
         error = refusal.what();
-        return false;
+    } catch (const Refusal& refusal) {
+        error = refusal.what();
     }
-    std::string command;
-    if (!object.is_object()) {
-        error = "a request must be a JSON object";
-        return false;
-    }
-    if (!Read(object, "cmd", command, error)) return false;
-    if (command == "move") return ReadMove(object, out, error);
-    if (command == "play") return ReadPlay(object, out, error);
-    error = "unknown cmd \"" + command + "\" (move or play)";
     return false;
+}
+
+// One byte more for the end mark getline writes.
+RequestLines::RequestLines(std::istream& in) : in_(in), buffer_(kLongestRequestLine + 1) {}
+
+RequestLines::Read RequestLines::Next(std::string_view& line) {
+    in_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    const auto extracted = static_cast<std::size_t>(in_.gcount());
+    // getline fails alone when the buffer filled up before the line end came.
+    if (in_.rdstate() == std::ios::failbit) {
+        in_.clear();
+        in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        return Read::TooLong;
+    }
+    if (in_.fail()) return Read::End;
+    // The count includes the line end, which the last line may lack.
+    line = std::string_view(buffer_.data(), in_.eof() ? extracted : extracted - 1);
+    return Read::Line;
 }
 
 }  // namespace tessora::engine

@@ -1,4 +1,4 @@
-#include "tools/engine/ValueParsing.h"
+#include "tools/engine/Requests.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +16,19 @@ enum class FirstPlayer { Human, Computer };
 
 // The two sides by the names requests give them, in the order of FirstPlayer.
 constexpr std::array<std::string_view, 2> kFirstPlayerNames{"human", "computer"};
+
+// The side called name; false for a name that is neither.
+bool FirstPlayerNamed(std::string_view name, FirstPlayer& out);
+
+// The most draws one request may script.
+constexpr std::size_t kMaxDraws = 10000;
+
+// The checks of request values that the command line and the batch share: each gives a
+// one-line reason when the value is not acceptable and an empty text when it is.
+// Columns: digits 1-7, at most 42 of them (none is allowed).
+std::string ColumnsProblem(std::string_view columns);
+// Draws: one to kMaxDraws of them, each in [0, 1).
+std::string DrawsProblem(const std::vector<double>& draws);
 
 // What every request that plays from a position gives besides its columns.
 struct GameSetting {

@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "ai/ComputerPlayer.h"
-#include "tools/engine/ComputerTurn.h"
+#include "tools/engine/MoveAnalysis.h"
 #include "tools/engine/Position.h"
 #include "tools/engine/SeededRandom.h"
 
