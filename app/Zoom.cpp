@@ -8,11 +8,6 @@
 
 namespace tessora {
 
-void SetUpApplication() {
-    QGuiApplication::setApplicationName(QStringLiteral("Tessora"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(TESSORA_APP_ID));
-}
-
 double ZoomToFit(QSizeF area) {
     return std::clamp(PlayAreaFit(area), kSmallestZoom, kLargestZoom);
 }

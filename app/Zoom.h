@@ -16,10 +16,4 @@ double ZoomToFit(QSizeF area);
 double ZoomFactor(const StartOptions& options, QSizeF screen, QSizeF free);
 // The same for the primary screen (1 when there is none).
 double ZoomForPrimaryScreen(const StartOptions& options);
-
-// The game's application object made ready before the first window: its name and the app id by
-// which the desktop matches it to its menu entry (the desktop entry's name, on Wayland and on
-// X11).
-void SetUpApplication();
-
 }  // namespace tessora

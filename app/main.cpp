@@ -1,5 +1,4 @@
-#include <QApplication>
-
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/GameSession.h"
 #include "app/Startup.h"
@@ -8,10 +7,10 @@
 #include "platform/Version.h"
 
 int main(int argc, char** argv) {
+    tessora::NameTheGameForTheSoundServer();
     tessora::StartOptions options;
     if (const auto status = tessora::AnswerCommandLine(argc, argv, options)) return *status;
-    QApplication app(argc, argv);
-    tessora::SetUpApplication();
+    const auto application = tessora::StartApplication(argc, argv);
 
     // The start-up check ends the program before any window exists when the display is set to
     // a custom font size.

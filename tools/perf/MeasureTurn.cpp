@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/Application.h"
 #include "app/GameSession.h"
 #include "app/Startup.h"
 #include "app/Zoom.h"
@@ -169,16 +170,17 @@ int main(int argc, char** argv) {
         return options.exitStatus;
     }
 
-    QApplication app(argc, argv);
-    tessora::SetUpApplication();
+    const auto app = tessora::StartApplication(argc, argv);
     // Every paint of the program passes the watch; the first one is the main window's.
     FirstFrameWatch firstFrame;
-    app.installEventFilter(&firstFrame);
+    app->installEventFilter(&firstFrame);
     tessora::GameSession session(options.options);
     const auto registry = tessora::MakeSystemRegistry();
     const auto version = tessora::MakeSystemVersionQuery();
-    const bool shown = tessora::HauptmodulMain(*registry, *version, tessora::StartupMessageBox(tessora::ZoomForPrimaryScreen(options.options)),
-                                               [&session] { session.ShowMainWindow(); });
+    const bool shown = tessora::HauptmodulMain(
+        *registry, *version,
+        tessora::StartupMessageBox(tessora::ZoomForPrimaryScreen(options.options)),
+        [&session] { session.ShowMainWindow(); });
     if (!shown || !RunUntil([&] { return firstFrame.done; }, 10000)) {
         std::fprintf(stderr, "tessora-measure: the main window was never painted\n");
         return 1;
@@ -186,7 +188,7 @@ int main(int argc, char** argv) {
     std::printf("first_frame_since_start %.1f ms\n", 1000 * SecondsBetween(started, firstFrame.at));
     std::printf("first_frame_since_main %.1f ms\n",
                 1000 * SecondsBetween(mainEntered, firstFrame.at));
-    app.removeEventFilter(&firstFrame);
+    app->removeEventFilter(&firstFrame);
     tessora::frmHaupt* window = session.mainWindow();
     // Let the start settle (sounds, late repaints) before the turns.
     RunUntil([] { return false; }, 500);
