@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "app/CommandLine.h"
+#include "support/QtTestMain.h"
 
 using tessora::CommandLineAnswer;
 using tessora::ReadCommandLine;
@@ -150,5 +151,5 @@ class CommandLineTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(CommandLineTest)
+TESSORA_QTEST_APPLESS(CommandLineTest)
 #include "command_line_test.moc"

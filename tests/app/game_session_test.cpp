@@ -5,6 +5,7 @@
 #include "app/GameSession.h"
 #include "platform/qt/TimeOfDayClock.h"
 #include "support/FakeWaveOutput.h"
+#include "support/QtTestMain.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
 #include "ui/instructions/InstructionsWindow.h"
@@ -109,5 +110,5 @@ class GameSessionTest : public QObject {
     }
 };
 
-QTEST_MAIN(GameSessionTest)
+TESSORA_QTEST(GameSessionTest)
 #include "game_session_test.moc"

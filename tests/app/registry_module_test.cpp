@@ -4,6 +4,7 @@
 
 #include "app/RegistryModule.h"
 #include "support/FakeRegistry.h"
+#include "support/QtTestMain.h"
 
 using tessora::FakeRegistry;
 using tessora::RegHandle;
@@ -209,5 +210,5 @@ class RegistryModuleTest : public QObject {
     }
 };
 
-QTEST_MAIN(RegistryModuleTest)
+TESSORA_QTEST(RegistryModuleTest)
 #include "registry_module_test.moc"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/FakeRegistry.h"
+#include "support/QtTestMain.h"
 
 using tessora::FakeRegistry;
 using tessora::FixedVersion;
@@ -246,5 +247,5 @@ class StartupTest : public QObject {
     }
 };
 
-QTEST_MAIN(StartupTest)
+TESSORA_QTEST(StartupTest)
 #include "startup_test.moc"

@@ -8,6 +8,7 @@
 #include "app/GameSession.h"
 #include "platform/qt/TimeOfDayClock.h"
 #include "support/FakeWaveOutput.h"
+#include "support/QtTestMain.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 
@@ -50,6 +51,17 @@ int HumanColumn(const GameState& state) {
 
 class ZoomTest : public QObject {
     Q_OBJECT
+
+  public:
+    // The offscreen platform's screen, read when the application object starts.
+    static void initMain() {
+        static QTemporaryFile screens;
+        if (!screens.open()) qFatal("no file for the offscreen screen");
+        screens.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 2560,
+                          "height": 1440, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screens.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    }
 
   private slots:
     void initTestCase() {
@@ -119,16 +131,5 @@ class ZoomTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    // The offscreen platform's screen.
-    QTemporaryFile screens;
-    if (!screens.open()) return 1;
-    screens.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 2560,
-                      "height": 1440, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    QApplication app(argc, argv);
-    ZoomTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TESSORA_QTEST(ZoomTest)
 #include "zoom_test.moc"

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/qt/EventLoop.h"
+#include "support/QtTestMain.h"
 
 using tessora::DoEvents;
 using tessora::TimeOfDaySeconds;
@@ -83,5 +84,5 @@ class EventLoopTest : public QObject {
     }
 };
 
-QTEST_MAIN(EventLoopTest)
+TESSORA_QTEST(EventLoopTest)
 #include "event_loop_test.moc"

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "platform/qt/MessageBox.h"
+#include "support/QtTestMain.h"
 
 using tessora::ShowMessageBox;
 
@@ -167,5 +168,5 @@ class MessageBoxTest : public QObject {
     }
 };
 
-QTEST_MAIN(MessageBoxTest)
+TESSORA_QTEST(MessageBoxTest)
 #include "message_box_test.moc"

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "platform/qt/ShellExecute.h"
+#include "support/QtTestMain.h"
 
 using tessora::ShellExecute;
 
@@ -54,5 +55,5 @@ class ShellExecuteTest : public QObject {
     Browser browser_;
 };
 
-QTEST_MAIN(ShellExecuteTest)
+TESSORA_QTEST(ShellExecuteTest)
 #include "shell_execute_test.moc"

@@ -10,6 +10,7 @@
 #include "platform/WaveOutput.h"
 #include "platform/qt/LoadedWaveOutput.h"
 #include "platform/qt/sound/QtWaveOutput.h"
+#include "support/QtTestMain.h"
 
 using tessora::QtWaveOutput;
 
@@ -76,7 +77,7 @@ class WaveOutputTest : public QObject {
     // The game's output loads the sound module when it is first needed; without the module
     // there is no device and nothing plays.
     void theSoundModuleGivesTheSameOutputAndItsAbsenceSilence() {
-        tessora::LoadedWaveOutput loaded(QStringLiteral(TESSORA_SOUND_MODULE_PATH));
+        tessora::LoadedWaveOutput loaded(qEnvironmentVariable("TESSORA_SOUND_MODULE"));
         QCOMPARE(loaded.waveOutGetNumDevs(), int(QMediaDevices::audioOutputs().size()));
         QVERIFY(loaded.Load());
 
@@ -154,5 +155,5 @@ class WaveOutputTest : public QObject {
     QTemporaryDir dir_;
 };
 
-QTEST_MAIN(WaveOutputTest)
+TESSORA_QTEST(WaveOutputTest)
 #include "wave_output_test.moc"

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "platform/qt/ShellExecute.h"
+#include "support/QtTestMain.h"
 #include "ui/about/AboutWindow.h"
 #include "ui/support/WindowDriver.h"
 
@@ -126,5 +127,5 @@ class AboutWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(AboutWindowTest)
+TESSORA_QTEST(AboutWindowTest)
 #include "about_window_test.moc"

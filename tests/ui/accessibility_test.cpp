@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <array>
 
+#include "support/QtTestMain.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/accessibility/BoardDescription.h"
@@ -365,5 +366,5 @@ class AccessibilityTest : public QObject {
     }
 };
 
-QTEST_MAIN(AccessibilityTest)
+TESSORA_QTEST(AccessibilityTest)
 #include "accessibility_test.moc"

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/BoardGeometry.h"
+#include "support/QtTestMain.h"
 
 using namespace tessora::artwork;
 using tessora::ColumnLeft;
@@ -350,5 +351,5 @@ void ArtworkTest::iconIsOpaqueInTheMiddleAndClearAtTheCorners() {
     }
 }
 
-QTEST_MAIN(ArtworkTest)
+TESSORA_QTEST(ArtworkTest)
 #include "artwork_test.moc"

@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "support/QtTestMain.h"
 #include "ui/DrawnButton.h"
 #include "ui/support/ModalAnswerer.h"
 #include "ui/support/WindowDriver.h"
@@ -121,5 +122,5 @@ class DrawnButtonTest : public QObject {
     }
 };
 
-QTEST_MAIN(DrawnButtonTest)
+TESSORA_QTEST(DrawnButtonTest)
 #include "drawn_button_test.moc"

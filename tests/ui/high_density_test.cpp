@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "core/BoardGeometry.h"
+#include "support/QtTestMain.h"
 #include "ui/BoardView.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/support/WindowDriver.h"
@@ -63,6 +64,10 @@ QImage BoardWithStone(int left, int top, Visible visible) {
 
 class HighDensityTest : public QObject {
     Q_OBJECT
+
+  public:
+    // Qt reads the scale factor when the application object starts.
+    static void initMain() { qputenv("QT_SCALE_FACTOR", QByteArray::number(kRatio)); }
 
   private slots:
     void picturesArePaintedForTheScreenNotBlownUp() {
@@ -130,10 +135,5 @@ class HighDensityTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(kRatio));
-    QApplication app(argc, argv);
-    HighDensityTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TESSORA_QTEST(HighDensityTest)
 #include "high_density_test.moc"

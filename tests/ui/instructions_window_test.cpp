@@ -2,6 +2,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "support/QtTestMain.h"
 #include "ui/instructions/InstructionsWindow.h"
 #include "ui/support/WindowDriver.h"
 
@@ -98,5 +99,5 @@ class InstructionsWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(InstructionsWindowTest)
+TESSORA_QTEST(InstructionsWindowTest)
 #include "instructions_window_test.moc"

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/QtTestMain.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/artwork/Artwork.h"
@@ -302,5 +303,5 @@ class MainWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+TESSORA_QTEST(MainWindowTest)
 #include "main_window_test.moc"

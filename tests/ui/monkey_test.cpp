@@ -22,6 +22,7 @@
 #include "core/BoardGeometry.h"
 #include "core/Position.h"
 #include "platform/Random.h"
+#include "support/QtTestMain.h"
 #include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
 #include "ui/GamePictures.h"
@@ -766,5 +767,5 @@ class MonkeyTest : public QObject {
     }
 };
 
-QTEST_MAIN(MonkeyTest)
+TESSORA_QTEST(MonkeyTest)
 #include "monkey_test.moc"

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "support/QtTestMain.h"
 #include "ui/support/ModalAnswerer.h"
 #include "ui/support/WindowDriver.h"
 
@@ -119,5 +120,5 @@ class MoveFlowTest : public QObject {
     }
 };
 
-QTEST_MAIN(MoveFlowTest)
+TESSORA_QTEST(MoveFlowTest)
 #include "move_flow_test.moc"

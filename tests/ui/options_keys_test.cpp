@@ -1,6 +1,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "support/QtTestMain.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/support/ModalAnswerer.h"
@@ -153,5 +154,5 @@ class OptionsKeysTest : public QObject {
     }
 };
 
-QTEST_MAIN(OptionsKeysTest)
+TESSORA_QTEST(OptionsKeysTest)
 #include "options_keys_test.moc"

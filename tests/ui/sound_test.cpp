@@ -1,6 +1,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "support/QtTestMain.h"
 #include "ui/OptionsPanel.h"
 #include "ui/SoundPlayer.h"
 #include "ui/support/WindowDriver.h"
@@ -77,5 +78,5 @@ class SoundTest : public QObject {
     }
 };
 
-QTEST_MAIN(SoundTest)
+TESSORA_QTEST(SoundTest)
 #include "sound_test.moc"
