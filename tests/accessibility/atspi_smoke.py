@@ -9,7 +9,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-DEADLINE = 20  # seconds for every wait together
+DEADLINE = 40  # seconds for every wait together, generous for a busy machine
 
 
 def fail(message):

@@ -13,8 +13,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display: Xvfb writes the number it took.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# A free display: Xvfb writes the number it took. It must not reset when its first client (the
+# socket probe below) leaves: while it resets it refuses the game's connection.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
     [ -s "$work/display" ] && break
@@ -33,7 +34,7 @@ export DISPLAY=":$display"
 export XDG_RUNTIME_DIR=$work
 export GAME="$build/app/tessora" SCRIPT="$here/atspi_smoke.py" LOGS=$work
 
-timeout 60 dbus-run-session -- bash -c '
+timeout 75 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$LOGS/bus.log" 2>&1 &
     bus=$!
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$GAME" >"$LOGS/game.log" 2>&1 &
