@@ -33,15 +33,17 @@ QString HelpText() {
         "                  Spielfläche auf den Bildschirm passt\n"
         "  --fenster       spielt in einem gewöhnlichen Fenster statt auf dem ganzen\n"
         "                  Bildschirm; das Fenster lässt sich beliebig vergrößern\n"
-        "  --tastatur      schaltet das Spiel mit der Tastatur ein: die Tasten 1 bis 7\n"
-        "                  werfen einen Stein in ihre Spalte, Tab wählt eine Schaltfläche,\n"
-        "                  Leertaste oder Eingabetaste drückt sie; mit einem\n"
-        "                  Bildschirmleser ist es von selbst an\n"
+        "  --tastatur      Spiel mit der Tastatur: die Tasten 1 bis 7 werfen einen Stein\n"
+        "                  in ihre Spalte, Tab erreicht auch das Spielfeld und die\n"
+        "                  Schaltflächen, Leertaste oder Eingabetaste drückt eine\n"
+        "                  Schaltfläche; mit einem Bildschirmleser ist es von selbst an\n"
         "  -h, --help      zeigt diese Hilfe und beendet das Programm\n"
         "  -v, --version   zeigt die Versionsnummer und beendet das Programm\n"
         "\n"
         "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt, mit\n"
-        "der Spielfläche von 640 x 480 Bildpunkten in der Mitte.\n"
+        "der Spielfläche von 640 x 480 Bildpunkten in der Mitte. Die Taste S schaltet den Ton,\n"
+        "die Taste A das Fallen der Steine ein und aus; die Optionsfelder nehmen wie immer Tab,\n"
+        "die Pfeiltasten und die Leertaste. Alle anderen Tasten tun ohne --tastatur nichts.\n"
         "Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.\n");
 }
 

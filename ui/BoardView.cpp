@@ -48,15 +48,17 @@ void BoardView::SetKeyboardPlay(bool on) {
     SetKeyboardFocusable(*this, on);
 }
 
-void BoardView::ShowPosition(const std::array<int16, kCellCount>& cells) {
-    if (!moves_.Follow(cells)) return;
+bool BoardView::ShowPosition(const std::array<int16, kCellCount>& cells) {
+    if (!moves_.Follow(cells)) return false;
     // Sends the description's change to assistive technology.
     setAccessibleDescription(BoardDescription(moves_.position(), moves_.lastMoves()));
     if (hasFocus() && moves_.lastCell() >= 0) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(moves_.lastCell());
         QAccessible::updateAccessibility(&focus);
+        return true;
     }
+    return false;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {

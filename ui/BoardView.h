@@ -26,8 +26,9 @@ class BoardView : public QWidget {
     void SetKeyboardPlay(bool on);
     // The position now drawn, after a stone landed or the board was emptied. The board's
     // description for assistive technology follows it, and while the board has the focus the
-    // landed stone's cell becomes its focused child: a screen reader tells of the move.
-    void ShowPosition(const std::array<int16, kCellCount>& cells);
+    // landed stone's cell becomes its focused child: a screen reader tells of the move. True
+    // when it told of one.
+    bool ShowPosition(const std::array<int16, kCellCount>& cells);
     // The position as last shown, with each side's last move.
     const LastMoveTracker& moves() const { return moves_; }
 

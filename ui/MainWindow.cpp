@@ -17,6 +17,7 @@
 #include "ui/PlayAreaView.h"
 #include "ui/Twips.h"
 #include "ui/accessibility/ColumnKeys.h"
+#include "ui/accessibility/StatusAnnouncer.h"
 
 namespace tessora {
 
@@ -65,6 +66,8 @@ frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, double zoom, QWidget* p
 
 void frmHaupt::Load(Game& game) {
     game_ = &game;
+    statusAnnouncer_ = std::make_unique<StatusAnnouncer>(
+        lblStatus_, QString::fromStdString(game.texts().StatusStoneFalling));
     // The keys work whichever control of this window has the focus.
     qApp->installEventFilter(this);
     Form_Load();

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "core/Game.h"
@@ -21,6 +22,7 @@ namespace tessora {
 
 class BoardView;
 class OptionsPanel;
+class StatusAnnouncer;
 class PlayAreaView;
 
 // The main window: the black full-screen window with the 640 x 480 play area, the board, the
@@ -168,6 +170,7 @@ class frmHaupt : public QWidget, public Shell {
     QTimer timFall_;
     QTimer ratioCheck_;
     std::string statusText_;
+    std::unique_ptr<StatusAnnouncer> statusAnnouncer_;
     bool keyboardPlay_ = false;
 
     PlayAreaView* picContainer_ = nullptr;

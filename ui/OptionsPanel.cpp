@@ -26,6 +26,11 @@ constexpr TwipsPlace kStaerkeFrame{150, 1560, 1455, 1575};
 constexpr TwipsPlace kOption{120, 0, 1215, 255};
 constexpr int kOptionTops[] = {360, 720, 1080};
 
+// Only the selected option of a group is a stop of Tab; the arrow keys move within the group.
+void TakeTabWhenSelected(QRadioButton* option) {
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 QPalette ControlPalette() {
     QPalette palette;
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
@@ -55,6 +60,11 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     anfang_[1]->setChecked(true);
     staerke_[3]->setChecked(true);
 
+    // Tab goes into each group at its selected option, as on Windows.
+    for (QRadioButton* option : {anfang_[1], anfang_[2], staerke_[1], staerke_[3], staerke_[4]}) {
+        TakeTabWhenSelected(option);
+        connect(option, &QRadioButton::toggled, this, [option] { TakeTabWhenSelected(option); });
+    }
     // Connected after the start selection, so that only the player's choices report.
     for (int index : {1, 2}) {
         connect(anfang_[index], &QRadioButton::toggled, this, [this, index](bool checked) {

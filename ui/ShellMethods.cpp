@@ -8,6 +8,7 @@
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsPanel.h"
+#include "ui/accessibility/StatusAnnouncer.h"
 
 namespace tessora {
 
@@ -31,6 +32,7 @@ double frmHaupt::Timer() {
 void frmHaupt::SetStatusText(std::string_view text) {
     statusText_.assign(text);
     lblStatus_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (statusAnnouncer_) statusAnnouncer_->StatusChanged(lblStatus_->text());
 }
 
 std::string frmHaupt::StatusText() const {
@@ -53,7 +55,11 @@ void frmHaupt::SetMousePointer(Pointer pointer) {
 }
 
 int frmHaupt::MessageBox(std::string_view text, std::string_view title, int style) {
-    return ShowMessageBox(this, text, title, style, zoom_);
+    const int answer = ShowMessageBox(this, text, title, style, zoom_);
+    // Without a window manager nobody gives the focus back when the box goes, and keys and a
+    // screen reader would lose the game.
+    if (isVisible()) activateWindow();
+    return answer;
 }
 
 void frmHaupt::PlaySound(Sound sound) {
@@ -68,7 +74,10 @@ PixelView frmHaupt::Surface(Picture picture) {
 void frmHaupt::RefreshBoard() {
     picSpielfeld_->update();
     // A stone has landed once it is drawn while none falls.
-    if (!game_->flags().DropRunning) picSpielfeld_->ShowPosition(game_->state().Cells);
+    if (!game_->flags().DropRunning && picSpielfeld_->ShowPosition(game_->state().Cells) &&
+        statusAnnouncer_) {
+        statusAnnouncer_->StoneAnnounced();
+    }
 }
 
 void frmHaupt::RestoreBoardPicture() {

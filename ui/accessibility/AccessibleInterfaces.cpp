@@ -4,7 +4,9 @@
 
 #include "ui/BoardView.h"
 #include "ui/DrawnButton.h"
+#include "ui/SideWindow.h"
 #include "ui/accessibility/AccessibleBoard.h"
+#include "ui/accessibility/StatusAnnouncer.h"
 
 namespace tessora {
 
@@ -37,6 +39,14 @@ QAccessibleInterface* GameInterfaceFactory(const QString& className, QObject* ob
     }
     if (className == QLatin1String(BoardView::staticMetaObject.className())) {
         return new AccessibleBoard(static_cast<BoardView*>(object));
+    }
+    if (className == QLatin1String(StatusNotice::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    }
+    // The instructions and about windows are dialogs of the main window, whose contents a
+    // screen reader reads when they open.
+    if (auto* window = qobject_cast<SideWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Dialog);
     }
     return nullptr;
 }

@@ -82,6 +82,8 @@ void frmAnleitung::BuildControls() {
 
     txtAnleitung_ = new QTextEdit(this);
     txtAnleitung_->setReadOnly(true);
+    // Named, so that a screen reader announces what the text holds when it takes the focus.
+    txtAnleitung_->setAccessibleName(QStringLiteral("Spielanleitung"));
     // Read-only, but with a caret and keyboard selection, like a locked text box.
     txtAnleitung_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
