@@ -9,14 +9,14 @@
 #include <utility>
 
 #include "ai/doubt/MarkDoubtCells.h"
-#include "support/Scene.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
 
 using test::CellValues;
 using test::NonZero;
-using test::Scene;
+using test::WorkspaceBench;
 
 // The examined colour is the opponent's ('o'); 'x' stones are the computer's.
 struct TargetCase {
@@ -33,7 +33,7 @@ class DoubtLineRules : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(DoubtLineRules, MarkPlayableCellsOnOccupiedLines) {
     const TargetCase& c = GetParam();
-    Scene scene(c.board);
+    WorkspaceBench scene(c.board);
     MarkDoubtCells(scene.ws, OpponentCode);
     EXPECT_EQ(scene.ws.grids().DoubtMark.at(c.cell.first, c.cell.second), c.marked ? 1 : 0);
 }
@@ -94,7 +94,7 @@ class DoubtBoxedRow : public ::testing::TestWithParam<BoxedRowCase> {};
 
 TEST_P(DoubtBoxedRow, MarksTheOneGapBetweenTwoComputerStones) {
     const BoxedRowCase& c = GetParam();
-    Scene scene(std::string(".......\n.......\n.......\n.......\n") + c.bottomRows);
+    WorkspaceBench scene(std::string(".......\n.......\n.......\n.......\n") + c.bottomRows);
     MarkDoubtCells(scene.ws, OpponentCode);
     EXPECT_EQ(NonZero(scene.ws.grids().DoubtMark), c.expected);
 }
@@ -136,7 +136,7 @@ TEST(DoubtCells, SecondRunAddsNothingAndOnlyDoubtMarkChanges) {
     int positionsWithMarks = 0;
     for (int game = 0; game < 300; ++game) {
         const std::string text = RandomPosition(generator);
-        Scene scene(text);
+        WorkspaceBench scene(text);
         MarkDoubtCells(scene.ws, OpponentCode);
         const CellValues once = NonZero(scene.ws.grids().DoubtMark);
         MarkDoubtCells(scene.ws, OpponentCode);
@@ -161,14 +161,14 @@ TEST(DoubtCells, NothingMarkedWithoutTheExaminedColour) {
         for (char& ch : text) {
             if (ch == 'o') ch = 'x';
         }
-        Scene scene(text);
+        WorkspaceBench scene(text);
         MarkDoubtCells(scene.ws, OpponentCode);
         EXPECT_EQ(NonZero(scene.ws.grids().DoubtMark), CellValues{}) << text;
     }
 }
 
 TEST(DoubtCells, YieldsOnlyAfterBoxedRowSegments) {
-    Scene scene(".......\n.......\n.......\n.......\n.......\n.......\n");
+    WorkspaceBench scene(".......\n.......\n.......\n.......\n.......\n.......\n");
     MarkDoubtCells(scene.ws, OpponentCode);
     EXPECT_EQ(scene.yields, 9);
 }

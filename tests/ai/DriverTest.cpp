@@ -7,6 +7,7 @@
 #include "ai/ComputerPlayer.h"
 #include "core/Position.h"
 #include "tests/support/DrawnBoard.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
@@ -282,15 +283,6 @@ TEST(Driver, StagesYieldThroughTheGivenHook) {
     EXPECT_GE(yields, 2 * 213);
 }
 
-int NonZeroCells(const Grid& grid) {
-    int count = 0;
-    for (int r = grid.firstRow(); r <= grid.lastRow(); ++r) {
-        for (int c = 1; c <= kColumnCount; ++c)
-            count += grid.at(r, c) != 0 ? 1 : 0;
-    }
-    return count;
-}
-
 TEST(Driver, StartsEveryMoveFromClearedGridsAndAFreshBoard) {
     ScriptedRandom random({0.495});
     ComputerPlayer player(random);
@@ -316,7 +308,7 @@ TEST(Driver, StartsEveryMoveFromClearedGridsAndAFreshBoard) {
     }
     const Grids& grids = player.workspace().grids();
     for (const GridEntry& entry : kGridTable) {
-        EXPECT_EQ(NonZeroCells(grids.get(entry.id)), 0) << entry.name;
+        EXPECT_EQ(test::NonZero(grids.get(entry.id)), test::CellValues{}) << entry.name;
     }
 }
 

@@ -7,59 +7,44 @@
 #include <unordered_set>
 
 #include "ai/ComputerPlayer.h"
-#include "core/LineFinder.h"
 #include "core/Position.h"
 #include "platform/Random.h"
 
 namespace tessora {
 namespace {
 
-// A position as the game hands it to the computer player, built move by move.
-class Position {
-  public:
-    explicit Position(int16 firstPlayer) : next_(firstPlayer) {}
+// A position as the game hands it to the computer player, its stones dropped by the game
+// core's own bookkeeping, with the side to move next.
+struct Position {
+    explicit Position(int16 firstPlayer) : next(firstPlayer) { SetUpEmptyPosition(state); }
 
+    // Drops the next stone into the column (0..6); false when the column is full.
     bool Drop(int column) {
-        for (int row = 5; row >= 0; --row) {
-            const int cell = row * 7 + column;
-            if (cells_[cell] == 0) {
-                cells_[cell] = next_;
-                if (next_ == kComputer) ++computerStones_;
-                next_ = next_ == kHuman ? kComputer : kHuman;
-                return true;
-            }
-        }
-        return false;
-    }
-    bool Finished() const {
-        if (FindLine(cells_, kHuman).direction != LineDirection::None) return true;
-        if (FindLine(cells_, kComputer).direction != LineDirection::None) return true;
-        for (int c = 0; c < kColumnCount; ++c) {
-            if (cells_[c] == 0) return false;
-        }
+        if (state.ColumnFull(column)) return false;
+        outcome = PlaceStone(state, column, next);
+        if (next == kComputer) ++computerStones;
+        next = next == kHuman ? kComputer : kHuman;
         return true;
     }
-    bool ComputerToMove() const { return next_ == kComputer; }
+    bool Finished() const { return outcome.GameOver(); }
+    bool ComputerToMove() const { return next == kComputer; }
     std::uint64_t Key() const {
         std::uint64_t key = 0;
-        for (int16 v : cells_)
+        for (int16 v : state.Cells)
             key = key * 3 + static_cast<std::uint64_t>(v);
         return key;
     }
     GameState ToState(int16 strength) const {
-        GameState s;
-        SetUpEmptyPosition(s);
-        s.Cells = cells_;
-        RecountFullColumns(s);
-        LetComputerMove(s, computerStones_);
+        GameState s = state;
+        LetComputerMove(s, computerStones);
         s.options.Strength = strength;
         return s;
     }
 
-  private:
-    std::array<int16, kCellCount> cells_{};
-    int16 next_;
-    int computerStones_ = 0;
+    GameState state;
+    StoneOutcome outcome;
+    int16 next;
+    int computerStones = 0;
 };
 
 // The chosen column must be 1..7 and open in the position.

@@ -8,14 +8,14 @@
 #include <utility>
 
 #include "ai/opentwos/ScanOpenTwos.h"
-#include "support/Scene.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {
 
 using test::CellValues;
 using test::NonZero;
-using test::Scene;
+using test::WorkspaceBench;
 
 struct ShapeCase {
     const char* name;
@@ -31,7 +31,7 @@ class OpenTwoShapes : public ::testing::TestWithParam<ShapeCase> {};
 
 TEST_P(OpenTwoShapes, ScoreTargetAndEndCells) {
     const ShapeCase& c = GetParam();
-    Scene scene(c.board);
+    WorkspaceBench scene(c.board);
     ScanOpenTwos(scene.ws, c.colour);
     const bool own = c.colour == OwnCode;
     const Grids& g = scene.ws.grids();
@@ -92,7 +92,7 @@ class OpenTwoThreatGuards : public ::testing::TestWithParam<ThreatCase> {};
 
 TEST_P(OpenTwoThreatGuards, RespectOwnThreatAbove) {
     const ThreatCase& c = GetParam();
-    Scene scene(c.board);
+    WorkspaceBench scene(c.board);
     if (c.ownThreat.first != 0 || c.ownThreat.second != 0) {
         scene.ws.mark(scene.ws.grids().OwnThreat, c.ownThreat.first, c.ownThreat.second);
     }
@@ -140,7 +140,7 @@ class OpenTwoSideShapes : public ::testing::TestWithParam<SideShapeCase> {};
 
 TEST_P(OpenTwoSideShapes, DecideTheOpponentsSplitTwoTarget) {
     const SideShapeCase& c = GetParam();
-    Scene scene(c.board);
+    WorkspaceBench scene(c.board);
     ScanOpenTwos(scene.ws, c.colour);
     const Grids& g = scene.ws.grids();
     EXPECT_EQ(NonZero(c.colour == OwnCode ? g.AttackScore : g.DefenceScore), c.expectedScores);
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OpenTwoScan, YieldsAfterEveryStartCell) {
-    Scene scene(".......\n.......\n.......\n.......\n.......\n.......\n");
+    WorkspaceBench scene(".......\n.......\n.......\n.......\n.......\n.......\n");
     ScanOpenTwos(scene.ws, OwnCode);
     EXPECT_EQ(scene.yields, 90);
     ScanOpenTwos(scene.ws, OpponentCode);

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "ai/opening/RandomOpening.h"
-#include "support/Scene.h"
+#include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
 namespace {

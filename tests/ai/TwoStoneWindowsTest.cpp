@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "ai/twostone/ScoreTwoStoneWindows.h"
-#include "support/Scene.h"
 #include "tests/support/WorkspaceBench.h"
 
 namespace tessora {
@@ -24,20 +23,20 @@ using test::CellValues;
 using test::NonZero;
 using CellRef = std::pair<int, int>;
 
-using test::Scene;
+using test::WorkspaceBench;
 
 // Row 6 holds two stones in columns 3 and 4: the windows starting in columns 1, 2 and 3 give
 // 2 + 0, 2 + 3, 3 + 2 and 2 points to columns 1, 2, 5 and 6.
 TEST(TwoStoneWindows, BottomRowPairScoresInBothPasses) {
     const CellValues expected{{{6, 1}, 2}, {{6, 2}, 5}, {{6, 5}, 5}, {{6, 6}, 2}};
 
-    Scene own(".......\n.......\n.......\n.......\n.......\n..xx...\n");
+    WorkspaceBench own(".......\n.......\n.......\n.......\n.......\n..xx...\n");
     ScoreTwoStoneWindows(own.ws, OwnCode);
     const Grids& g = own.ws.grids();
     EXPECT_EQ(NonZero(g.AttackScore), expected);
     EXPECT_EQ(NonZero(g.DefenceScore), CellValues{});
 
-    Scene foe(".......\n.......\n.......\n.......\n.......\n..oo...\n");
+    WorkspaceBench foe(".......\n.......\n.......\n.......\n.......\n..oo...\n");
     ScoreTwoStoneWindows(foe.ws, OpponentCode);
     const Grids& f = foe.ws.grids();
     EXPECT_EQ(NonZero(f.DefenceScore), expected);
@@ -47,7 +46,7 @@ TEST(TwoStoneWindows, BottomRowPairScoresInBothPasses) {
 }
 
 TEST(TwoStoneWindows, EmptyBoardChangesNothingAndYieldsPerWindow) {
-    Scene scene(kEmptyBoard);
+    WorkspaceBench scene(kEmptyBoard);
     ScoreTwoStoneWindows(scene.ws, OwnCode);
     ScoreTwoStoneWindows(scene.ws, OpponentCode);
     for (GridId id :
@@ -63,7 +62,7 @@ TEST(TwoStoneWindows, EmptyBoardChangesNothingAndYieldsPerWindow) {
 TEST(TwoStoneWindows, CellUnderHangingGapIsMarked) {
     constexpr const char* board = ".......\n.......\n.......\n.......\noo.....\nxxx....\n";
     for (bool threatAboveOther : {false, true}) {
-        Scene scene(board);
+        WorkspaceBench scene(board);
         if (threatAboveOther) scene.ws.mark(scene.ws.grids().FoeThreat, 4, 3);
         ScoreTwoStoneWindows(scene.ws, OpponentCode);
         const Grids& g = scene.ws.grids();
@@ -77,7 +76,7 @@ TEST(TwoStoneWindows, CellUnderHangingGapIsMarked) {
 
 TEST(TwoStoneWindows, OwnPassNeverWarns) {
     // (5,4) hangs over an empty cell, as in the test above, but this is the computer's pair.
-    Scene scene(".......\n.......\n.......\n.......\nxx.....\nooo....\n");
+    WorkspaceBench scene(".......\n.......\n.......\n.......\nxx.....\nooo....\n");
     ScoreTwoStoneWindows(scene.ws, OwnCode);
     EXPECT_EQ(NonZero(scene.ws.grids().AttackScore), (CellValues{{{5, 3}, 2}}));
     EXPECT_EQ(NonZero(scene.ws.grids().CautionMark), CellValues{});
@@ -104,7 +103,7 @@ class TwoStoneBonuses : public ::testing::TestWithParam<BonusCase> {};
 
 TEST_P(TwoStoneBonuses, DependOnThreatsAroundTheOtherGap) {
     const BonusCase& c = GetParam();
-    Scene scene(c.board);
+    WorkspaceBench scene(c.board);
     Grids& g = scene.ws.grids();
     for (const ThreatMark& t : c.threats) {
         Grid& grid = t.grid == GridId::OwnThreat ? g.OwnThreat : g.FoeThreat;
@@ -183,7 +182,7 @@ class TwoStoneAvoidMarks : public ::testing::TestWithParam<AvoidCase> {};
 
 TEST_P(TwoStoneAvoidMarks, FollowTheOpponentsThreats) {
     const AvoidCase& c = GetParam();
-    Scene scene(c.board);
+    WorkspaceBench scene(c.board);
     scene.ws.mark(scene.ws.grids().FoeThreat, c.foeThreat.first, c.foeThreat.second);
     ScoreTwoStoneWindows(scene.ws, OpponentCode);
     EXPECT_EQ(NonZero(scene.ws.grids().AvoidMark), c.expectedAvoid);
@@ -228,7 +227,7 @@ TEST(TwoStoneWindows, PassesKeepToTheirGrids) {
         for (int row = 0; row < 6; ++row)
             text += rows.substr(row * 7, 7) + "\n";
 
-        Scene own(text);
+        WorkspaceBench own(text);
         ScoreTwoStoneWindows(own.ws, OwnCode);
         const Grids& g = own.ws.grids();
         for (GridId id : {GridId::DefenceScore, GridId::CautionMark, GridId::AvoidMark}) {
@@ -237,7 +236,7 @@ TEST(TwoStoneWindows, PassesKeepToTheirGrids) {
         for (const auto& [cell, value] : NonZero(g.AttackScore))
             EXPECT_GT(value, 0) << text;
 
-        Scene foe(text);
+        WorkspaceBench foe(text);
         ScoreTwoStoneWindows(foe.ws, OpponentCode);
         for (const auto& [cell, value] : NonZero(foe.ws.grids().AttackScore)) {
             EXPECT_LT(value, 0) << text;

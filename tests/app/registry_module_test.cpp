@@ -7,12 +7,12 @@
 #include "support/QtTestMain.h"
 
 using tessora::FakeRegistry;
+using tessora::kLocalMachine;
 using tessora::RegHandle;
 using tessora::RegistryModule;
 
 namespace {
 
-constexpr RegHandle kLocalMachine = 0x80000002u;
 constexpr RegHandle kUntouched = 0x1234u;
 const std::string kSettings = "HKEY_LOCAL_MACHINE\\Config\\0001\\Display\\Settings";
 

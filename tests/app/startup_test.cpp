@@ -15,11 +15,11 @@
 using tessora::FakeRegistry;
 using tessora::FixedVersion;
 using tessora::HauptmodulMain;
+using tessora::kLocalMachine;
 using tessora::OsVersionInfo;
 
 namespace {
 
-constexpr tessora::RegHandle kLocalMachine = 0x80000002u;
 constexpr std::uint32_t kWin95Family = 1;
 
 const std::string kFourLines =

@@ -48,7 +48,7 @@ TEST_F(BoardClick, StoneLandsInTheClickedColumnsBottomCell) {
         game.picSpielfeld_MouseUp(1, 0, c.x, kClickY);
         const int cell = c.code - kFirstColumnCode + 35;
         EXPECT_EQ(game.state().Cells[cell], kHuman) << "x = " << c.x;
-        EXPECT_EQ(StoneCount(game.state()), 1) << "x = " << c.x;
+        EXPECT_EQ(CountStones(game.state()), 1) << "x = " << c.x;
     }
 }
 
@@ -58,7 +58,7 @@ TEST_F(BoardClick, ClicksOutsideTheBoardAreIgnored) {
     for (const auto& point : outside) {
         StartGame();
         game.picSpielfeld_MouseUp(1, 0, point[0], point[1]);
-        EXPECT_EQ(StoneCount(game.state()), 0) << point[0] << ", " << point[1];
+        EXPECT_EQ(CountStones(game.state()), 0) << point[0] << ", " << point[1];
         EXPECT_TRUE(shell.pointers.empty());
         EXPECT_EQ(chooser.calls, 0);
     }
@@ -81,7 +81,7 @@ TEST_F(BoardClick, StonesStackUpAndTheSixthFillsTheColumn) {
     EXPECT_EQ(game.state().ColumnState[2], kColumnFull);
     EXPECT_EQ(game.state().ColumnState[6], kColumnOpen);
     EXPECT_EQ(game.state().FullColumnCount, 1);
-    EXPECT_EQ(StoneCount(game.state()), 6);
+    EXPECT_EQ(CountStones(game.state()), 6);
 }
 
 TEST_F(BoardClick, FullColumnIsRefusedWithTheSnoringMessage) {
@@ -103,7 +103,7 @@ TEST_F(BoardClick, FullColumnIsRefusedWithTheSnoringMessage) {
                                             "sound:SCHNARCH.WAV", "box:Aufwachen !",
                                             "status shown",       "pointer:0"};
     EXPECT_EQ(shell.log, expected);
-    EXPECT_EQ(StoneCount(game.state()), 6);
+    EXPECT_EQ(CountStones(game.state()), 6);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
     EXPECT_EQ(chooser.calls, 0);
     EXPECT_FALSE(game.flags().ClickBusy);
@@ -115,7 +115,7 @@ TEST_F(BoardClick, PointerIsTheHourglassUntilTheComputersTurnHasEnded) {
     ASSERT_FALSE(shell.pointers.empty());
     EXPECT_EQ(shell.pointers.front(), Pointer::Hourglass);
     EXPECT_EQ(shell.pointers.back(), Pointer::Default);
-    EXPECT_EQ(StoneCount(game.state()), 2);
+    EXPECT_EQ(CountStones(game.state()), 2);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
 }
 
@@ -124,9 +124,9 @@ class RefusedClick : public GameFixture {
   protected:
     void ClickWhen(std::function<bool()> condition) {
         shell.AtFirstYieldWhere(std::move(condition), [this] {
-            stonesBefore = StoneCount(game.state());
+            stonesBefore = CountStones(game.state());
             Click(6);
-            stonesAfter = StoneCount(game.state());
+            stonesAfter = CountStones(game.state());
             clicked = true;
         });
     }
@@ -143,7 +143,7 @@ TEST_F(RefusedClick, WhileTheHumansStoneFalls) {
     ASSERT_TRUE(clicked);
     EXPECT_EQ(stonesAfter, stonesBefore);
     EXPECT_EQ(game.state().Cells[41], 0);
-    EXPECT_EQ(StoneCount(game.state()), 2);
+    EXPECT_EQ(CountStones(game.state()), 2);
 }
 
 TEST_F(RefusedClick, WhileTheComputerChooses) {
@@ -153,7 +153,7 @@ TEST_F(RefusedClick, WhileTheComputerChooses) {
     Click(0);
     ASSERT_TRUE(clicked);
     EXPECT_EQ(stonesAfter, stonesBefore);
-    EXPECT_EQ(StoneCount(game.state()), 2);
+    EXPECT_EQ(CountStones(game.state()), 2);
     EXPECT_EQ(game.state().Cells[41], 0);
 }
 
@@ -167,7 +167,7 @@ TEST_F(RefusedClick, WhileAnEarlierClickIsHandled) {
     Click(0);
     ASSERT_TRUE(clicked);
     EXPECT_EQ(game.state().Cells[41], 0);
-    EXPECT_EQ(StoneCount(game.state()), 2);
+    EXPECT_EQ(CountStones(game.state()), 2);
 }
 
 // A computer opening started by the new-game button runs without ClickBusy. Between the
@@ -177,13 +177,13 @@ TEST_F(RefusedClick, AfterTheComputersStoneLandedBeforeItsTurnEnds) {
     game.options().AnimationOn = true;
     ClickWhen([this] {
         return game.flags().ComputerThinking && !game.flags().DropRunning &&
-               StoneCount(game.state()) == 1 &&
+               CountStones(game.state()) == 1 &&
                shell.StatusText() == game.texts().StatusStoneFalling;
     });
     shell.computerBegins = true;
     game.NewGame();
     ASSERT_TRUE(clicked);
-    EXPECT_EQ(StoneCount(game.state()), 1);
+    EXPECT_EQ(CountStones(game.state()), 1);
     EXPECT_EQ(game.state().Cells[41], 0);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
 }

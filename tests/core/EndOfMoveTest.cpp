@@ -77,7 +77,7 @@ TEST_F(PassTurn, ComputersLineIsAnnouncedAsALoss) {
     EXPECT_TRUE(game.flags().FourFound);
     // The new game has reset everything, so the side is not switched again.
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
 }
 
 class FullColumns : public GameFixture {};

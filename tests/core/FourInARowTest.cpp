@@ -166,7 +166,7 @@ TEST_P(LineFound, IsHighlightedAnnouncedAndFollowedByANewGame) {
     EXPECT_EQ(std::set<int>(drawnAtBox.begin(), drawnAtBox.end()),
               std::set<int>(c.cells.begin(), c.cells.end()));
     // The next game has begun on an empty board, the human to move.
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
     EXPECT_EQ(shell.StatusText(), texts().StatusHumanToMove);
     EXPECT_TRUE(shell.statusVisible());
@@ -283,7 +283,7 @@ TEST_F(EndOfGame, HumansStoneFillingTheBoardIsADraw) {
     EXPECT_EQ(shell.boxes[0].style, 0x30);
     EXPECT_EQ(shell.sounds, (std::vector<std::string>{"KLACK.WAV", "REMIS.WAV"}));
     EXPECT_EQ(chooser.calls, 0);
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
 }
 
@@ -298,7 +298,7 @@ TEST_F(EndOfGame, DrawIsAnnouncedAfterALineWasFoundInAnEarlierGame) {
     Click(0);
     ASSERT_EQ(shell.boxes.size(), 2u);
     EXPECT_EQ(shell.boxes[1].title, "Unentschieden");
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
 }
 
 TEST_F(EndOfGame, ComputersStoneFillingTheBoardIsADrawAfterItsTurn) {
@@ -313,13 +313,13 @@ TEST_F(EndOfGame, ComputersStoneFillingTheBoardIsADrawAfterItsTurn) {
     chooser.columns = {153};
     shell.onMessageBox = [&](const RecordedBox&) {
         EXPECT_TRUE(game.flags().ComputerThinking);
-        EXPECT_EQ(StoneCount(game.state()), 42);
+        EXPECT_EQ(CountStones(game.state()), 42);
     };
     Click(0);
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].title, "Unentschieden");
     EXPECT_EQ(shell.sounds.back(), "REMIS.WAV");
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
     EXPECT_EQ(shell.StatusText(), texts().StatusHumanToMove);
 }
@@ -336,7 +336,7 @@ TEST_F(EndOfGame, LineOnTheFortySecondStoneIsAWinNotADraw) {
     Click(3);
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, kWonHorizontal);
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
 }
 
 // The human takes the top-left cell, and the computer's stone, the 42nd, completes a diagonal.
@@ -352,13 +352,13 @@ TEST_F(EndOfGame, ComputersLineOnTheLastStoneWaitsForItsTurnToEndAndIsNoDraw) {
     chooser.columns = {153};
     shell.onMessageBox = [&](const RecordedBox&) {
         EXPECT_TRUE(game.flags().ComputerThinking);
-        EXPECT_EQ(StoneCount(game.state()), 42);
+        EXPECT_EQ(CountStones(game.state()), 42);
     };
     Click(0);
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, kLostDiagonal);
     EXPECT_EQ(shell.boxes[0].title, "Niederlage");
-    EXPECT_EQ(StoneCount(game.state()), 0);
+    EXPECT_EQ(CountStones(game.state()), 0);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
     EXPECT_EQ(game.state().ColumnState, (std::array<int16, 7>{1, 1, 1, 1, 1, 1, 1}));
 }
@@ -369,7 +369,7 @@ TEST_F(EndOfGame, NewGameAfterAResultLetsTheComputerOpenWhenItBegins) {
     shell.computerBegins = true;
     Click(3);
     ASSERT_EQ(shell.boxes.size(), 1u);
-    EXPECT_EQ(StoneCount(game.state()), 1);
+    EXPECT_EQ(CountStones(game.state()), 1);
     EXPECT_EQ(game.state().Cells[35], kComputer);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
     EXPECT_EQ(game.state().GameRestarted, 1);

@@ -17,11 +17,11 @@ class NewGameDuringAMove : public GameFixture, public ::testing::WithParamInterf
     void ExpectFreshGame() {
         const GameState& s = game.state();
         if (computerBegins()) {
-            EXPECT_EQ(StoneCount(s), 1);
+            EXPECT_EQ(CountStones(s), 1);
             EXPECT_EQ(s.Cells[35], kComputer);
             EXPECT_EQ(shell.CellsShowing(kComputerColour), std::vector<int>{35});
         } else {
-            EXPECT_EQ(StoneCount(s), 0);
+            EXPECT_EQ(CountStones(s), 0);
             EXPECT_EQ(shell.board().pixels, shell.emptyBoard().pixels);
         }
         EXPECT_TRUE(shell.CellsShowing(kHumanColour).empty());
@@ -106,7 +106,7 @@ TEST_P(NewGameDuringAMove, WhileTheComputerChooses) {
                                 PressNewGame();
                                 // Deferred: the position stays until the computer's turn is over.
                                 EXPECT_TRUE(game.flags().NewGamePending);
-                                EXPECT_EQ(StoneCount(game.state()), 1);
+                                EXPECT_EQ(CountStones(game.state()), 1);
                             });
     Click(3);
     ExpectFreshGame();

@@ -41,7 +41,7 @@ TEST_F(TurnFlow, NewGameResetsTheWholeGame) {
 
     game.NewGame();
     const GameState& s = game.state();
-    EXPECT_EQ(StoneCount(s), 0);
+    EXPECT_EQ(CountStones(s), 0);
     for (int r = 1; r <= 6; ++r) {
         for (int c = 1; c <= 7; ++c)
             EXPECT_EQ(s.board.at(r, c), 0) << r << "," << c;
@@ -70,7 +70,7 @@ TEST_F(TurnFlow, NewGameDefersItselfWhileAStoneFallsOrTheComputerThinks) {
         shell.ClearRecords();
         game.NewGame();
         EXPECT_TRUE(game.flags().NewGamePending);
-        EXPECT_EQ(StoneCount(game.state()), 2);
+        EXPECT_EQ(CountStones(game.state()), 2);
         EXPECT_EQ(game.state().MoveCount, 2);
         EXPECT_TRUE(shell.log.empty());
         game.flags() = WindowFlags{};
@@ -79,7 +79,7 @@ TEST_F(TurnFlow, NewGameDefersItselfWhileAStoneFallsOrTheComputerThinks) {
 
 TEST_F(TurnFlow, ComputerOpensWhenItBegins) {
     StartGame(true);
-    EXPECT_EQ(StoneCount(game.state()), 1);
+    EXPECT_EQ(CountStones(game.state()), 1);
     EXPECT_EQ(game.state().Cells[35], kComputer);
     EXPECT_EQ(game.state().PlayerToMove, kHuman);
     EXPECT_EQ(game.state().GameRestarted, 1);
@@ -101,7 +101,7 @@ TEST_F(TurnFlow, ComputerWithoutAnOpenColumnDropsNothingButEndsItsTurn) {
     StartGame();
     chooser.columns = {0};
     Click(3);
-    EXPECT_EQ(StoneCount(game.state()), 1);
+    EXPECT_EQ(CountStones(game.state()), 1);
     EXPECT_EQ(shell.sounds, std::vector<std::string>{"KLACK.WAV"});
     EXPECT_EQ(shell.StatusText(), texts().StatusHumanToMove);
     EXPECT_EQ(shell.pointers.back(), Pointer::Default);

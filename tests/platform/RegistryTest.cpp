@@ -3,11 +3,10 @@
 #include <string>
 
 #include "platform/Registry.h"
+#include "support/FakeRegistry.h"
 
 namespace tessora {
 namespace {
-
-constexpr RegHandle kLocalMachine = 0x80000002u;
 
 // A buffer as the start-up module hands it over: 255 spaces.
 std::string SpaceBuffer() {

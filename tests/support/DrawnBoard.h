@@ -57,16 +57,32 @@ inline GameState PositionFromText(std::string_view text) {
     return state;
 }
 
+// The stones of one player (kHuman or kComputer) in Cells, or of both.
+inline int CountStones(const GameState& state, int16 player) {
+    int count = 0;
+    for (int16 cell : state.Cells)
+        count += cell == player ? 1 : 0;
+    return count;
+}
+inline int CountStones(const GameState& state) {
+    return CountStones(state, kHuman) + CountStones(state, kComputer);
+}
+
+// The first cell of Cells whose stone floats above an empty cell, or -1 when every stone lies
+// in the bottom row or on another stone.
+inline int FloatingStone(const GameState& state) {
+    for (int cell = 0; cell + kColumnCount < kCellCount; ++cell) {
+        if (state.Cells[cell] != 0 && state.Cells[cell + kColumnCount] == 0) return cell;
+    }
+    return -1;
+}
+
 // Puts a drawn position into a running game: Cells, ColumnState and FullColumnCount as after
 // the last move's check; everything else of the game stays. The stones must rest on each other,
 // as in a game.
 inline void SetCells(GameState& state, std::string_view text) {
     const GameState drawn = PositionFromText(text);
-    for (int i = 0; i + kColumnCount < kCellCount; ++i) {
-        if (drawn.Cells[i] != 0 && drawn.Cells[i + kColumnCount] == 0) {
-            throw std::invalid_argument("a stone floats");
-        }
-    }
+    if (FloatingStone(drawn) >= 0) throw std::invalid_argument("a stone floats");
     state.Cells = drawn.Cells;
     state.ColumnState = drawn.ColumnState;
     state.FullColumnCount = drawn.FullColumnCount;

@@ -9,6 +9,9 @@
 
 namespace tessora {
 
+// HKEY_LOCAL_MACHINE, the predefined root key under which the game reads the display settings.
+inline constexpr RegHandle kLocalMachine = 0x80000002u;
+
 // A registry holding the keys and string values it is given, for tests. Key and value names
 // are compared without regard to case, as Windows does; every key on the way to a given key
 // exists too. It counts the keys that are open so that a test can see each one closed.

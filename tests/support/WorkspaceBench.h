@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -47,5 +48,19 @@ struct WorkspaceBench {
     ScriptedRandom random;
     Workspace ws;
 };
+
+// Grid cells that are not 0, by (row, column).
+using CellValues = std::map<std::pair<int, int>, int>;
+
+// Every cell of the grid's row range that is not 0.
+inline CellValues NonZero(const Grid& grid) {
+    CellValues values;
+    for (int row = grid.firstRow(); row <= grid.lastRow(); ++row) {
+        for (int column = 1; column <= kColumnCount; ++column) {
+            if (grid.at(row, column) != 0) values[{row, column}] = grid.at(row, column);
+        }
+    }
+    return values;
+}
 
 }  // namespace tessora::test

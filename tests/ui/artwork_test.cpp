@@ -8,43 +8,23 @@
 #include <functional>
 
 #include "core/BoardGeometry.h"
+#include "platform/BitBlt.h"
 #include "support/QtTestMain.h"
+#include "ui/GamePictures.h"
+#include "ui/support/GameInvariants.h"
 
 using namespace tessora::artwork;
+using tessora::BitBlt;
 using tessora::ColumnLeft;
+using tessora::RasterOp;
 using tessora::RowTop;
+using tessora::SourceViewOf;
+using tessora::ViewOf;
+using tessora::test::DrawStone;
 
 namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
-
-// The bitmap raster operations the windows use, on the colour bits.
-enum class Rop { Copy, And, Paint, MergePaint };
-
-void Blit(QImage& dst, int dx, int dy, const QImage& src, Rop op, int sx = 0, int sy = 0,
-          int w = -1, int h = -1) {
-    if (w < 0) w = src.width() - sx;
-    if (h < 0) h = src.height() - sy;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (!dst.valid(dx + x, dy + y) || !src.valid(sx + x, sy + y)) continue;
-            const QRgb s = src.pixel(sx + x, sy + y) & 0xFFFFFF;
-            const QRgb d = dst.pixel(dx + x, dy + y) & 0xFFFFFF;
-            QRgb out = s;
-            if (op == Rop::And) out = d & s;
-            if (op == Rop::Paint) out = d | s;
-            if (op == Rop::MergePaint) out = d | (~s & 0xFFFFFF);
-            dst.setPixel(dx + x, dy + y, 0xFF000000 | out);
-        }
-    }
-}
-
-// Draws a stone the way the board does: the mask whitens the disc, the stone goes into it.
-void DrawStone(QImage& board, int cell, const QImage& stone) {
-    const int column = cell % 7, row = cell / 7;
-    Blit(board, ColumnLeft(column), RowTop(row), StoneMask(), Rop::MergePaint);
-    Blit(board, ColumnLeft(column), RowTop(row), stone, Rop::And);
-}
 
 bool IsBlackOrWhite(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
@@ -235,7 +215,7 @@ void ArtworkTest::stoneDrawnThroughTheMaskFillsItsHoleAndNothingElse() {
     const QImage mask = StoneMask();
     for (int cell : {0, 6, 24, 35, 41}) {
         QImage board = empty;
-        DrawStone(board, cell, stone);
+        DrawStone(ViewOf(board), cell, SourceViewOf(mask), SourceViewOf(stone));
         const int left = ColumnLeft(cell % 7), top = RowTop(cell / 7);
         for (int y = 0; y < 345; ++y) {
             for (int x = 0; x < 440; ++x) {
@@ -256,7 +236,7 @@ void ArtworkTest::fallingStoneShowsOnlyWhereItPassesAHole() {
     const QImage mask = StoneMask();
     for (int fallY : {0, 30, 60, 150, 270}) {
         QImage visible = mask;
-        Blit(visible, 0, 0, column, Rop::MergePaint, 0, fallY, 40, 40);
+        BitBlt(ViewOf(visible), 0, 0, 40, 40, SourceViewOf(column), 0, fallY, RasterOp::MergePaint);
         int shown = 0;
         for (int y = 0; y < 40; ++y) {
             for (int x = 0; x < 40; ++x) {
@@ -277,7 +257,8 @@ void ArtworkTest::fallingStoneOnItsLandingCellIsWhollyVisible() {
     const QImage mask = StoneMask();
     for (int row = 0; row < 6; ++row) {
         QImage visible = mask;
-        Blit(visible, 0, 0, column, Rop::MergePaint, 0, RowTop(row), 40, 40);
+        BitBlt(ViewOf(visible), 0, 0, 40, 40, SourceViewOf(column), 0, RowTop(row),
+               RasterOp::MergePaint);
         QCOMPARE(visible, mask);
     }
 }

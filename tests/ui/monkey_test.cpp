@@ -279,8 +279,7 @@ class Monkey : public QObject {
         state.FullColumnCount = drawn.FullColumnCount;
         state.board.ClearRows(kRowCount);
         // Twice the computer's moves so far, as if they had all been played.
-        state.MoveCount =
-            static_cast<int16>(2 * std::count(state.Cells.begin(), state.Cells.end(), kComputer));
+        state.MoveCount = static_cast<int16>(2 * CountStones(state, kComputer));
         window_.StageWhoBegan(staged.computerBegan);
         window_.RestoreBoardPicture();
         for (int cell = 0; cell < kCellCount; ++cell) {

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "support/QtTestMain.h"
+#include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/support/ModalAnswerer.h"
@@ -11,13 +12,6 @@ using namespace tessora;
 using namespace tessora::test;
 
 namespace {
-int ComputerStones(RecordingWindow& window) {
-    int stones = 0;
-    for (int16 cell : window.game().state().Cells)
-        stones += cell == kComputer ? 1 : 0;
-    return stones;
-}
-
 void ClickNewGameButton(RecordingWindow& window) {
     Press(window.picButtonNeuesSpiel(), QPoint(5, 5));
     Release(window.picButtonNeuesSpiel(), QPoint(5, 5));
@@ -47,7 +41,7 @@ class OptionsKeysTest : public QObject {
 
         ClickNewGameButton(window);
         QCOMPARE(window.StonesOnBoard(), 1);
-        QCOMPARE(ComputerStones(window), 1);
+        QCOMPARE(CountStones(window.game().state(), kComputer), 1);
         QCOMPARE(window.game().state().PlayerToMove, kHuman);
         QCOMPARE(answerer.unexpected(), 0);
     }

@@ -12,13 +12,6 @@
 
 namespace tessora::test {
 
-inline int StoneCount(const GameState& state) {
-    int count = 0;
-    for (int16 v : state.Cells)
-        count += v != 0 ? 1 : 0;
-    return count;
-}
-
 // A click in the middle of a column (0..6), in twips.
 inline float ColumnCentreX(int column) {
     return 600.0f + 900.0f * static_cast<float>(column);

@@ -4,18 +4,11 @@
 
 #include "core/BoardGeometry.h"
 #include "core/LineFinder.h"
+#include "tests/support/DrawnBoard.h"
 
 namespace tessora::test {
 
 namespace {
-int CountStones(const GameState& state, int16 player) {
-    int count = 0;
-    for (int16 cell : state.Cells) {
-        if (cell == player) ++count;
-    }
-    return count;
-}
-
 // Where a cell's stone lies on the board picture, in layout pixels as the game draws it: columns
 // 60 and rows 55 apart, starting at 20 and 15.
 struct CellRect {
@@ -27,13 +20,11 @@ CellRect CellRectOf(int cell, const BoardPictures& pictures) {
     return {ColumnLeft(column), RowTop(row), pictures.humanStone.width, pictures.humanStone.height};
 }
 
-// Draws player's stone into cell of board the way the game does: the mask whitens the stone's
-// area, then the stone is ANDed in.
-void DrawStone(const PixelView& board, int cell, int16 player, const BoardPictures& pictures) {
-    const CellRect r = CellRectOf(cell, pictures);
+// Draws player's stone into cell of board.
+void DrawPlayersStone(const PixelView& board, int cell, int16 player,
+                      const BoardPictures& pictures) {
     const PixelView& stone = player == kComputer ? pictures.computerStone : pictures.humanStone;
-    BitBlt(board, r.x, r.y, r.w, r.h, pictures.stoneMask, 0, 0, RasterOp::MergePaint);
-    BitBlt(board, r.x, r.y, r.w, r.h, stone, 0, 0, RasterOp::SrcAnd);
+    DrawStone(board, cell, pictures.stoneMask, stone);
 }
 
 // A copy of a picture's pixels with its view, at the picture's density.
@@ -67,18 +58,26 @@ std::string CellShows(int cell, const BoardPictures& pictures) {
         {0, "empty"}, {kHuman, "human stone"}, {kComputer, "computer stone"}};
     for (const auto& [player, name] : kinds) {
         PixelCopy expected(pictures.emptyBoard);
-        if (player != 0) DrawStone(expected.view, cell, player, pictures);
+        if (player != 0) DrawPlayersStone(expected.view, cell, player, pictures);
         if (SameRect(expected.view, pictures.board, r)) return name;
     }
     return "something else";
 }
 }  // namespace
 
+void DrawStone(const PixelView& board, int cell, const PixelView& mask, const PixelView& stone) {
+    const int x = ColumnLeft(cell % kColumnCount);
+    const int y = RowTop(cell / kColumnCount);
+    BitBlt(board, x, y, stone.width, stone.height, mask, 0, 0, RasterOp::MergePaint);
+    BitBlt(board, x, y, stone.width, stone.height, stone, 0, 0, RasterOp::SrcAnd);
+}
+
 std::string BoardPictureFault(const GameState& state, const BoardPictures& pictures) {
     const char* const kHolds[] = {"empty", "human stone", "computer stone"};
     PixelCopy expected(pictures.emptyBoard);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        if (state.Cells[cell] != 0) DrawStone(expected.view, cell, state.Cells[cell], pictures);
+        if (state.Cells[cell] != 0)
+            DrawPlayersStone(expected.view, cell, state.Cells[cell], pictures);
     }
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (SameRect(expected.view, pictures.board, CellRectOf(cell, pictures))) continue;
@@ -95,10 +94,8 @@ std::string BoardPictureFault(const GameState& state, const BoardPictures& pictu
 }
 
 std::string GravityFault(const GameState& state) {
-    for (int i = 0; i < kCellCount - kColumnCount; ++i) {
-        if (state.Cells[i] != 0 && state.Cells[i + kColumnCount] == 0) {
-            return "stone in cell " + std::to_string(i) + " floats above an empty cell";
-        }
+    if (const int cell = FloatingStone(state); cell >= 0) {
+        return "stone in cell " + std::to_string(cell) + " floats above an empty cell";
     }
     for (int i = 0; i < kCellCount; ++i) {
         if (state.Cells[i] < 0 || state.Cells[i] > kComputer) {

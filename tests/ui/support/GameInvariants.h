@@ -22,6 +22,10 @@ std::string ColumnFault(const GameState& state);
 // A line of four of either player, or a full board: the game should have ended.
 std::string FinishedPositionFault(const GameState& state);
 
+// Draws a stone (its picture and mask given) into a cell (0..41) of the board picture the way
+// the game does: the mask whitens the stone's area, then the stone is ANDed in.
+void DrawStone(const PixelView& board, int cell, const PixelView& mask, const PixelView& stone);
+
 // The pictures the board check compares: the board as drawn, the empty board it started from,
 // the stone mask and the two players' stones.
 struct BoardPictures {

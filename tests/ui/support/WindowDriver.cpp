@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "core/BoardGeometry.h"
+#include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
 
 namespace tessora::test {
@@ -39,11 +40,7 @@ QStringList RecordingWindow::SoundsPlayed() const {
 }
 
 int RecordingWindow::StonesOnBoard() {
-    int stones = 0;
-    for (int16 cell : game().state().Cells) {
-        if (cell != 0) ++stones;
-    }
-    return stones;
+    return CountStones(game().state());
 }
 
 namespace {
