@@ -1,6 +1,6 @@
-// The game enlarged by --zoom and played in a window (--fenster): the whole process runs at
-// factor 2.25 (what --zoom max gives on 1920 x 1080) on a 2560 x 1440 screen, where the window
-// and its frame fit.
+// The game enlarged by --zoom and played in a window (--fenster): the factor each choice gives,
+// and a window at factor 2.25 (what --zoom max gives on 1920 x 1080) on a 2560 x 1440 screen,
+// where the window and its frame fit.
 #include "app/Zoom.h"
 
 #include <QtTest>
@@ -64,12 +64,6 @@ class ZoomTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        StartOptions options;
-        options.zoom = kZoom;
-        QCOMPARE(ApplyZoom(options), kZoom);
-    }
-
     void maxFitsThePlayAreaIntoTheScreen_data() {
         QTest::addColumn<QSizeF>("screen");
         QTest::addColumn<double>("zoom");
@@ -85,28 +79,54 @@ class ZoomTest : public QObject {
         QCOMPARE(ZoomToFit(screen), zoom);
     }
 
+    // A given factor is the factor; --zoom max fits the whole screen, or in a window the
+    // screen's area free for windows (here a panel takes 40 pixels).
+    void zoomFactorOfTheOptions_data() {
+        QTest::addColumn<bool>("max");
+        QTest::addColumn<bool>("windowed");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("--zoom 1.5") << false << false << 1.5;
+        QTest::newRow("--zoom 1.5 --fenster") << false << true << 1.5;
+        QTest::newRow("--zoom max") << true << false << 2.25;
+        QTest::newRow("--zoom max --fenster") << true << true << 1040 / 480.0;
+    }
+    void zoomFactorOfTheOptions() {
+        QFETCH(bool, max);
+        QFETCH(bool, windowed);
+        QFETCH(double, zoom);
+        StartOptions options;
+        options.zoom = 1.5;
+        options.zoomToScreen = max;
+        options.windowed = windowed;
+        QCOMPARE(ZoomFactor(options, QSizeF(1920, 1080), QSizeF(1920, 1040)), zoom);
+    }
+
     // The window is the play area's size times the factor; everything in it is the layout's.
     void windowIsThePlayAreaTimesTheFactor() {
         WindowedGame game;
         QVERIFY(!game.window->isFullScreen());
-        QCOMPARE(game.window->size(), QSize(640, 480));
-        QCOMPARE(game.window->devicePixelRatioF(), kZoom);
-        QCOMPARE(game.window->size() * game.window->devicePixelRatioF(), QSize(1440, 1080));
+        QCOMPARE(game.window->size(), QSize(1440, 1080));
+        QCOMPARE(game.window->layoutScale(), kZoom);
+        QCOMPARE(game.window->picContainer()->geometry(), QRect(0, 0, 1440, 1080));
         QCOMPARE(game.window->pictures().ratio(), kZoom);
     }
 
     // In a window resized to another shape the play area fills it as far as it can with its
     // proportions kept, in the middle, and a click anywhere in a column's stones drops the
-    // stone into that column.
+    // stone into that column; also when the window is only widened and the scale stays.
     void clicksFindTheirColumnsInAResizedWindow_data() {
+        QTest::addColumn<QSize>("before");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("as started") << QSize(640, 480);
-        QTest::newRow("wider") << QSize(1000, 560);
-        QTest::newRow("taller") << QSize(700, 800);
+        QTest::newRow("as started") << QSize() << QSize(1440, 1080);
+        QTest::newRow("wider") << QSize() << QSize(1000, 560);
+        QTest::newRow("taller") << QSize() << QSize(700, 800);
+        QTest::newRow("widened at the same scale") << QSize(640, 480) << QSize(800, 480);
     }
     void clicksFindTheirColumnsInAResizedWindow() {
+        QFETCH(QSize, before);
         QFETCH(QSize, size);
         WindowedGame game;
+        if (before.isValid()) game.window->resize(before);
         game.window->resize(size);
         const double scale = std::min(size.width() / 640.0, size.height() / 480.0);
         QCOMPARE(game.window->layoutScale(), scale);
