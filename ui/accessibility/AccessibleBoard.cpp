@@ -49,8 +49,8 @@ class AccessibleCell : public QAccessibleInterface {
 
     // The stone's place on the board (the cell geometry), on the screen.
     QRect rect() const override {
-        const QRect place(ColumnLeft(CellColumn(cell_)), RowTop(CellRow(cell_)),
-                          kStoneSide, kStoneSide);
+        const QRect place(ColumnLeft(CellColumn(cell_)), RowTop(CellRow(cell_)), kStoneSide,
+                          kStoneSide);
         return Scaled(place, board_->layoutScale()).translated(board_->mapToGlobal(QPoint(0, 0)));
     }
 
