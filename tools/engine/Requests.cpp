@@ -8,8 +8,8 @@ std::string ColumnsProblem(std::string_view columns) {
     if (columns.size() > static_cast<std::size_t>(kCellCount)) {
         return "more than " + std::to_string(kCellCount) + " stones";
     }
-    const auto notADigit =
-        std::find_if(columns.begin(), columns.end(), [](char c) { return c < '1' || c > '7'; });
+    const auto notADigit = std::find_if(columns.begin(), columns.end(),
+                                        [](char c) { return c < '1' || c >= '1' + kColumnCount; });
     if (notADigit == columns.end()) return {};
     return "character " + std::to_string(notADigit - columns.begin() + 1) +
            " is not a column digit 1-7";
