@@ -72,7 +72,11 @@ class GameSessionTest : public QObject {
         Click(instructions ? window->picButtonAnleitung() : window->picButtonCopyright());
         QVERIFY(side->isVisible());
         QVERIFY(!window->isEnabled());
+        // Owned by the main window, and a dialog: X11 window managers keep only a dialog above
+        // its owner (Qt gives no other window the owner's name), so that a click on the disabled
+        // main window cannot bury it.
         QCOMPARE(side->windowHandle()->transientParent(), window->windowHandle());
+        QCOMPARE(side->windowHandle()->type(), Qt::Dialog);
         QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound}));
 
         Click(instructions ? static_cast<QWidget*>(s.session.instructions()->picButtonZurueck())

@@ -111,6 +111,35 @@ class ZoomTest : public QObject {
         QCOMPARE(game.window->pictures().ratio(), kZoom);
     }
 
+    // Full screen, the window covers the screen to its last device pixel at any factor, and the
+    // play area lies in its middle on whole pixels (a window of 1919 pixels on a screen of 1920
+    // put it one pixel left of the middle).
+    void fullScreenFillsTheScreenExactly_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2.25") << 2.25;
+        QTest::newRow("3") << 3.0;
+    }
+    void fullScreenFillsTheScreenExactly() {
+        QFETCH(double, zoom);
+        StartOptions options;
+        options.zoom = zoom;
+        FakeWaveOutput wave;
+        ScriptedRandom random{{0.5}};
+        TimeOfDayClock clock;
+        GameSession session(wave, random, clock, options);
+        session.ShowMainWindow();
+        QCoreApplication::processEvents();
+        frmHaupt* window = session.mainWindow();
+        const QRect screen = window->screen()->geometry();
+        const double ratio = window->devicePixelRatioF();
+        QCOMPARE(QSizeF(window->size()) * ratio, QSizeF(screen.size()) * ratio);
+        const QRect area = window->picContainer()->geometry();
+        QCOMPARE(area.size(), (QSizeF(640, 480) * zoom).toSize());
+        QCOMPARE(area.left(), screen.width() - area.right() - 1);
+        QCOMPARE(area.top(), screen.height() - area.bottom() - 1);
+    }
+
     // In a window resized to another shape the play area fills it as far as it can with its
     // proportions kept, in the middle, and a click anywhere in a column's stones drops the
     // stone into that column; also when the window is only widened and the scale stays.

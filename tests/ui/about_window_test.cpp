@@ -38,9 +38,9 @@ struct FakeOpener {
 
 // The main window's part: a window to return to and a record of the sounds asked for.
 struct AboutFixture {
-    AboutFixture()
+    explicit AboutFixture(double zoom = 1)
         : window([this](Sound sound) { sounds << QString::fromUtf8(WaveFile(sound)); }, &main,
-                 opener.Bind(self)) {
+                 opener.Bind(self), zoom) {
         self = &window;
         main.show();
         main.setEnabled(false);
@@ -115,6 +115,27 @@ class AboutWindowTest : public QObject {
         QVERIFY(QRect(24, 92, 372, 122).contains(logo->geometry()));
         for (int index = 0; index <= 4; ++index)
             QVERIFY(!about.window.lblCR(index)->geometry().intersects(logo->geometry()));
+    }
+
+    // Every line of lettering fits its label whole, descenders included, at every zoom (the
+    // notice's last line once lost the tail of its "j").
+    void everyLabelHoldsItsWholeText_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("2.25") << 2.25;
+        QTest::newRow("4") << 4.0;
+    }
+    void everyLabelHoldsItsWholeText() {
+        QFETCH(double, zoom);
+        AboutFixture about(zoom);
+        for (const QLabel* label : about.window.findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            const QRect room = label->contentsRect();
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed =
+                QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+            QVERIFY2(room.contains(needed), qPrintable(label->text()));
+        }
     }
 
     void okReturnsToTheMainWindow() {
