@@ -11,15 +11,11 @@ namespace {
 
 constexpr int kMostGames = 100'000'000;
 
-std::string Footer() {
-    return "Columns are digits 1-7, left to right, the first stone first. The draws are used in\n"
-           "turn, from the first again when they run out. By default the human begins and the\n"
-           "strength is " +
-           std::to_string(kDefaultStrength) +
-           ", as in the game.\n"
-           "Exit status: 0 answered; 2 bad input (in --batch: any refused line); 3 the computer\n"
-           "player named no open column.";
-}
+constexpr const char* kFooter =
+    "Columns are digits 1-7, left to right, the first stone first; the draws are used in turn,\n"
+    "from the first again when they run out.\n"
+    "Exit status: 0 answered; 2 bad input (in --batch: any refused line); 3 the computer\n"
+    "player named no open column.";
 
 const CLI::Validator kColumns([](const std::string& text) { return ColumnsProblem(text); },
                               "COLUMNS");
@@ -43,8 +39,9 @@ void AddSettingOptions(CLI::App& command, GameSetting& setting) {
         .add_option_function<std::string>(
             "--first",
             [&setting](const std::string& name) { FirstPlayerNamed(name, setting.first); },
-            "who has the first stone (default human)")
-        ->check(CLI::IsMember(kFirstPlayerNames));
+            "who has the first stone")
+        ->check(CLI::IsMember(kFirstPlayerNames))
+        ->default_str(std::string(kFirstPlayerNames[0]));
     command.add_option("--strength", setting.strength, "the computer player's strength")
         ->check(kStrengths)
         ->capture_default_str();
@@ -107,7 +104,7 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
     CLI::App app("The computer player of Tessora without a window.", "tessora-engine");
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     app.require_subcommand(0, 1);
-    app.footer(Footer());
+    app.footer(kFooter);
     app.set_version_flag("--version", std::string("tessora-engine " TESSORA_VERSION));
     bool batch = false;
     CLI::Option* batchFlag =

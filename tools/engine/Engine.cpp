@@ -74,16 +74,11 @@ bool AnswerRequest(const Request& request, std::string& answer, Problem& problem
 
 bool AnswerRequestLine(std::string_view line, std::string& answer, Problem& problem) {
     Request request;
-    if (!ParseRequestLine(line, request, problem.message)) {
-        problem.kind = Problem::Kind::BadInput;
-        answer = ErrorJson(problem.message);
-        return false;
-    }
-    if (!AnswerRequest(request, answer, problem)) {
-        answer = ErrorJson(problem.message);
-        return false;
-    }
-    return true;
+    problem.kind = Problem::Kind::BadInput;
+    const bool answered =
+        ParseRequestLine(line, request, problem.message) && AnswerRequest(request, answer, problem);
+    if (!answered) answer = ErrorJson(problem.message);
+    return answered;
 }
 
 int RunEngine(std::span<const std::string> args, std::istream& in, std::ostream& out,
