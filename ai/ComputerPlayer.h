@@ -36,9 +36,10 @@ class StepLog {
     int size_ = 0;
 };
 
-// The computer player: owns its working grids and runs the fixed pipeline of stages (steps 3
-// to 6 of the computer's move). The grids keep the state of the deciding stage until the next
-// move, so the engine tool can show them.
+// The computer player: owns its working grids and runs the fixed pipeline of stages, from
+// clearing the grids to the column the stages name (the turn flow's ComputerMove does the rest:
+// the status, the drop and the hand-over). The grids keep the state of the deciding stage until
+// the next move, so the engine tool can show them.
 class ComputerPlayer final : public MoveChooser {
   public:
     explicit ComputerPlayer(RandomSource& random);

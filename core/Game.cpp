@@ -9,4 +9,11 @@ void Game::InitSprache() {
     texts_ = tessora::InitSprache();
 }
 
+void Game::SetDefaults() {
+    flags_.NewGamePending = false;
+    flags_.DropRunning = false;
+    flags_.ComputerThinking = false;
+    state_.options = Options{};
+}
+
 }  // namespace tessora

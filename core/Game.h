@@ -52,6 +52,15 @@ class Game {
     // constructor loads it once too, so the guards never compare against empty texts).
     void InitSprache();
 
+    // The window's load handler: the guards down and the options as the first game has them
+    // (strength 3, sounds and falling stones on).
+    void SetDefaults();
+    // The strength chosen in the options; it applies from the computer's next move.
+    void SetStrength(int16 strength) { state_.options.Strength = strength; }
+    // The keys S and A.
+    void ToggleSound() { state_.options.SoundOn = !state_.options.SoundOn; }
+    void ToggleAnimation() { state_.options.AnimationOn = !state_.options.AnimationOn; }
+
     // Turn flow.
     void picSpielfeld_MouseUp(int button, int shift, float x, float y);
     void NewGame();
@@ -66,9 +75,9 @@ class Game {
     void EndProgram();
 
     // Four in a row and end of game.
-    // The full scan: walks kFullScanOrder (CheckHorizontal, CheckVertical, CheckDiagonalDown and
-    // CheckDiagonalUp in their order), yielding once after every window without a line, and
-    // shows and announces the first line of PlayerToMove.
+    // The full scan: walks kFullScanOrder (the horizontal, vertical and diagonal windows in
+    // their order), yielding once after every window without a line, and shows and announces
+    // the first line of PlayerToMove.
     void CheckFour(int16 owner);
     void ShowHorizontalResult(int16 owner);
     void ShowVerticalResult(int16 owner);

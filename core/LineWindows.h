@@ -72,10 +72,10 @@ inline bool WindowHolds(const std::array<int16, kCellCount>& cells, const Window
     return true;
 }
 
-// The full scan's order: horizontal lines by start column (CheckHorizontal(s, s + 35) for
-// s = 0..3, rows top to bottom), vertical lines from the top three rows (CheckVertical), then
-// for each of the top three rows its diagonals down to the right (CheckDiagonalDown(r, r + 3))
-// and down to the left (CheckDiagonalUp(r + 3, r + 6)).
+// The full scan's order: horizontal lines by start column (the cells s to s + 35 down the
+// board for s = 0..3, rows top to bottom), vertical lines from the top three rows, then for each
+// of the top three rows its diagonals down to the right (from its cells 0 to 3) and down to the
+// left (from its cells 3 to 6).
 constexpr std::array<LineScan, 8> kFullScanOrder{{
     {LineDirection::Horizontal, {0, 3, 1}, {0, 35, kCellsDown}, kCellsRight},
     {LineDirection::Vertical, {0, 20, 1}, kOnce, kCellsDown},

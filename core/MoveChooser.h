@@ -14,9 +14,9 @@ struct YieldHook {
     }
 };
 
-// The computer player as the turn flow sees it: steps 3 to 6 of the computer's move. It clears
-// and rebuilds the working board, runs its stages and returns a column code (150..156), or 0
-// when no column is open.
+// The computer player as the turn flow sees it: the part of the computer's move between the
+// status text and the drop. It clears and rebuilds the working board, runs its stages and
+// returns a column code (150..156), or 0 when no column is open.
 class MoveChooser {
   public:
     virtual ~MoveChooser() = default;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/InterfaceFont.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/Pictures.h"
@@ -23,13 +24,12 @@ namespace tessora {
 
 namespace {
 constexpr int kStatusFontPixels = 12;
-constexpr QRgb kContainerGrey = 0xFFE0E0E0;
 
 // The places of the play area's controls, in twips.
 constexpr TwipsPlace kLogo{3720, 120};
-constexpr TwipsPlace kBoard{2520, 1320, 6600, 5175};
+constexpr TwipsPlace kBoard{2520, 1320, kBoardWidthTwips, kBoardHeightTwips};
 constexpr TwipsPlace kStatus{2520, 6480, 6615, 255};
-constexpr TwipsPlace kOptions{240, 3120, 1815, 3375};
+constexpr TwipsPlace kOptions{240, 3120, OptionsPanel::kWidthTwips, OptionsPanel::kHeightTwips};
 constexpr TwipsPlace kNeuesSpiel{320, 1440, 1650, 405};
 constexpr TwipsPlace kAnleitung{320, 1980, 1650, 405};
 constexpr TwipsPlace kCopyright{320, 2520, 1650, 405};
@@ -127,9 +127,7 @@ void frmHaupt::LayOutPlayArea() {
     place(picSpielfeld_, kBoard);
     picSpielfeld_->SetLayoutScale(scale);
     place(lblStatus_, kStatus);
-    QFont statusFont(QStringLiteral("DejaVu Sans"));
-    statusFont.setPixelSize(static_cast<int>(std::lround(kStatusFontPixels * scale)));
-    lblStatus_->setFont(statusFont);
+    lblStatus_->setFont(InterfaceFont(static_cast<int>(std::lround(kStatusFontPixels * scale))));
     place(picButtonNeuesSpiel_, kNeuesSpiel);
     place(picButtonAnleitung_, kAnleitung);
     place(picButtonCopyright_, kCopyright);
@@ -172,14 +170,7 @@ void frmHaupt::Form_Load() {
     game_->InitSprache();
 
     buttonPressed_.value = false;
-    WindowFlags& flags = game_->flags();
-    flags.NewGamePending = false;
-    flags.DropRunning = false;
-    flags.ComputerThinking = false;
-    Options& options = game_->options();
-    options.Strength = 3;
-    options.SoundOn = true;
-    options.AnimationOn = true;
+    game_->SetDefaults();
 
     game_->NewGame();
 }
@@ -201,7 +192,7 @@ void frmHaupt::PaintPlayArea() {
     const QSize area = kPlayArea.Pixels().size();
     const QPoint logo = kLogo.TopLeft();
     const QRect logoPlace(logo, QSize(logoMask.width, logoMask.height));
-    QImage logoPart = NewPicture(logoPlace.size(), ratio, kContainerGrey);
+    QImage logoPart = NewPicture(logoPlace.size(), ratio, kPlayAreaGrey);
     PixelView part = ViewOf(logoPart);
     part.originX = DevicePosition(logo.x(), ratio);
     part.originY = DevicePosition(logo.y(), ratio);
@@ -360,11 +351,8 @@ void frmHaupt::SetKeyboardPlay(bool on) {
 }
 
 void frmHaupt::Form_KeyPress(QChar key) {
-    Options& options = game_->options();
-    if (key == QLatin1Char('s') || key == QLatin1Char('S')) options.SoundOn = !options.SoundOn;
-    if (key == QLatin1Char('a') || key == QLatin1Char('A')) {
-        options.AnimationOn = !options.AnimationOn;
-    }
+    if (key == QLatin1Char('s') || key == QLatin1Char('S')) game_->ToggleSound();
+    if (key == QLatin1Char('a') || key == QLatin1Char('A')) game_->ToggleAnimation();
 }
 
 void frmHaupt::optAnfangSp_Click(int /*index*/) {
@@ -378,9 +366,8 @@ void frmHaupt::optAnfangSp_Click(int /*index*/) {
 
 void frmHaupt::optStaerke_Click(int /*index*/) {
     PlaySound(Sound::Wahl);
-    for (int i : {1, 3, 4}) {
-        if (picOptionen_->optStaerke(i)->isChecked())
-            game_->options().Strength = static_cast<int16>(i);
+    for (const int16 strength : kOfferedStrengths) {
+        if (picOptionen_->optStaerke(strength)->isChecked()) game_->SetStrength(strength);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "core/GameState.h"
+#include "platform/qt/InterfaceFont.h"
 #include "ui/GamePictures.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -19,7 +21,7 @@ constexpr QRgb kControlGrey = 0xFFC0C0C0;
 constexpr int kFontPixels = 11;
 
 // Positions in twips inside the panel and inside the frames.
-constexpr TwipsPlace kPanel{0, 0, 1815, 3375};
+constexpr TwipsPlace kPanel{0, 0, OptionsPanel::kWidthTwips, OptionsPanel::kHeightTwips};
 constexpr TwipsPlace kAnfangFrame{150, 240, 1455, 1095};
 constexpr TwipsPlace kStaerkeFrame{150, 1560, 1455, 1575};
 // An option button's left edge and size; its top is its own.
@@ -52,16 +54,17 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     anfang_[2] = MakeOption(frAnfang_, QStringLiteral("Computer"));
 
     frSpielstaerke_ = MakeFrame(QStringLiteral("Spielstärke :"));
-    staerke_[1] = MakeOption(frSpielstaerke_, QStringLiteral("Anfänger"));
-    staerke_[3] = MakeOption(frSpielstaerke_, QStringLiteral("Experte"));
-    staerke_[4] = MakeOption(frSpielstaerke_, QStringLiteral("Profi"));
+    staerke_[kStrengthBeginner] = MakeOption(frSpielstaerke_, QStringLiteral("Anfänger"));
+    staerke_[kStrengthExpert] = MakeOption(frSpielstaerke_, QStringLiteral("Experte"));
+    staerke_[kStrengthProfessional] = MakeOption(frSpielstaerke_, QStringLiteral("Profi"));
     SetLayoutScale(1);
 
     anfang_[1]->setChecked(true);
-    staerke_[3]->setChecked(true);
+    staerke_[kDefaultStrength]->setChecked(true);
 
     // Tab goes into each group at its selected option, as on Windows.
-    for (QRadioButton* option : {anfang_[1], anfang_[2], staerke_[1], staerke_[3], staerke_[4]}) {
+    for (QRadioButton* option : {anfang_[1], anfang_[2], staerke_[kStrengthBeginner],
+                                 staerke_[kStrengthExpert], staerke_[kStrengthProfessional]}) {
         TakeTabWhenSelected(option);
         connect(option, &QRadioButton::toggled, this, [option] { TakeTabWhenSelected(option); });
     }
@@ -71,7 +74,7 @@ OptionsPanel::OptionsPanel(QWidget* parent)
             if (checked) emit optAnfangSp_Click(index);
         });
     }
-    for (int index : {1, 3, 4}) {
+    for (const int index : kOfferedStrengths) {
         connect(staerke_[index], &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked) emit optStaerke_Click(index);
         });
@@ -106,9 +109,7 @@ void OptionsPanel::paintEvent(QPaintEvent* event) {
 void OptionsPanel::SetLayoutScale(double scale) {
     setFixedSize(Scaled(kPanel.Pixels(), scale).size());
     // The lettering stays at its layout size: the controls draw it enlarged with the rest.
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(kFontPixels);
-    setFont(font);
+    setFont(InterfaceFont(kFontPixels));
 
     const std::pair<ZoomedFrame*, const TwipsPlace*> frames[] = {{frAnfang_, &kAnfangFrame},
                                                                  {frSpielstaerke_, &kStaerkeFrame}};
@@ -116,11 +117,12 @@ void OptionsPanel::SetLayoutScale(double scale) {
         PlaceScaled(frame, layout->Pixels(), scale);
         frame->SetZoom(scale, layout->Pixels().size());
     }
-    const std::pair<ZoomedOption*, int> options[] = {{anfang_[1], kOptionTops[0]},
-                                                     {anfang_[2], kOptionTops[1]},
-                                                     {staerke_[1], kOptionTops[0]},
-                                                     {staerke_[3], kOptionTops[1]},
-                                                     {staerke_[4], kOptionTops[2]}};
+    const std::pair<ZoomedOption*, int> options[] = {
+        {anfang_[1], kOptionTops[0]},
+        {anfang_[2], kOptionTops[1]},
+        {staerke_[kStrengthBeginner], kOptionTops[0]},
+        {staerke_[kStrengthExpert], kOptionTops[1]},
+        {staerke_[kStrengthProfessional], kOptionTops[2]}};
     for (const auto& [option, top] : options) {
         const QRect layout = TwipsRect(kOption.left, top, kOption.width, kOption.height);
         PlaceScaled(option, layout, scale);

@@ -19,6 +19,10 @@ class OptionsPanel : public QWidget {
     Q_OBJECT
 
   public:
+    // The panel's size in twips.
+    static constexpr int kWidthTwips = 1815;
+    static constexpr int kHeightTwips = 3375;
+
     explicit OptionsPanel(QWidget* parent = nullptr);
     ~OptionsPanel() override;
 
@@ -49,7 +53,7 @@ class OptionsPanel : public QWidget {
     ZoomedFrame* frAnfang_ = nullptr;
     ZoomedFrame* frSpielstaerke_ = nullptr;
     std::array<ZoomedOption*, 3> anfang_{};   // index 1..2
-    std::array<ZoomedOption*, 5> staerke_{};  // index 1, 3, 4
+    std::array<ZoomedOption*, 5> staerke_{};  // by strength: 1, 3 and 4
 };
 
 }  // namespace tessora

@@ -5,13 +5,11 @@
 
 #include "platform/BitBlt.h"
 #include "ui/Pictures.h"
+#include "ui/PlayArea.h"
 
 namespace tessora {
 
 namespace {
-// The area's colour under its tiles, light grey.
-constexpr QRgb kAreaGrey = 0xFFE0E0E0;
-
 // The device rectangle a layout rectangle covers at `ratio` (as BitBlt covers it).
 QRect DeviceRect(const QRect& layout, double ratio) {
     return QRect(DevicePosition(layout.x(), ratio), DevicePosition(layout.y(), ratio),
@@ -39,7 +37,7 @@ void PlayAreaView::DrawDevicePixels(QPainter& painter, const QRect& deviceArea) 
     const double ratio = tile_.devicePixelRatio();
     const QRect whole = DeviceRect(QRect(QPoint(), area_), ratio);
     painter.setClipRect(whole & deviceArea);
-    painter.fillRect(whole & deviceArea, QColor::fromRgb(kAreaGrey));
+    painter.fillRect(whole & deviceArea, QColor::fromRgb(kPlayAreaGrey));
     // The tiles from the top-left corner on, each on the device pixels its bit blit would get.
     const QSize tileSize = LayoutSize(tile_);
     const QImage tile = OneToOne(tile_);

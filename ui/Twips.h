@@ -9,14 +9,11 @@
 
 namespace tessora {
 
-// Window lengths are given in twips; Qt's device-independent pixels are the pixels here.
-inline int TwipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
+// Window lengths are given in twips; Qt's device-independent pixels are the pixels here, each
+// length rounded to whole pixels as the bitmap copies round it (PixelsFromTwips).
 inline QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
+    return QRect(PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width),
+                 PixelsFromTwips(height));
 }
 
 // A rectangle of the layout shown `scale` times as large: its edges go to the nearest pixel, so

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "platform/qt/InterfaceFont.h"
+
 namespace tessora {
 
 namespace {
@@ -29,10 +31,8 @@ void Disc(QPainter& painter, QRgb colour) {
 }
 
 void Letter(QPainter& painter, const QString& letter, QColor colour) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(21);
-    painter.setFont(font);
+    constexpr int kLetterPixels = 21;
+    painter.setFont(InterfaceFont(kLetterPixels, true));
     painter.setPen(colour);
     painter.drawText(QRectF(0, 1, kUnits, kUnits), Qt::AlignCenter, letter);
 }

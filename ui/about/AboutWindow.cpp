@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/qt/InterfaceFont.h"
 #include "platform/qt/ShellExecute.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -87,13 +88,6 @@ constexpr int kCornerPixels = 4;
 // The home page's underline lies this far above the bottom of its line.
 constexpr int kUnderlineRise = 3;
 
-QFont DejaVuSans(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 void SetTextColour(QWidget* widget, QRgb colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, QColor(colour));
@@ -121,16 +115,16 @@ frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
 void frmCopyright::BuildControls() {
     picInfo_ = new QLabel(this);
     Place(picInfo_,
-          QRect(TwipsToPixels(kMarginLeft), TwipsToPixels(kIconTop), kIconPixels, kIconPixels));
+          QRect(PixelsFromTwips(kMarginLeft), PixelsFromTwips(kIconTop), kIconPixels, kIconPixels));
 
     const QRect title = TwipsRect(kTitleLeft, kTitleTop, kWindowWidth - kTitleLeft, 720);
     lblInfoTitel3_ = new QLabel(this);
     Place(lblInfoTitel3_,
-          title.translated(TwipsToPixels(kShadowOffset), TwipsToPixels(kShadowOffset)));
+          title.translated(PixelsFromTwips(kShadowOffset), PixelsFromTwips(kShadowOffset)));
     lblInfoTitel0_ = new QLabel(this);
     Place(lblInfoTitel0_, title);
     for (QLabel* label : {lblInfoTitel0_, lblInfoTitel3_}) {
-        label->setFont(DejaVuSans(Zoomed(kTitlePixels), true));
+        label->setFont(InterfaceFont(Zoomed(kTitlePixels), true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     SetTextColour(lblInfoTitel0_, kTitleColour);
@@ -152,7 +146,7 @@ void frmCopyright::BuildControls() {
     for (int i = 0; i < kHomePage + 1; ++i) {
         lblCR_[i] = new QLabel(this);
         Place(lblCR_[i], TwipsRect(kLineLeft, kLineTop + i * kLineStep, kLineWidth, kLineHeight));
-        lblCR_[i]->setFont(DejaVuSans(Zoomed(kLinePixels), i == 0));
+        lblCR_[i]->setFont(InterfaceFont(Zoomed(kLinePixels), i == 0));
         SetTextColour(lblCR_[i], i >= 3 ? kLinkColour : kTextColour);
         lblCR_[i]->installEventFilter(this);
     }
@@ -161,7 +155,7 @@ void frmCopyright::BuildControls() {
 
     lblFreeware_ = new QLabel(QString::fromUtf8(kFreewareNotice), this);
     Place(lblFreeware_, TwipsRect(kMarginLeft, kNoticeTop, kInnerWidth, kNoticeHeight));
-    lblFreeware_->setFont(DejaVuSans(Zoomed(kNoticePixels)));
+    lblFreeware_->setFont(InterfaceFont(Zoomed(kNoticePixels)));
     lblFreeware_->setWordWrap(true);
     lblFreeware_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblFreeware_, kTextColour);
@@ -173,14 +167,14 @@ void frmCopyright::BuildControls() {
     lblCR_[5] = new QLabel(this);
     Place(lblCR_[5], TwipsRect(kMarginLeft, kCopyLineTop, kInnerWidth, kLineHeight));
     lblCR_[5]->move(lblCR_[5]->x(), lblFreeware_->geometry().bottom() + 1);
-    lblCR_[5]->setFont(DejaVuSans(Zoomed(kNoticePixels), true));
+    lblCR_[5]->setFont(InterfaceFont(Zoomed(kNoticePixels), true));
     lblCR_[5]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SetTextColour(lblCR_[5], kTextColour);
     lblCR_[5]->installEventFilter(this);
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
     Place(cmdOK_, TwipsRect(kOkLeft, kOkTop, kOkWidth, kOkHeight));
-    cmdOK_->setFont(DejaVuSans(Zoomed(kLinePixels)));
+    cmdOK_->setFont(InterfaceFont(Zoomed(kLinePixels)));
     cmdOK_->setStyleSheet(ZoomedStyle(kButtonStyle));
     cmdOK_->setDefault(true);
     cmdOK_->setAutoDefault(true);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/qt/InterfaceFont.h"
+
 namespace tessora::artwork::paint {
 
 namespace {
@@ -54,9 +56,7 @@ QImage NewImage(int width, int height, QRgb fill, double ratio) {
 }
 
 QFont ArtFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    QFont font = InterfaceFont(pixelSize, bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;

@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "platform/BitBlt.h"
+#include "platform/qt/InterfaceFont.h"
 #include "ui/GamePictures.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
@@ -77,9 +78,6 @@ void frmAnleitung::SetKeyboardPlay(bool on) {
 }
 
 void frmAnleitung::BuildControls() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(Zoomed(kFontPixels));
-
     txtAnleitung_ = new QTextEdit(this);
     txtAnleitung_->setReadOnly(true);
     // Named, so that a screen reader announces what the text holds when it takes the focus.
@@ -87,7 +85,7 @@ void frmAnleitung::BuildControls() {
     // Read-only, but with a caret and keyboard selection, like a locked text box.
     txtAnleitung_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
-    txtAnleitung_->setFont(font);
+    txtAnleitung_->setFont(InterfaceFont(Zoomed(kFontPixels)));
     QString style = QString::fromLatin1(kTextBoxStyle);
     for (const int length : kTextBoxStyleLengths)
         style = style.arg(Zoomed(length));
