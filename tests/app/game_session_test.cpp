@@ -55,15 +55,19 @@ class GameSessionTest : public QObject {
     }
 
     // Each side window opens from its button, disables the main window while it is up, and its
-    // own button brings the game back.
+    // own button (with its click) or its title bar's close brings the game back.
     void sideWindowsOpenFromTheirButtonsAndReturnToTheGame_data() {
         QTest::addColumn<bool>("instructions");
+        QTest::addColumn<bool>("byTitleBar");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("instructions") << true << "ANLEITUN.WAV";
-        QTest::newRow("about") << false << "TADA.WAV";
+        QTest::newRow("instructions") << true << false << "ANLEITUN.WAV";
+        QTest::newRow("about") << false << false << "TADA.WAV";
+        QTest::newRow("instructions closed") << true << true << "ANLEITUN.WAV";
+        QTest::newRow("about closed") << false << true << "TADA.WAV";
     }
     void sideWindowsOpenFromTheirButtonsAndReturnToTheGame() {
         QFETCH(bool, instructions);
+        QFETCH(bool, byTitleBar);
         QFETCH(QString, sound);
         Session s;
         frmHaupt* window = s.session.mainWindow();
@@ -79,12 +83,17 @@ class GameSessionTest : public QObject {
         QCOMPARE(side->windowHandle()->type(), Qt::Dialog);
         QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound}));
 
-        Click(instructions ? static_cast<QWidget*>(s.session.instructions()->picButtonZurueck())
-                           : static_cast<QWidget*>(s.session.about()->cmdOK()));
+        if (byTitleBar) {
+            QVERIFY(side->close());
+        } else {
+            Click(instructions ? static_cast<QWidget*>(s.session.instructions()->picButtonZurueck())
+                               : static_cast<QWidget*>(s.session.about()->cmdOK()));
+        }
         QVERIFY(!side->isVisible());
         QVERIFY(window->isEnabled());
         QVERIFY(window->isVisible());
-        QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound, "KLICK.WAV"}));
+        const QStringList back = byTitleBar ? QStringList{} : QStringList{"KLICK.WAV"};
+        QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound} + back));
     }
 
     // Keyboard play is on with --tastatur, and also while a screen reader or another assistive

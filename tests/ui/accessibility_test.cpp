@@ -330,6 +330,33 @@ class AccessibilityTest : public QObject {
         QCOMPARE(instructions.focusWidget() == instructions.picButtonZurueck(), keyboardPlay);
     }
 
+    // In keyboard play Tab walks the play area as it reads, each stop once: from the board the
+    // three buttons on the left, the who-begins options, the strength options, "Beenden" last,
+    // and round to the board again. (Which option of a group takes the focus is the group's.)
+    void tabWalksThePlayAreaAsItReads() {
+        RecordingWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.SetKeyboardPlay(true);
+        const OptionsPanel* options = window.picOptionen();
+        const auto stop = [&](const QWidget* widget) -> QString {
+            if (widget == window.picSpielfeld()) return "Spielfeld";
+            for (int index : {1, 2})
+                if (widget == options->optAnfangSp(index)) return "Wer beginnt";
+            for (int index : {1, 3, 4})
+                if (widget == options->optStaerke(index)) return "Spielstärke";
+            return widget != nullptr ? widget->accessibleName() : QString();
+        };
+        window.picSpielfeld()->setFocus();
+        QStringList stops;
+        for (int tab = 0; tab < 7; ++tab) {
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            stops << stop(window.focusWidget());
+        }
+        QCOMPARE(stops, (QStringList{"Neues Spiel", "Anleitung", "Info", "Wer beginnt",
+                                     "Spielstärke", "Beenden", "Spielfeld"}));
+    }
+
     // The focus frame shows on the focused button in keyboard play only: a gold line one layout
     // pixel wide, one pixel in, on whole device pixels at twice the density.
     void focusFrameShowsOnlyInKeyboardPlay() {
