@@ -43,6 +43,12 @@ struct CellRange {
     Interval columns;
 };
 
+// The start cells of the four-cell windows that stay on the board's rows 1..6: along a row, and
+// down to the right and down to the left from the top three rows.
+constexpr CellRange kRowWindowStarts{{1, 6}, {1, 4}};
+constexpr CellRange kDownRightWindowStarts{{1, 3}, {1, 4}};
+constexpr CellRange kDownLeftWindowStarts{{1, 3}, {4, 7}};
+
 // Whether a scan lets the window process its events after each start cell.
 enum class Yield : std::uint8_t { AfterEachStart, Never };
 

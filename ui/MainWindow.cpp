@@ -14,8 +14,10 @@
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/Pictures.h"
+#include "ui/Placement.h"
 #include "ui/PlayArea.h"
 #include "ui/PlayAreaView.h"
+#include "ui/ScreenRatioWatch.h"
 #include "ui/Twips.h"
 #include "ui/accessibility/ColumnKeys.h"
 #include "ui/accessibility/StatusAnnouncer.h"
@@ -58,8 +60,9 @@ frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, double zoom, QWidget* p
     timFall_.setInterval(clock_.FollowsRealTime() ? kFallIntervalMs : 0);
     timFall_.setTimerType(Qt::PreciseTimer);
     connect(&timFall_, &QTimer::timeout, this, [this] { game_->timFall_Timer(); });
-    ratioCheck_.setSingleShot(true);
-    connect(&ratioCheck_, &QTimer::timeout, this, &frmHaupt::FollowScreenRatio);
+    ratioWatch_ = new ScreenRatioWatch(
+        *this, [this] { return PictureRatioOf(*this, layoutScale_); },
+        [this] { return pictures_.ratio(); }, [this] { FollowScreenRatio(); });
 
     BuildControls();
 }
@@ -153,8 +156,7 @@ void frmHaupt::Form_Load() {
         setMinimumSize(Scaled(playArea, SmallestLayoutScale()).size());
         resize(Scaled(playArea, zoom_).size());
         const QRect free = screen()->availableGeometry();
-        move(free.left() + (free.width() - width()) / 2,
-             free.top() + (free.height() - height()) / 2);
+        move(CentredIn(free, size()));
         // Only the desktop knows how much room its panels and the window's frame leave.
         if (largestWindow_) setWindowState(windowState() | Qt::WindowMaximized);
     } else {
@@ -222,30 +224,17 @@ void frmHaupt::WhitenStones() {
     }
 }
 
-void frmHaupt::paintEvent(QPaintEvent* /*event*/) {
-    // The window was moved to a screen of another density, or the screen's density changed.
-    if (PictureRatioOf(*this, layoutScale_) != pictures_.ratio() && !ratioCheck_.isActive()) {
-        ratioCheck_.start(0);
-    }
-}
-
-bool frmHaupt::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal) ratioCheck_.start(0);
-    return QWidget::event(event);
-}
-
 void frmHaupt::FollowScreenRatio() {
-    const double ratio = PictureRatioOf(*this, layoutScale_);
-    if (ratio == pictures_.ratio() || game_ == nullptr) return;
+    if (game_ == nullptr) return;
     // A move in progress draws on the pictures as they are (a falling stone, a highlighted
     // line); they are painted anew as soon as the game waits for the player again.
     const WindowFlags& flags = game_->flags();
     if (flags.ClickBusy || flags.DropRunning || flags.ComputerThinking || FallTimerEnabled()) {
         constexpr int kRetryMilliseconds = 200;
-        ratioCheck_.start(kRetryMilliseconds);
+        ratioWatch_->CheckAfter(kRetryMilliseconds);
         return;
     }
-    UsePictureRatio(ratio);
+    UsePictureRatio(PictureRatioOf(*this, layoutScale_));
 }
 
 void frmHaupt::UsePictureRatio(double ratio) {
@@ -261,8 +250,7 @@ void frmHaupt::UsePictureRatio(double ratio) {
 }
 
 void frmHaupt::CentreContainer() {
-    picContainer_->move((width() - picContainer_->width()) / 2,
-                        (height() - picContainer_->height()) / 2);
+    picContainer_->move(CentredIn(rect(), picContainer_->size()));
 }
 
 void frmHaupt::showEvent(QShowEvent* event) {
@@ -286,8 +274,7 @@ void frmHaupt::FitIntoFreeArea() {
         resize((QSizeF(kPlayArea.Pixels().size()) * fit).toSize().expandedTo(minimumSize()));
     }
     const QSize outer = frameGeometry().size();
-    move(free.left() + std::max(0, (free.width() - outer.width()) / 2),
-         free.top() + std::max(0, (free.height() - outer.height()) / 2));
+    move(CentredIn(free, outer, free));
 }
 
 double frmHaupt::SmallestLayoutScale() const {
@@ -310,7 +297,7 @@ void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
     }
     layoutScale_ = scale;
     LayOutPlayArea();
-    ratioCheck_.start(kResizeSettleMilliseconds);
+    ratioWatch_->CheckAfter(kResizeSettleMilliseconds);
 }
 
 bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {

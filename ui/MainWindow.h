@@ -22,6 +22,7 @@ namespace tessora {
 
 class BoardView;
 class OptionsPanel;
+class ScreenRatioWatch;
 class StatusAnnouncer;
 class PlayAreaView;
 
@@ -115,9 +116,7 @@ class frmHaupt : public QWidget, public Shell {
     void exitConfirmed();
 
   protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -168,7 +167,7 @@ class frmHaupt : public QWidget, public Shell {
     double zoom_;
     double layoutScale_;
     QTimer timFall_;
-    QTimer ratioCheck_;
+    ScreenRatioWatch* ratioWatch_ = nullptr;  // a child of the window
     std::string statusText_;
     std::unique_ptr<StatusAnnouncer> statusAnnouncer_;
     bool keyboardPlay_ = false;

@@ -11,6 +11,8 @@
 
 #include "ui/GamePictures.h"
 #include "ui/Pictures.h"
+#include "ui/Placement.h"
+#include "ui/ScreenRatioWatch.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 
@@ -23,6 +25,9 @@ SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips, 
       zoom_(zoom),
       layoutSize_(TwipsRect(0, 0, widthTwips, heightTwips).size()),
       ratio_(PictureRatioOf(*this, zoom)) {
+    new ScreenRatioWatch(
+        *this, [this] { return PictureRatioOf(*this, zoom_); }, [this] { return ratio_; },
+        [this] { FollowScreenRatio(); });
     setWindowTitle(caption);
     // A dialog, not a plain window: X11 window managers read the owner (WM_TRANSIENT_FOR) only
     // from dialogs; Wayland compositors get it as the toplevel's parent either way.
@@ -34,17 +39,7 @@ SideWindow::SideWindow(const QString& caption, int widthTwips, int heightTwips, 
 void SideWindow::CentreOnMainWindow() {
     const QRect around =
         mainWindow_ != nullptr ? mainWindow_->frameGeometry() : screen()->geometry();
-    QRect place(QPoint(), frameGeometry().size());
-    place.moveCenter(around.center());
-    // A window that fits the screen's free area is kept inside it.
-    const QRect free = screen()->availableGeometry();
-    if (place.width() <= free.width()) {
-        place.moveLeft(std::clamp(place.left(), free.left(), free.right() - place.width() + 1));
-    }
-    if (place.height() <= free.height()) {
-        place.moveTop(std::clamp(place.top(), free.top(), free.bottom() - place.height() + 1));
-    }
-    move(place.topLeft());
+    move(CentredIn(around, frameGeometry().size(), screen()->availableGeometry()));
 }
 
 void SideWindow::Place(QWidget* control, const QRect& layout) const {
@@ -70,13 +65,6 @@ void SideWindow::FollowScreenRatio() {
     // Before the load steps there is nothing painted yet; they paint at the new ratio.
     if (!background_.isNull()) PaintPictures();
     update();
-}
-
-bool SideWindow::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        QTimer::singleShot(0, this, &SideWindow::FollowScreenRatio);
-    }
-    return QWidget::event(event);
 }
 
 void SideWindow::ReturnWithClick() {
@@ -106,8 +94,6 @@ void SideWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SideWindow::paintEvent(QPaintEvent* event) {
-    if (PictureRatioOf(*this, zoom_) != ratio_)
-        QTimer::singleShot(0, this, &SideWindow::FollowScreenRatio);
     QPainter painter(this);
     if (background_.isNull()) {
         painter.fillRect(rect(), Qt::black);

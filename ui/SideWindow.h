@@ -60,7 +60,6 @@ class SideWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
 
   private:
     void ReturnToMainWindow();

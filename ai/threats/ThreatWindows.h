@@ -25,24 +25,20 @@ struct ThreatWindow {
 // The vertical three is scan 5, between the horizontal and the diagonal scans.
 constexpr int kVerticalScan = 5;
 
-constexpr CellRange kRowStarts{{1, 6}, {1, 4}};
-constexpr CellRange kDownRightStarts{{1, 3}, {1, 4}};
-constexpr CellRange kDownLeftStarts{{1, 3}, {4, 7}};
-
 // The twelve horizontal and diagonal scans in calling order: scan number, stone cells, gap.
 constexpr std::array<ThreatWindow, 12> kThreatWindows{{
-    {1, {{{0, 0}, {0, 1}, {0, 2}}}, {0, 3}, kRowStarts, false},
-    {2, {{{0, 0}, {0, 1}, {0, 3}}}, {0, 2}, kRowStarts, false},
-    {3, {{{0, 0}, {0, 2}, {0, 3}}}, {0, 1}, kRowStarts, false},
-    {4, {{{0, 1}, {0, 2}, {0, 3}}}, {0, 0}, kRowStarts, false},
-    {6, {{{1, 1}, {2, 2}, {3, 3}}}, {0, 0}, kDownRightStarts, false},
-    {7, {{{0, 0}, {2, 2}, {3, 3}}}, {1, 1}, kDownRightStarts, false},
-    {8, {{{0, 0}, {1, 1}, {3, 3}}}, {2, 2}, kDownRightStarts, false},
-    {9, {{{0, 0}, {1, 1}, {2, 2}}}, {3, 3}, kDownRightStarts, true},
-    {10, {{{1, -1}, {2, -2}, {3, -3}}}, {0, 0}, kDownLeftStarts, false},
-    {11, {{{0, 0}, {2, -2}, {3, -3}}}, {1, -1}, kDownLeftStarts, false},
-    {12, {{{0, 0}, {1, -1}, {3, -3}}}, {2, -2}, kDownLeftStarts, false},
-    {13, {{{0, 0}, {1, -1}, {2, -2}}}, {3, -3}, kDownLeftStarts, false},
+    {1, {{{0, 0}, {0, 1}, {0, 2}}}, {0, 3}, kRowWindowStarts, false},
+    {2, {{{0, 0}, {0, 1}, {0, 3}}}, {0, 2}, kRowWindowStarts, false},
+    {3, {{{0, 0}, {0, 2}, {0, 3}}}, {0, 1}, kRowWindowStarts, false},
+    {4, {{{0, 1}, {0, 2}, {0, 3}}}, {0, 0}, kRowWindowStarts, false},
+    {6, {{{1, 1}, {2, 2}, {3, 3}}}, {0, 0}, kDownRightWindowStarts, false},
+    {7, {{{0, 0}, {2, 2}, {3, 3}}}, {1, 1}, kDownRightWindowStarts, false},
+    {8, {{{0, 0}, {1, 1}, {3, 3}}}, {2, 2}, kDownRightWindowStarts, false},
+    {9, {{{0, 0}, {1, 1}, {2, 2}}}, {3, 3}, kDownRightWindowStarts, true},
+    {10, {{{1, -1}, {2, -2}, {3, -3}}}, {0, 0}, kDownLeftWindowStarts, false},
+    {11, {{{0, 0}, {2, -2}, {3, -3}}}, {1, -1}, kDownLeftWindowStarts, false},
+    {12, {{{0, 0}, {1, -1}, {3, -3}}}, {2, -2}, kDownLeftWindowStarts, false},
+    {13, {{{0, 0}, {1, -1}, {2, -2}}}, {3, -3}, kDownLeftWindowStarts, false},
 }};
 
 // Scans every start cell of the window for its three stones of colour around an empty gap, and

@@ -14,9 +14,9 @@ struct TwoStoneDirection {
     Cell step;
     CellRange starts;
 };
-constexpr TwoStoneDirection kAlongRow{{0, 1}, {{1, 6}, {1, 4}}};
-constexpr TwoStoneDirection kDownRight{{1, 1}, {{1, 3}, {1, 4}}};
-constexpr TwoStoneDirection kDownLeft{{1, -1}, {{1, 3}, {4, 7}}};
+constexpr TwoStoneDirection kAlongRow{{0, 1}, kRowWindowStarts};
+constexpr TwoStoneDirection kDownRight{{1, 1}, kDownRightWindowStarts};
+constexpr TwoStoneDirection kDownLeft{{1, -1}, kDownLeftWindowStarts};
 
 // Fixed points of the two rules, the same in every scan.
 constexpr int kUnderEmptyPenalty = 2;  // taken from AttackScore below an unplayable cell
