@@ -21,12 +21,15 @@ constexpr int kNoThreatsUpToMoveCount = 5;
 constexpr int kOpeningUpToMoveCount = 4;
 // Five full columns leave exactly two open.
 constexpr int kTwoColumnsOpen = 5;
-// The strengths from which the line patterns of each side count, from which the choice follows
-// the own side's line patterns at once (below the opponent's level only), and from which the
-// doubt cells are marked: level 2 and up, 3 and up, 4.
-constexpr int16 kOwnLinePatternsFrom = 2;
-constexpr int16 kOpponentLinePatternsFrom = 3;
-constexpr int16 kDoubtCellsFrom = kStrengthProfessional;
+
+// The lowest strength at which each optional stage runs. Below the opponent's line patterns,
+// the choice follows the own side's at once.
+struct StrengthFloors {
+    int16 ownLinePatterns;
+    int16 opponentLinePatterns;
+    int16 doubtCells;
+};
+constexpr StrengthFloors kFrom{2, 3, kStrengthProfessional};
 
 }  // namespace
 
@@ -86,12 +89,14 @@ ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
     ScoreTwoStoneWindows(ws, OwnCode);
     runs(Stage::ScoreTwoStoneWindows, OpponentCode);
     ScoreTwoStoneWindows(ws, OpponentCode);
-    if (strength >= kOwnLinePatternsFrom) {
+    if (strength >= kFrom.ownLinePatterns) {
         runs(Stage::ScoreLinePatterns, OwnCode);
         ScoreLinePatterns(ws, OwnCode);
-        if (strength < kOpponentLinePatternsFrom && decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
+        if (strength < kFrom.opponentLinePatterns &&
+            decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws)))
+            return decision;
     }
-    if (strength >= kOpponentLinePatternsFrom) {
+    if (strength >= kFrom.opponentLinePatterns) {
         runs(Stage::ScoreLinePatterns, OpponentCode);
         ScoreLinePatterns(ws, OpponentCode);
         if (decides(Stage::ChooseBestCell, 0, ChooseBestCell(ws))) return decision;
@@ -105,7 +110,7 @@ ComputerPlayer::Decision ComputerPlayer::RunStages(int16 strength) {
         decides(Stage::TwoColumnEndgame, 0, TwoColumnEndgame(ws))) {
         return decision;
     }
-    if (strength >= kDoubtCellsFrom) {
+    if (strength >= kFrom.doubtCells) {
         runs(Stage::MarkDoubtCells, 0);
         MarkDoubtCells(ws, OpponentCode);
     }

@@ -15,10 +15,13 @@ namespace {
 // Each icon is drawn on a square of this many units.
 constexpr double kUnits = 32;
 
-constexpr QRgb kStopRed = 0xFFD23A2E;
-constexpr QRgb kQuestionBlue = 0xFF2F62C8;
-constexpr QRgb kWarningYellow = 0xFFF5C21B;
-constexpr QRgb kEdgeDark = 0xFF3A3A3A;
+// The badges' colours, and the dark of their edges and of the exclamation mark.
+enum IconColour : QRgb {
+    kStopRed = 0xFFD23A2E,
+    kQuestionBlue = 0xFF2F62C8,
+    kWarningYellow = 0xFFF5C21B,
+    kEdgeDark = 0xFF3A3A3A
+};
 
 // A round badge with a light rim, as the question, stop and information icons have.
 void Disc(QPainter& painter, QRgb colour) {
