@@ -2,11 +2,14 @@
 // picture is painted for it rather than blown up from 1x, the falling stone and a drawn stone
 // are exact to the device pixel, and a change of density keeps the stones on the board.
 #include <QtTest>
+#include <algorithm>
 
 #include "core/BoardGeometry.h"
 #include "support/QtTestMain.h"
+#include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
 #include "ui/artwork/Artwork.h"
+#include "ui/support/ModalAnswerer.h"
 #include "ui/support/WindowDriver.h"
 
 using namespace tessora;
@@ -44,12 +47,10 @@ class FilmedWindow : public RecordingWindow {
     std::vector<QImage> frames;
 };
 
-// The empty board at the ratio with the part of a stone drawn at (left, top) layout pixels that
-// `visible` allows: the stone where its mask is black and visible(x, y) holds, else the board.
+// Draws onto a board picture at the ratio the part of a stone at (left, top) layout pixels that
+// `visible` allows: the stone where its mask is black and visible(x, y) holds.
 template <typename Visible>
-QImage BoardWithStone(int left, int top, Visible visible) {
-    QImage board = artwork::BoardPicture(kRatio);
-    const QImage stone = artwork::HumanStone(kRatio);
+void PutStone(QImage& board, int left, int top, const QImage& stone, Visible visible) {
     const QImage mask = artwork::StoneMask(kRatio);
     for (int y = 0; y < mask.height(); ++y) {
         for (int x = 0; x < mask.width(); ++x) {
@@ -58,6 +59,13 @@ QImage BoardWithStone(int left, int top, Visible visible) {
             }
         }
     }
+}
+
+// The empty board with the visible part of a human stone at (left, top).
+template <typename Visible>
+QImage BoardWithStone(int left, int top, Visible visible) {
+    QImage board = artwork::BoardPicture(kRatio);
+    PutStone(board, left, top, artwork::HumanStone(kRatio), visible);
     return board;
 }
 }  // namespace
@@ -111,6 +119,30 @@ class HighDensityTest : public QObject {
         }
         const QImage landed = BoardWithStone(left, 290, [](int, int) { return true; });
         QVERIFY(window.frames[tops.size()] == landed);
+    }
+
+    // The human's line of four (bottom row, columns 1 to 4) is shown in the highlight stone,
+    // painted for the screen like every stone.
+    void winningLineIsHighlightedInDevicePixels() {
+        FilmedWindow window;
+        window.game().options().AnimationOn = false;
+        window.show();
+        GameState& state = window.game().state();
+        SetCells(state, "....... ....... ....... ....... ....... ooo....");
+        for (int cell : {35, 36, 37})
+            window.game().SteinSetzen(cell, kHuman);
+        ModalAnswerer answerer({"OK"});
+        ClickColumn(window, 3);
+        QCOMPARE(answerer.boxes().size(), std::size_t{1});
+        QCOMPARE(answerer.boxes()[0].title, QStringLiteral("Sieg"));
+
+        QImage highlighted = artwork::BoardPicture(kRatio);
+        for (int column = 0; column < 4; ++column) {
+            PutStone(highlighted, ColumnLeft(column), RowTop(kRowCount - 1),
+                     artwork::HighlightStone(kRatio), [](int, int) { return true; });
+        }
+        QVERIFY(std::find(window.frames.begin(), window.frames.end(), highlighted) !=
+                window.frames.end());
     }
 
     // On a screen of another density the pictures are painted anew and the position's stones

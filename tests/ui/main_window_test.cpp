@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "support/QtTestMain.h"
+#include "tests/support/DrawnBoard.h"
 #include "ui/BoardView.h"
 #include "ui/OptionsPanel.h"
 #include "ui/artwork/Artwork.h"
@@ -243,29 +244,39 @@ class MainWindowTest : public QObject {
         QVERIFY(!window.ButtonPressed().value);
     }
 
-    // The program ends in the middle of a move: from then on nothing is heard, drawn or asked,
-    // and the move stops at once instead of playing on behind the closed window.
+    // The program ends in the middle of a move: from then on nothing is heard, drawn or asked
+    // (no result either), and the move stops at once instead of playing on behind the closed
+    // window.
     void endingDuringAMoveIsSilent_data() {
         QTest::addColumn<QString>("moment");
         QTest::addColumn<bool>("byClosing");
-        QTest::newRow("human's stone falls") << "human falls" << false;
-        QTest::newRow("computer thinks") << "thinking" << false;
-        QTest::newRow("computer's winning stone falls") << "computer falls" << false;
-        QTest::newRow("window closed while the stone falls") << "computer falls" << true;
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("column");  // the human's click, 0..6
+        // After the human's stone in column 7 the computer wins with its stone in column 4.
+        const QString computerWins = "....... ....... ....... ....... ....... xxx.oo.";
+        // The human's stone in column 2 fills the board: a draw.
+        const QString humanFills = "x.xoxox xoxoxox xoxoxox oxoxoxo oxoxoxo oxoxoxo";
+        QTest::newRow("human's stone falls") << "human falls" << false << computerWins << 6;
+        QTest::newRow("computer thinks") << "thinking" << false << computerWins << 6;
+        QTest::newRow("computer's winning stone falls")
+            << "computer falls" << false << computerWins << 6;
+        QTest::newRow("window closed while the stone falls")
+            << "computer falls" << true << computerWins << 6;
+        QTest::newRow("human's stone filling the board falls")
+            << "human falls" << false << humanFills << 1;
     }
     void endingDuringAMoveIsSilent() {
         QFETCH(QString, moment);
         QFETCH(bool, byClosing);
+        QFETCH(QString, board);
+        QFETCH(int, column);
         RecordingWindow window;
         window.show();
-        // The computer wins with its next stone in column 4.
         GameState& state = window.game().state();
-        for (int cell : {35, 36, 37})
-            state.Cells[cell] = kComputer;
-        for (int cell : {39, 40})
-            state.Cells[cell] = kHuman;
-        for (int cell : {35, 36, 37, 39, 40})
-            window.game().SteinSetzen(cell, state.Cells[cell]);
+        SetCells(state, board.toStdString());
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (state.Cells[cell] != 0) window.game().SteinSetzen(cell, state.Cells[cell]);
+        }
         const auto due = [&] {
             const WindowFlags& flags = window.game().flags();
             if (moment == "human falls") return flags.DropRunning && !flags.ComputerThinking;
@@ -290,7 +301,7 @@ class MainWindowTest : public QObject {
             boardBefore = window.pictures().Board().copy();
         });
         exiter.start();
-        ClickColumn(window, 6);
+        ClickColumn(window, column);
         exiter.stop();
 
         QCOMPARE(exitSpy.count(), 1);
