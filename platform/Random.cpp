@@ -4,12 +4,16 @@
 
 namespace tessora {
 
+std::uint64_t SystemMicrosecondsOfDay() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(now).count() % 86'400'000'000ULL);
+}
+
 void ClockRandom::Randomize() {
     // Seed from the time of day in microseconds. Draws within one clock tick would repeat the
     // same value after re-seeding, so the count of draws since that seed is mixed in.
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto micros = static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::microseconds>(now).count() % 86'400'000'000ULL);
+    const std::uint64_t micros = clock_();
     if (micros != lastSeed_) {
         lastSeed_ = micros;
         drawsSinceSeed_ = 0;

@@ -16,13 +16,20 @@ class RandomSource {
     virtual double Rnd() = 0;
 };
 
+// The clock the game's chances are seeded from: microseconds since midnight.
+using MicrosecondClock = std::uint64_t (*)();
+// The system's clock as such.
+std::uint64_t SystemMicrosecondsOfDay();
+
 // The game's source: a standard generator re-seeded from the time of day before every draw.
 class ClockRandom final : public RandomSource {
   public:
+    explicit ClockRandom(MicrosecondClock clock = SystemMicrosecondsOfDay) : clock_(clock) {}
     void Randomize() override;
     double Rnd() override;
 
   private:
+    MicrosecondClock clock_;
     std::mt19937_64 generator_{};
     std::uint64_t lastSeed_ = 0;
     std::uint64_t drawsSinceSeed_ = 0;
