@@ -37,6 +37,9 @@ QString HelpText() {
         "                  in ihre Spalte, Tab erreicht auch das Spielfeld und die\n"
         "                  Schaltflächen, Leertaste oder Eingabetaste drückt eine\n"
         "                  Schaltfläche; mit einem Bildschirmleser ist es von selbst an\n"
+        "  --erklaeren     zeigt neben der Spielfläche, warum der Computer seine Spalte\n"
+        "                  gewählt hat, und gibt mit \"Tipp\" (oder der Taste T) einen\n"
+        "                  Rat, welche Spalte er an Ihrer Stelle spielen würde\n"
         "  -h, --help      zeigt diese Hilfe und beendet das Programm\n"
         "  -v, --version   zeigt die Versionsnummer und beendet das Programm\n"
         "\n"
@@ -130,11 +133,13 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
                                   QStringLiteral("FAKTOR"));
     const QCommandLineOption window(QStringLiteral("fenster"));
     const QCommandLineOption keyboardPlay(QStringLiteral("tastatur"));
+    const QCommandLineOption explain(QStringLiteral("erklaeren"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(zoom);
     parser.addOption(window);
     parser.addOption(keyboardPlay);
+    parser.addOption(explain);
     for (const QtOption& option : kQtOptions) {
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(option.name), QString(),
@@ -153,6 +158,7 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     CommandLineAnswer answer;
     answer.options.windowed = parser.isSet(window);
     answer.options.keyboardPlay = parser.isSet(keyboardPlay);
+    answer.options.explain = parser.isSet(explain);
     if (parser.isSet(zoom) && !ReadZoom(parser.value(zoom), answer.options)) {
         return Refuse(QStringLiteral("Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen "
                                      "von 1 bis 4 und max)")

@@ -21,6 +21,9 @@ struct StartOptions {
     // --tastatur: play with the keys 1 to 7, Tab, Space and Enter (also on while an assistive
     // technology is active).
     bool keyboardPlay = false;
+    // --erklaeren: a panel beside the play area says why the computer chose its column, and
+    // offers a hint.
+    bool explain = false;
 };
 
 // The factors --zoom takes.

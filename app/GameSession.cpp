@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "ai/ComputerPlayer.h"
+#include "ai/explain/MoveExplainer.h"
 #include "app/Zoom.h"
 #include "core/Game.h"
 #include "platform/qt/LoadedWaveOutput.h"
@@ -15,6 +16,25 @@
 #include "ui/instructions/InstructionsWindow.h"
 
 namespace tessora {
+
+namespace {
+// The computer player's choice, explained in the window as soon as it is made.
+class ExplainingChooser final : public MoveChooser {
+  public:
+    ExplainingChooser(MoveExplainer& explainer, frmHaupt& window)
+        : explainer_(explainer), window_(window) {}
+
+    int16 ChooseColumn(GameState& state, YieldHook yield) override {
+        const int16 code = explainer_.ChooseColumn(state, yield);
+        window_.ShowExplanation(explainer_.lastMove());
+        return code;
+    }
+
+  private:
+    MoveExplainer& explainer_;
+    frmHaupt& window_;
+};
+}  // namespace
 
 struct GameSession::OwnParts {
     LoadedWaveOutput waveOutput{SoundModulePath()};
@@ -78,7 +98,14 @@ void GameSession::Build() {
     computer_ = std::make_unique<ComputerPlayer>(*random_);
     window_ = std::make_unique<frmHaupt>(*waveOutput_, *clock_, ZoomForPrimaryScreen(options_));
     window_->SetWindowed(options_.windowed, options_.zoomToScreen);
-    game_ = std::make_unique<Game>(*window_, *computer_);
+    MoveChooser* chooser = computer_.get();
+    if (options_.explain) {
+        explainer_ = std::make_unique<MoveExplainer>(*computer_, hintRandom_);
+        explainingChooser_ = std::make_unique<ExplainingChooser>(*explainer_, *window_);
+        chooser = explainingChooser_.get();
+        window_->SetExplaining();
+    }
+    game_ = std::make_unique<Game>(*window_, *chooser);
     window_->Load(*game_);
     frmHaupt* mainWindow = window_.get();
 
@@ -98,6 +125,13 @@ void GameSession::Build() {
         if (about_) about_->hide();
         window_->hide();
         QApplication::quit();
+    });
+
+    // A hint only while the game waits for the human's move; it changes nothing of the game.
+    QObject::connect(mainWindow, &frmHaupt::hintRequested, mainWindow, [this] {
+        if (!explainer_ || !game_->WaitsForHuman()) return;
+        explainer_->Hint(game_->state());
+        window_->ShowHint(explainer_->lastHint());
     });
 
     const auto switchKeyboardPlay = [this](bool on) {

@@ -14,6 +14,8 @@ namespace tessora {
 
 class ComputerPlayer;
 class Game;
+class MoveChooser;
+class MoveExplainer;
 class frmAnleitung;
 class frmCopyright;
 class frmHaupt;
@@ -55,6 +57,11 @@ class GameSession {
     RandomSource* random_ = nullptr;
     Clock* clock_ = nullptr;
     std::unique_ptr<ComputerPlayer> computer_;
+    // With explanations: the player's moves explained, and hints from a player of its own on
+    // its own chances; the chooser hands each explanation to the window as the move is chosen.
+    ClockRandom hintRandom_;
+    std::unique_ptr<MoveExplainer> explainer_;
+    std::unique_ptr<MoveChooser> explainingChooser_;
     // The game goes before the main window, its shell; the two other windows go first.
     std::unique_ptr<frmHaupt> window_;
     std::unique_ptr<Game> game_;

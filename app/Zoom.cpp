@@ -8,13 +8,13 @@
 
 namespace tessora {
 
-double ZoomToFit(QSizeF area) {
-    return std::clamp(PlayAreaFit(area), kSmallestZoom, kLargestZoom);
+double ZoomToFit(QSizeF area, bool withPanel) {
+    return std::clamp(PlayAreaFit(area, withPanel), kSmallestZoom, kLargestZoom);
 }
 
 double ZoomFactor(const StartOptions& options, QSizeF screen, QSizeF free) {
     if (!options.zoomToScreen) return options.zoom;
-    return ZoomToFit(options.windowed ? free : screen);
+    return ZoomToFit(options.windowed ? free : screen, options.explain);
 }
 
 double ZoomForPrimaryScreen(const StartOptions& options) {

@@ -9,6 +9,11 @@ void Game::InitSprache() {
     texts_ = tessora::InitSprache();
 }
 
+bool Game::WaitsForHuman() const {
+    return !programEnded_ && !flags_.ClickBusy && !flags_.DropRunning && !flags_.ComputerThinking &&
+           state_.PlayerToMove == kHuman && state_.FullColumnCount < kColumnCount;
+}
+
 void Game::SetDefaults() {
     flags_.NewGamePending = false;
     flags_.DropRunning = false;

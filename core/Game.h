@@ -61,6 +61,10 @@ class Game {
     void ToggleSound() { state_.options.SoundOn = !state_.options.SoundOn; }
     void ToggleAnimation() { state_.options.AnimationOn = !state_.options.AnimationOn; }
 
+    // The game waits for the human's move: the human is to move on a board with an open column,
+    // no stone falls, the computer does not think and no click is being handled.
+    bool WaitsForHuman() const;
+
     // Turn flow.
     void picSpielfeld_MouseUp(int button, int shift, float x, float y);
     void NewGame();

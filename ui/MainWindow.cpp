@@ -21,6 +21,8 @@
 #include "ui/Twips.h"
 #include "ui/accessibility/ColumnKeys.h"
 #include "ui/accessibility/StatusAnnouncer.h"
+#include "ui/explain/ExplanationPanel.h"
+#include "ui/explain/HintMarker.h"
 
 namespace tessora {
 
@@ -137,7 +139,32 @@ void frmHaupt::LayOutPlayArea() {
     place(picButtonExit_, kExit);
     place(picOptionen_, kOptions);
     picOptionen_->SetLayoutScale(scale);
+    if (panel_ != nullptr) panel_->SetLayoutScale(scale);
     CentreContainer();
+}
+
+void frmHaupt::SetExplaining() {
+    if (panel_ != nullptr) return;
+    panel_ = new ExplanationPanel(buttonPressed_, this);
+    connect(panel_, &ExplanationPanel::hintRequested, this, &frmHaupt::hintRequested);
+    hintMarker_ = new HintMarker(picContainer_);
+    LayOutPlayArea();
+}
+
+void frmHaupt::ShowExplanation(const Explanation& explanation) {
+    hintMarker_->hide();
+    panel_->Show(explanation, game_->state().Cells);
+    statusAnnouncer_->ExplanationChanged(
+        QString::fromStdString(explanation.headline + ' ' + explanation.text));
+}
+
+void frmHaupt::ShowHint(const Explanation& explanation) {
+    panel_->Show(explanation, game_->state().Cells);
+    if (explanation.column > 0) {
+        hintMarker_->PointAt(explanation.column - 1, kBoard.Pixels(), layoutScale_);
+    }
+    statusAnnouncer_->ExplanationChanged(
+        QString::fromStdString(explanation.headline + ' ' + explanation.text));
 }
 
 QWidget* frmHaupt::picContainer() const {
@@ -152,7 +179,7 @@ void frmHaupt::Form_Load() {
     if (windowed_) {
         // An ordinary window of the play area's size (times the zoom) in the middle of the
         // screen's free area, never made smaller than the play area's own pixels.
-        const QRect playArea(QPoint(), kPlayArea.Pixels().size());
+        const QRect playArea(QPoint(), ShownArea(Explaining()));
         setMinimumSize(Scaled(playArea, SmallestLayoutScale()).size());
         resize(Scaled(playArea, zoom_).size());
         const QRect free = screen()->availableGeometry();
@@ -213,6 +240,7 @@ void frmHaupt::PaintPlayArea() {
         {picButtonExit_, ButtonId::Exit}};
     for (const auto& [button, id] : buttons)
         button->SetPictures(pictures_.Button(id, false), pictures_.Button(id, true));
+    if (panel_ != nullptr) panel_->SetPictures(ratio, pictures_.BackgroundTile());
 }
 
 void frmHaupt::WhitenStones() {
@@ -250,7 +278,11 @@ void frmHaupt::UsePictureRatio(double ratio) {
 }
 
 void frmHaupt::CentreContainer() {
-    picContainer_->move(CentredIn(rect(), picContainer_->size()));
+    // The play area and the explanation panel beside it are centred together.
+    const QSize shown = Scaled(QRect(QPoint(), ShownArea(Explaining())), layoutScale_).size();
+    const QPoint at = CentredIn(rect(), shown);
+    picContainer_->move(at);
+    if (panel_ != nullptr) panel_->move(at.x() + picContainer_->width(), at.y());
 }
 
 void frmHaupt::showEvent(QShowEvent* event) {
@@ -269,9 +301,9 @@ void frmHaupt::FitIntoFreeArea() {
     if (free.contains(frame)) return;
     const QSize decoration = frame.size() - size();
     const QSize room = free.size() - decoration;
-    const double fit = PlayAreaFit(room);
+    const double fit = PlayAreaFit(room, Explaining());
     if (fit < layoutScale_) {
-        resize((QSizeF(kPlayArea.Pixels().size()) * fit).toSize().expandedTo(minimumSize()));
+        resize((QSizeF(ShownArea(Explaining())) * fit).toSize().expandedTo(minimumSize()));
     }
     const QSize outer = frameGeometry().size();
     move(CentredIn(free, outer, free));
@@ -290,7 +322,7 @@ void frmHaupt::resizeEvent(QResizeEvent* /*event*/) {
     }
     // In a window the play area fills the window's width or height and keeps its proportions;
     // its pictures are painted for the new size once the resize has settled.
-    const double scale = std::max(SmallestLayoutScale(), PlayAreaFit(size()));
+    const double scale = std::max(SmallestLayoutScale(), PlayAreaFit(size(), Explaining()));
     if (scale == layoutScale_) {
         CentreContainer();
         return;
@@ -319,6 +351,11 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
+    // With explanations, T asks for a hint as the button "Tipp" does.
+    if (panel_ != nullptr && key.toLower() == QLatin1Char('t')) {
+        if (!keyEvent->isAutoRepeat()) emit hintRequested();
+        return true;
+    }
     if (key.toLower() != QLatin1Char('s') && key.toLower() != QLatin1Char('a')) return false;
     // Consumed: no other control acts on these two keys.
     Form_KeyPress(key);
@@ -334,7 +371,12 @@ void frmHaupt::SetKeyboardPlay(bool on) {
     }
     // Tab goes through the play area as it reads: the board, the three buttons on the left, the
     // options below them, and the exit button at the bottom right last.
-    if (on) QWidget::setTabOrder(picOptionen_->optStaerke(4), picButtonExit_);
+    if (on) QWidget::setTabOrder(picOptionen_->optStaerke(kStrengthProfessional), picButtonExit_);
+    // With explanations the panel's "Tipp" follows, right of the play area.
+    if (panel_ != nullptr) {
+        panel_->tipp()->SetKeyboardPlay(on);
+        if (on) QWidget::setTabOrder(picButtonExit_, panel_->tipp());
+    }
 }
 
 void frmHaupt::Form_KeyPress(QChar key) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "core/Explanation.h"
 #include "core/Game.h"
 #include "core/Shell.h"
 #include "platform/Clock.h"
@@ -21,6 +22,8 @@ class QLabel;
 namespace tessora {
 
 class BoardView;
+class ExplanationPanel;
+class HintMarker;
 class OptionsPanel;
 class ScreenRatioWatch;
 class StatusAnnouncer;
@@ -46,6 +49,17 @@ class frmHaupt : public QWidget, public Shell {
         windowed_ = windowed;
         largestWindow_ = largest;
     }
+    // Explains the computer's moves in a panel beside the play area and offers hints (its
+    // button "Tipp" and the key T). Set before Load; without it nothing of this exists.
+    void SetExplaining();
+    bool Explaining() const { return panel_ != nullptr; }
+    // The explanation of the computer's move just chosen, in the position it was chosen in.
+    void ShowExplanation(const Explanation& explanation);
+    // A hint for the human: explained in the panel, its column marked above the board.
+    void ShowHint(const Explanation& explanation);
+    ExplanationPanel* explanationPanel() const { return panel_; }
+    HintMarker* hintMarker() const { return hintMarker_; }
+
     // How many times its layout size the play area is shown: the zoom, or in a resized window
     // as large as the window lets it be.
     double layoutScale() const { return layoutScale_; }
@@ -111,6 +125,8 @@ class frmHaupt : public QWidget, public Shell {
     // closes.
     void showInstructions();
     void showCopyright();
+    // The player asked for a hint (the button "Tipp" or the key T, with explanations only).
+    void hintRequested();
     // The program ends: the player confirmed the exit question or closed the window. The game
     // has been told already, so a move still running stops silently at its next step.
     void exitConfirmed();
@@ -180,6 +196,8 @@ class frmHaupt : public QWidget, public Shell {
     DrawnButton* picButtonAnleitung_ = nullptr;
     DrawnButton* picButtonCopyright_ = nullptr;
     DrawnButton* picButtonExit_ = nullptr;
+    ExplanationPanel* panel_ = nullptr;
+    HintMarker* hintMarker_ = nullptr;
 };
 
 }  // namespace tessora

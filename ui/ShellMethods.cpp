@@ -9,6 +9,7 @@
 #include "ui/MainWindow.h"
 #include "ui/OptionsPanel.h"
 #include "ui/accessibility/StatusAnnouncer.h"
+#include "ui/explain/HintMarker.h"
 
 namespace tessora {
 
@@ -73,6 +74,8 @@ PixelView frmHaupt::Surface(Picture picture) {
 
 void frmHaupt::RefreshBoard() {
     picSpielfeld_->update();
+    // A hint holds only until the board changes.
+    if (hintMarker_ != nullptr) hintMarker_->hide();
     // A stone has landed once it is drawn while none falls.
     if (!game_->flags().DropRunning && picSpielfeld_->ShowPosition(game_->state().Cells) &&
         statusAnnouncer_) {
@@ -81,6 +84,7 @@ void frmHaupt::RefreshBoard() {
 }
 
 void frmHaupt::RestoreBoardPicture() {
+    if (hintMarker_ != nullptr) hintMarker_->hide();
     pictures_.RestoreBoard();
     picSpielfeld_->update();
     picSpielfeld_->ShowPosition({});

@@ -27,7 +27,17 @@ StatusAnnouncer::StatusAnnouncer(QWidget* statusLine, QString fallingStoneText)
 
 void StatusAnnouncer::StatusChanged(const QString& text) {
     if (!QAccessible::isActive() || text == fallingStoneText_) return;
-    pending_ = text;
+    status_ = text;
+    Schedule();
+}
+
+void StatusAnnouncer::ExplanationChanged(const QString& text) {
+    if (!QAccessible::isActive()) return;
+    explanation_ = text;
+    Schedule();
+}
+
+void StatusAnnouncer::Schedule() {
     int wait = kSettleMilliseconds;
     if (sinceStone_.isValid()) {
         wait = std::max<int>(wait, kAfterStoneMilliseconds - sinceStone_.elapsed());
@@ -43,7 +53,10 @@ void StatusAnnouncer::StoneAnnounced() {
 void StatusAnnouncer::Announce() {
     // A notification is said when it appears.
     notice_->hide();
-    notice_->setAccessibleName(pending_);
+    notice_->setAccessibleName(explanation_.isEmpty() ? status_
+                                                      : explanation_ + QLatin1Char(' ') + status_);
+    explanation_.clear();
+    status_.clear();
     notice_->show();
 }
 

@@ -18,7 +18,8 @@ class StatusNotice : public QWidget {
 
 // Tells assistive technology when the status line changes, politely: a screen reader speaks
 // every notification at once, cutting off what it was saying, so a change waits until the board
-// has had time to announce its last stone, and only the latest text is said. The text shown
+// has had time to announce its last stone, and only the latest text is said (the latest
+// explanation of a move before the latest status). The text shown
 // while a stone falls, which comes with every stone, is never said. Nothing happens while no
 // assistive technology is active.
 class StatusAnnouncer : public QObject {
@@ -26,6 +27,8 @@ class StatusAnnouncer : public QObject {
     StatusAnnouncer(QWidget* statusLine, QString fallingStoneText);
 
     void StatusChanged(const QString& text);
+    // A new explanation of a move or a hint; said before the status that follows it.
+    void ExplanationChanged(const QString& text);
     // The board has just announced a landed stone.
     void StoneAnnounced();
 
@@ -33,11 +36,13 @@ class StatusAnnouncer : public QObject {
     static constexpr int kAfterStoneMilliseconds = 2500;
 
   private:
+    void Schedule();
     void Announce();
 
     StatusNotice* notice_;
     QString fallingStoneText_;
-    QString pending_;
+    QString explanation_;
+    QString status_;
     QTimer timer_;
     QElapsedTimer sinceStone_;
 };

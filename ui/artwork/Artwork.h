@@ -9,7 +9,7 @@
 namespace tessora::artwork {
 
 // The drawn buttons of the game's windows.
-enum class ButtonId { NeuesSpiel, Anleitung, Copyright, Exit, Zurueck };
+enum class ButtonId { NeuesSpiel, Anleitung, Copyright, Exit, Zurueck, Tipp };
 
 // The caption drawn on a button ("Neues Spiel", ...), also its name for assistive technology.
 QString ButtonCaption(ButtonId id);
@@ -38,6 +38,8 @@ QImage Button(ButtonId id, bool pressed, double ratio = 1);  // 110 x 27 (Exit: 
 // 300 x 50: picAnleitung and its mask picAnleitungBlack (black where the heading is), from one
 // painting.
 paint::MaskedPicture InstructionsHeadingWithMask(double ratio = 1);
+// 240 x 44: the explanation panel's heading "Erklärung" and its mask, in the same lettering.
+paint::MaskedPicture ExplanationHeadingWithMask(double ratio = 1);
 QImage MakerLogo(double ratio = 1);  // 80 x 80, picZXLogo: the maker's emblem, ARGB32
 QImage AppIcon(int size);  // size x size pixels, ARGB32 premultiplied with a transparent surround
 // The icon at every size a desktop asks for, up to 256, as images (painted on any thread) and as

@@ -28,6 +28,8 @@ QString Caption(ButtonId id) {
             return QStringLiteral("Beenden");
         case ButtonId::Zurueck:
             return QStringLiteral("Zurück");
+        case ButtonId::Tipp:
+            return QStringLiteral("Tipp");
     }
     return {};
 }

@@ -83,4 +83,8 @@ paint::MaskedPicture InstructionsHeadingWithMask(double ratio) {
     return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4, ratio);
 }
 
+paint::MaskedPicture ExplanationHeadingWithMask(double ratio) {
+    return PaintLettering(QStringLiteral("Erklärung"), 240, 44, 4, ratio);
+}
+
 }  // namespace tessora::artwork

@@ -9,6 +9,7 @@
 #include "platform/BitBlt.h"
 #include "platform/qt/InterfaceFont.h"
 #include "ui/GamePictures.h"
+#include "ui/SlateTextBox.h"
 #include "ui/Twips.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/instructions/InstructionsText.h"
@@ -27,19 +28,6 @@ constexpr int kParagraphIndentPixels = 18;
 constexpr int kParagraphGapPixels = 7;
 constexpr int kFrameLinePixels = 2;
 constexpr QRgb kFrameColour = 0xFF8393AD;  // the steel of the options panel, lightened
-
-// Light text on a deep, slightly see-through slate, so that the tiles still show at the edge.
-// Its lengths in layout pixels (%1 a border's width, ...), filled in at the window's zoom.
-const char* const kTextBoxStyle =
-    "QTextEdit { background-color: rgba(12, 17, 29, 215); color: #E8ECF3;"
-    " border: %1px solid #66758F; border-radius: %2px; padding: %3px %4px %3px %5px;"
-    " selection-background-color: #4D6A99; selection-color: #FFFFFF; }"
-    "QScrollBar:vertical { background: #1B2233; width: %6px; margin: 0; }"
-    "QScrollBar::handle:vertical { background: #5B6A85; min-height: %7px; border-radius: %8px;"
-    " margin: %9px; }"
-    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
-constexpr int kTextBoxStyleLengths[] = {1, 3, 6, 4, 8, 12, 24, 4, 2};
 
 // The paragraphs with their first lines indented and a little air between them (lengths at the
 // window's zoom).
@@ -86,12 +74,7 @@ void frmAnleitung::BuildControls() {
     txtAnleitung_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
     txtAnleitung_->setFont(InterfaceFont(Zoomed(kFontPixels)));
-    QString style = QString::fromLatin1(kTextBoxStyle);
-    for (const int length : kTextBoxStyleLengths)
-        style = style.arg(Zoomed(length));
-    txtAnleitung_->setStyleSheet(style);
-    txtAnleitung_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    txtAnleitung_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StyleSlateTextBox(txtAnleitung_, zoom());
     FillText(txtAnleitung_, zoom());
 
     shRahmen_ = new QFrame(this);
