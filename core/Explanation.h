@@ -49,7 +49,7 @@ struct Explanation {
     int column = 0;  // 1..7; 0 while there is nothing to explain
     bool hint = false;
     ExplanationKind kind = ExplanationKind::BestCell;
-    const char* stage = "";  // the deciding stage as the engine names it ("ChooseBestCell")
+    const char* stage = "";  // the deciding stage as the engine names it ("ChooseBestCell", "None")
     std::string headline;    // names the column: "Der Computer spielte Spalte 4."
     std::string text;        // why, in one or two plain sentences
     // The best cell only: its score and the grid it came from ("AttackScore" or "DefenceScore"),

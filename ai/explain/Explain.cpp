@@ -10,7 +10,6 @@ void Clear(bool hint, Explanation& out) {
     out.column = 0;
     out.hint = hint;
     out.kind = ExplanationKind::BestCell;
-    out.stage = "";
     out.headline.clear();
     out.text.clear();
     out.score = 0;
@@ -52,9 +51,9 @@ void Explain(const ChosenMove& move, bool hint, const TranslateFunction& transla
              Explanation& out) {
     Clear(hint, out);
     const Stage stage = move.player.decidingStage();
+    out.stage = StageName(stage);
     if (stage == Stage::None || !IsColumnCode(move.code)) return;
     out.column = ColumnOfCode(move.code) + 1;
-    out.stage = StageName(stage);
     out.kind = KindOf(move.player);
     const Writer writer(hint, translate);
     writer.Write(out.headline, kHeadline, {out.column});

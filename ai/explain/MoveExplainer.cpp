@@ -36,14 +36,14 @@ int16 MoveExplainer::ChooseColumn(GameState& state, YieldHook yield) {
     return code;
 }
 
-const Explanation& MoveExplainer::Hint(const GameState& game) {
+int16 MoveExplainer::Hint(const GameState& game) {
     SwapSidesForHint(game, hintState_);
     hintTrace_.clear();
     hintPlayer_.AttachTrace(&hintTrace_);
     const int16 code = hintPlayer_.ChooseColumn(hintState_, YieldHook{});
     hintPlayer_.AttachTrace(nullptr);
     explain::Explain({hintPlayer_, code, hintState_, hintTrace_}, true, translate_, hint_);
-    return hint_;
+    return code;
 }
 
 }  // namespace tessora

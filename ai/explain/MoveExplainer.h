@@ -32,10 +32,13 @@ class MoveExplainer final : public MoveChooser {
     // Why the last move chose its column.
     const Explanation& lastMove() const { return move_; }
 
-    // Which column the same player would play in the human's place in the game's position (the
-    // human to move), explained as advice. The column is 0 when no column is open.
-    const Explanation& Hint(const GameState& game);
+    // The column code (0: none open) the same player would play in the human's place in the
+    // game's position (the human to move); lastHint() explains it as advice.
+    int16 Hint(const GameState& game);
     const Explanation& lastHint() const { return hint_; }
+    // Every grid change of the last move, and of the last hint's move.
+    const Trace& moveTrace() const { return moveTrace_; }
+    const Trace& hintTrace() const { return hintTrace_; }
 
   private:
     ComputerPlayer& player_;

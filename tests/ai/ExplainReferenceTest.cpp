@@ -45,12 +45,15 @@ std::vector<StoredMove> ReadStoredMoves() {
     return stored;
 }
 
-// The position after the moves, the stones alternating from first; the side to move next.
-GameState Play(const StoredMove& move, int16 first, MovesOutcome& played) {
+// The stored position with the computer to move, or the same stones with the other side
+// beginning: then the human is to move, as in the game.
+GameState Position(const StoredMove& move, bool sidesSwapped) {
+    const int16 first = move.humanFirst != sidesSwapped ? kHuman : kComputer;
     GameState state;
-    SetUpEmptyPosition(state);
-    played = PlayMoves(state, move.moves, first);
-    state.options.Strength = move.strength;
+    std::string error;
+    EXPECT_TRUE(BuildPosition(move.moves, first, sidesSwapped ? kHuman : kComputer, move.strength,
+                              state, error))
+        << "moves.jsonl:" << move.line << ": " << error;
     return state;
 }
 
@@ -82,10 +85,7 @@ TEST(ExplainReference, EveryStoredMoveIsExplainedWithItsColumnAndStage) {
     ScriptedRandom unused({0.5});
     for (const StoredMove& move : stored) {
         const std::string where = "moves.jsonl:" + std::to_string(move.line);
-        MovesOutcome played;
-        GameState state = Play(move, move.humanFirst ? kHuman : kComputer, played);
-        ASSERT_EQ(played.stop, MovesOutcome::Stop::None) << where;
-        LetComputerMove(state, played.computerStones);
+        GameState state = Position(move, false);
         ScriptedRandom random(move.draws);
         ComputerPlayer player(random);
         MoveExplainer explainer(player, unused);
@@ -103,15 +103,12 @@ TEST(ExplainReference, AHintIsTheStoredMoveWithTheOtherSideBeginning) {
     ComputerPlayer gamePlayer(gameRandom);
     for (const StoredMove& move : ReadStoredMoves()) {
         const std::string where = "moves.jsonl:" + std::to_string(move.line);
-        // The same stones with the colours swapped: the human is to move, as in the game.
-        MovesOutcome played;
-        GameState game = Play(move, move.humanFirst ? kComputer : kHuman, played);
-        ASSERT_EQ(played.nextStone, kHuman) << where;
-        game.PlayerToMove = kHuman;
-        game.MoveCount = static_cast<int16>(2 * played.computerStones);
+        const GameState game = Position(move, true);
         ScriptedRandom hintRandom(move.draws);
         MoveExplainer explainer(gamePlayer, hintRandom);
-        const Explanation& hint = explainer.Hint(game);
+        const int16 code = explainer.Hint(game);
+        const Explanation& hint = explainer.lastHint();
+        EXPECT_EQ(ColumnOfCode(code) + 1, hint.column) << where;
         EXPECT_TRUE(hint.hint) << where;
         EXPECT_EQ(hint.column, move.column) << where;
         EXPECT_EQ(hint.stage, move.stage) << where;

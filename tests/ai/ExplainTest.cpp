@@ -317,7 +317,9 @@ TEST(ExplainHint, IsTheMoveOfTheSamePlayerWithTheSidesSwapped) {
     ComputerPlayer player(gameRandom);
     MoveExplainer explainer(player, hintRandom);
     const GameState before = game;
-    const Explanation& hint = explainer.Hint(game);
+    const int16 code = explainer.Hint(game);
+    const Explanation& hint = explainer.lastHint();
+    EXPECT_EQ(ColumnOfCode(code) + 1, hint.column);
     EXPECT_TRUE(hint.hint);
     EXPECT_EQ(hint.kind, ExplanationKind::Win);
     EXPECT_EQ(hint.column, 6);
