@@ -1,5 +1,7 @@
 #include "core/Position.h"
 
+#include <array>
+
 namespace tessora {
 
 void SetUpEmptyPosition(GameState& state) {
@@ -73,6 +75,61 @@ MovesOutcome PlayMoves(GameState& state, std::string_view moves, int16 firstSton
         }
     }
     return outcome;
+}
+
+const char* SideName(int16 stone) {
+    return stone == kHuman ? "human" : "computer";
+}
+
+const char* DirectionName(LineDirection direction) {
+    constexpr std::array<const char*, 4> kNames{"none", "horizontal", "vertical", "diagonal"};
+    return kNames[static_cast<std::size_t>(direction)];
+}
+
+bool BuildPosition(std::string_view moves, int16 firstStone, int16 toMove, int16 strength,
+                   GameState& state, std::string& error) {
+    SetUpEmptyPosition(state);
+    state.GameRestarted = 0;
+    const MovesOutcome played = PlayMoves(state, moves, firstStone);
+    // The move that stopped the position, by its place in the string.
+    const auto where = [&moves](int index) {
+        return "stone " + std::to_string(index + 1) + " (column " +
+               std::to_string(moves[static_cast<std::size_t>(index)] - '0') + ")";
+    };
+    switch (played.stop) {
+        case MovesOutcome::Stop::NotAColumn:
+            error = where(played.played) + " is not a column 1-7";
+            return false;
+        case MovesOutcome::Stop::FullColumn:
+            error = where(played.played) + " goes into a full column";
+            return false;
+        case MovesOutcome::Stop::GameOver: {
+            if (played.last.draw) {
+                error = "the game is over: the board is full";
+                return false;
+            }
+            const int16 mover = played.nextStone == kHuman ? kComputer : kHuman;
+            error = "the game is over: " + where(played.played - 1) + " gives the " +
+                    SideName(mover) + " a " + DirectionName(played.last.line) + " line";
+            return false;
+        }
+        case MovesOutcome::Stop::None:
+            break;
+    }
+    if (played.nextStone != toMove) {
+        error = std::string("the ") + SideName(played.nextStone) + " is to move after " +
+                std::to_string(moves.size()) + " stones with the " + SideName(firstStone) +
+                " beginning; the " + SideName(toMove) + " must be to move";
+        return false;
+    }
+    if (toMove == kComputer) {
+        LetComputerMove(state, played.computerStones);
+    } else {
+        state.PlayerToMove = kHuman;
+        state.MoveCount = static_cast<int16>(2 * played.computerStones);
+    }
+    state.options.Strength = strength;
+    return true;
 }
 
 }  // namespace tessora

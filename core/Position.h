@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/GameState.h"
@@ -62,5 +63,19 @@ struct MovesOutcome {
 // alternating from firstStone, and stops at the first move that cannot be played or at a stone
 // that ends the game.
 MovesOutcome PlayMoves(GameState& state, std::string_view moves, int16 firstStone);
+
+// Builds the position after moves (digits 1-7, the stones alternating from firstStone) with the
+// side toMove (kHuman or kComputer) to move, as the turn flow hands it the move: Cells,
+// ColumnState, FullColumnCount, the floor, PlayerToMove, the strength, and MoveCount (twice the
+// computer's moves, its coming one counted when it is to move). Refuses a move that is not a
+// column, an overfull column, a game already over and the other side to move; returns false
+// with a one-line reason in error.
+bool BuildPosition(std::string_view moves, int16 firstStone, int16 toMove, int16 strength,
+                   GameState& state, std::string& error);
+
+// "human" or "computer", the owner of a stone.
+const char* SideName(int16 stone);
+// "horizontal", "vertical" or "diagonal" ("none" for no line).
+const char* DirectionName(LineDirection direction);
 
 }  // namespace tessora
