@@ -68,6 +68,12 @@ TEST(EngineCommandLine, RefusesBadInputWithOneLineAndStatusTwo) {
         {{"move", "--moves", "4", "--random", ""}, "--random"},
         {{"move", "--moves", "4", "--random", "1e999"}, "--random"},
         {{"move", "--moves", "4", "--random", ManyDraws(10001)}, "--random"},
+        // explain takes move's options and positions; hint wants the human to move.
+        {{"explain", "--moves", "44", "--random", "0.25"}, "the human is to move"},
+        {{"explain", "--moves", "445", "--random", "0.25", "--depth", "3"}, "--depth"},
+        {{"hint", "--moves", "445", "--random", "0.25"}, "the computer is to move"},
+        {{"hint", "--moves", "1212121", "--random", "0.25"}, "the game is over"},
+        {{"hint", "--moves", "44"}, "--random"},
         {{"play", "--random", "0.5"}, "--human"},
         {{"play", "--human", "4", "--random", "0.5", "--trace"}, "--trace"},
         {{"play", "--human", "48", "--random", "0.5"}, "--human"},
@@ -136,6 +142,8 @@ TEST(EngineCommandLine, AnswersAGoodCommandWithOneJsonLine) {
         {"move", "--moves", "", "--first", "computer", "--random", "0.5"},
         {"move", "--moves", "445", "--random", "0.25"},  // human first and strength 3 by default
         {"move", "--trace", "--random", "0.1", "--moves", "4"},
+        {"explain", "--moves", "445", "--random", "0.25", "--trace"},
+        {"hint", "--moves", "4453", "--random", "0.25"},
         {"play", "--human", "4352", "--random", "0.25"},
         {"selfplay", "--games", "4", "--strength-a", "1", "--versus", "random", "--seed", "9"},
     };
@@ -146,6 +154,40 @@ TEST(EngineCommandLine, AnswersAGoodCommandWithOneJsonLine) {
         const std::vector<std::string> lines = Lines(run.out);
         ASSERT_EQ(lines.size(), 1u) << run.out;
         EXPECT_TRUE(Json::parse(lines[0], nullptr, false).is_object()) << lines[0];
+    }
+}
+
+// The members of an explanation in their order; score, grid and reasons for the best cell only.
+TEST(EngineCommandLine, ExplanationAnswerNamesTheColumnAndWhatDecided) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* kind;
+        std::vector<std::string> members;
+    };
+    const std::vector<std::string> bestCell = {"column", "stage", "kind",    "text",
+                                               "score",  "grid",  "reasons", "avoided"};
+    const Case cases[] = {
+        {{"explain", "--moves", "445", "--random", "0.25"}, "best-cell", bestCell},
+        {{"hint", "--moves", "4453", "--random", "0.25"}, "best-cell", bestCell},
+        // The computer's three in the bottom row, columns 4 to 6; then the human's.
+        {{"explain", "--moves", "7475161", "--random", "0.25"},
+         "win",
+         {"column", "stage", "kind", "text", "avoided"}},
+        {{"explain", "--moves", "41516", "--random", "0.25"},
+         "block",
+         {"column", "stage", "kind", "text", "avoided"}},
+    };
+    for (const Case& c : cases) {
+        const test::EngineRun run = RunTool(c.args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Json answer = Json::parse(run.out);
+        std::vector<std::string> members;
+        for (const auto& [name, value] : answer.items())
+            members.push_back(name);
+        EXPECT_EQ(members, c.members) << run.out;
+        EXPECT_EQ(answer["kind"], c.kind);
+        const std::string spalte = "Spalte " + std::to_string(answer["column"].get<int>());
+        EXPECT_NE(answer["text"].get<std::string>().find(spalte), std::string::npos) << run.out;
     }
 }
 

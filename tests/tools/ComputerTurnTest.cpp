@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/Position.h"
 #include "tools/engine/MoveAnalysis.h"
-#include "tools/engine/Position.h"
 
 namespace tessora::engine {
 namespace {
@@ -12,7 +12,7 @@ TEST(CheckChosenColumn, AcceptsOnlyOpenColumnCodes) {
     GameState state;
     std::string error;
     // Column 1 is full.
-    ASSERT_TRUE(BuildComputerPosition("1111112", FirstPlayer::Human, 3, state, error)) << error;
+    ASSERT_TRUE(BuildPosition("1111112", kHuman, kComputer, 3, state, error)) << error;
     struct Case {
         int16 code;
         bool accepted;

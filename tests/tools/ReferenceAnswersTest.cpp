@@ -1,9 +1,11 @@
 // The stored-result regression check: every request of the reference files goes through the
 // engine's batch path, and the answer must agree with the stored one in column, stage and
-// every grid cell (moves), or in moves and result (whole games).
+// every grid cell (moves), or in moves and result (whole games); explain and hint name the stored
+// moves' columns and stages too.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -199,6 +201,61 @@ TEST(ReferenceAnswers, EveryStoredMoveGivesTheStoredColumnStageAndGrids) {
 
 TEST(ReferenceAnswers, EveryStoredGameIsPlayedToTheStoredEnd) {
     CheckStoredAnswers("games.jsonl", {"moves", "result"}, false);
+}
+
+// The column and stage of the answer to a batch request, or the reason it was refused.
+std::string ColumnAndStage(const Json& request) {
+    std::string answerText;
+    Problem problem;
+    if (!AnswerRequestLine(request.dump(), answerText, problem))
+        return "refused: " + problem.message;
+    const Json answer = Json::parse(answerText);
+    return Show(Find(answer, "column")) + " " + Show(Find(answer, "stage"));
+}
+
+// Fails once, naming the first few stored lines whose answer to the changed request differs.
+void CheckEveryStoredMove(const std::function<Json(const Json&)>& changed,
+                          const std::function<std::string(const StoredAnswer&)>& expected) {
+    constexpr int kShownLines = 6;
+    int failing = 0;
+    std::ostringstream report;
+    const std::vector<StoredAnswer> stored = ReadStoredAnswers("moves.jsonl");
+    ASSERT_FALSE(stored.empty());
+    for (const StoredAnswer& entry : stored) {
+        const Json request = changed(Json::parse(entry.request));
+        const std::string want = expected(entry);
+        const std::string have = ColumnAndStage(request);
+        if (want == have) continue;
+        if (++failing <= kShownLines) {
+            report << "\n  line " << entry.lineNumber << ": " << request.dump() << ": expected "
+                   << want << ", got " << have;
+        }
+    }
+    if (failing > 0)
+        ADD_FAILURE() << failing << " of " << stored.size() << " differ" << report.str();
+}
+
+TEST(ReferenceAnswers, EveryStoredMoveIsExplainedWithTheStoredColumnAndStage) {
+    CheckEveryStoredMove(
+        [](Json request) {
+            request["cmd"] = "explain";
+            return request;
+        },
+        [](const StoredAnswer& entry) {
+            return Show(Find(entry.answer, "column")) + " " + Show(Find(entry.answer, "stage"));
+        });
+}
+
+// The same stones with the other side beginning leave the human to move: the hint is the same
+// player's move in the human's place.
+TEST(ReferenceAnswers, AHintIsTheMoveWithTheOtherSideBeginning) {
+    CheckEveryStoredMove(
+        [](Json request) {
+            request["cmd"] = "hint";
+            request["first"] = request["first"] == "human" ? "computer" : "human";
+            return request;
+        },
+        [](const StoredAnswer& entry) { return ColumnAndStage(Json::parse(entry.request)); });
 }
 
 }  // namespace

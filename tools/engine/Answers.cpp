@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <span>
 
 namespace tessora::engine {
 
@@ -36,16 +37,32 @@ Json TraceRecordJson(const TraceRecord& record) {
             {"after", record.after}};
 }
 
+// The explanation's members of an explain or hint answer.
+void AddExplanation(const Explanation& e, Json& answer) {
+    answer.update({{"kind", ExplanationKindName(e.kind)}, {"text", e.text}});
+    if (e.kind == ExplanationKind::BestCell) {
+        answer.update({{"score", e.score}, {"grid", e.grid}, {"reasons", Json::array()}});
+        for (const auto& [text, points] : std::span(e.reasons).first(e.reasonCount))
+            answer["reasons"].push_back({{"text", text}, {"points", points}});
+    }
+    Json& avoided = answer["avoided"] = Json::array();
+    for (const auto& [column, text] : std::span(e.avoided).first(e.avoidedCount))
+        avoided.push_back({{"column", column}, {"text", text}});
+    if (!e.chance.empty()) answer["chance"] = e.chance;
+}
+
 }  // namespace
 
-std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace) {
-    Json grids = Json::object();
-    for (const GridEntry& grid : kGridTable)
-        grids[grid.name] = GridRows(outcome.grids.get(grid.id));
-    Json answer = {{"column", outcome.column},
-                   {"stage", StageName(outcome.stage)},
-                   {"grids", std::move(grids)}};
-    if (withTrace) {
+std::string MoveAnswerJson(const MoveOutcome& outcome, const MoveRequest& request) {
+    Json answer = {{"column", outcome.column}, {"stage", outcome.explanation.stage}};
+    if (request.question == MoveQuestion::Move) {
+        Json& grids = answer["grids"] = Json::object();
+        for (const GridEntry& grid : kGridTable)
+            grids[grid.name] = GridRows(outcome.grids.get(grid.id));
+    } else {
+        AddExplanation(outcome.explanation, answer);
+    }
+    if (request.trace) {
         Json& trace = answer["trace"] = Json::array();
         for (const TraceRecord& record : outcome.trace)
             trace.push_back(TraceRecordJson(record));

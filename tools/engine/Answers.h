@@ -17,9 +17,12 @@ using Json = nlohmann::ordered_json;
 
 // {"column":N,"stage":"...","grids":{"AttackScore":[[7 values] per row, lowest row index
 // first],...}} with the grids in the order AttackScore, DefenceScore, OwnThreat, FoeThreat,
-// ForbiddenMark, AvoidMark, CautionMark, DoubtMark, each over its declared rows; with
-// withTrace a "trace" list follows, one object per grid change in the order they happened.
-std::string MoveAnswerJson(const MoveOutcome& outcome, bool withTrace);
+// ForbiddenMark, AvoidMark, CautionMark, DoubtMark, each over its declared rows. For explain and
+// hint "kind":"...","text":"..." in place of the grids, for the kind best-cell "score":N,
+// "grid":"...","reasons":[{"text":"...","points":N}...], then "avoided":[{"column":N,
+// "text":"..."}...] and "chance":"..." when a draw decided. With the trace asked for, a "trace"
+// list follows, one object per grid change in the order they happened.
+std::string MoveAnswerJson(const MoveOutcome& outcome, const MoveRequest& request);
 
 // {"moves":"...","result":"..."}
 std::string PlayAnswerJson(const PlayOutcome& outcome);

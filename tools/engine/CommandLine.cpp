@@ -1,6 +1,7 @@
 #include "tools/engine/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 
 #include "tools/engine/Requests.h"
@@ -110,12 +111,19 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
     CLI::Option* batchFlag =
         app.add_flag("--batch", batch, "answer one JSON request per line of standard input");
 
+    // move, explain and hint take the same options; their commands in the order of MoveQuestion.
     MoveRequest move;
+    const std::array<CLI::App*, kMoveQuestionNames.size()> moveCommands{
+        app.add_subcommand(std::string(kMoveQuestionNames[0]),
+                           "the computer's column for a position, with its stage and grids"),
+        app.add_subcommand(std::string(kMoveQuestionNames[1]),
+                           "the computer's column for a position and why, in the game's words"),
+        app.add_subcommand(std::string(kMoveQuestionNames[2]),
+                           "the computer's column in the human's place (the human to move)")};
+    for (CLI::App* command : moveCommands)
+        AddMoveOptions(*command, move);
     PlayRequest play;
     SelfPlayRequest selfPlay;
-    CLI::App& moveCommand = *app.add_subcommand(
-        "move", "the computer's column for a position, with its stage and grids");
-    AddMoveOptions(moveCommand, move);
     CLI::App& playCommand = *app.add_subcommand("play", "a whole game, the human's columns given");
     AddPlayOptions(playCommand, play);
     CLI::App& selfPlayCommand =
@@ -136,7 +144,9 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
         error = refusal.what();
         return false;
     }
-    if (moveCommand.parsed()) {
+    if (const auto asked = std::ranges::find_if(moveCommands, &CLI::App::parsed);
+        asked != moveCommands.end()) {
+        move.question = static_cast<MoveQuestion>(asked - moveCommands.begin());
         out = Request(std::move(move));
     } else if (playCommand.parsed()) {
         out = Request(std::move(play));
@@ -145,7 +155,7 @@ bool ParseCommandLine(std::span<const std::string> args, Invocation& out, std::s
     } else if (batch) {
         out = BatchRequest{};
     } else {
-        error = "no command given: move, play, selfplay or --batch (see --help)";
+        error = "no command given: move, explain, hint, play, selfplay or --batch (see --help)";
         return false;
     }
     return true;

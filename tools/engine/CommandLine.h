@@ -9,7 +9,8 @@ namespace tessora::engine {
 
 // Reads the arguments after the program name with CLI11, in its own forms ("--moves 445" or
 // "--moves=445"; an option given twice is refused):
-//   move --moves 445 [--first human|computer] [--strength N] --random 0.25[,0.7,...] [--trace]
+//   move|explain|hint --moves 445 [--first human|computer] [--strength N] --random 0.25[,...]
+//       [--trace]   (hint: with the human to move)
 //   play --human 4352 [--first human|computer] [--strength N] --random 0.25[,...]
 //   selfplay --games N --strength-a A (--strength-b B | --versus random) [--seed S]
 //   --batch | --version | --help (also after a command, for that command's options)

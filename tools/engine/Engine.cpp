@@ -15,7 +15,7 @@ namespace {
 bool Answer(const MoveRequest& request, std::string& answer, Problem& problem) {
     MoveOutcome outcome;
     if (!AnalyseMove(request, outcome, problem)) return false;
-    answer = MoveAnswerJson(outcome, request.trace);
+    answer = MoveAnswerJson(outcome, request);
     return true;
 }
 

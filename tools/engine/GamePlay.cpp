@@ -1,8 +1,8 @@
 #include "tools/engine/GamePlay.h"
 
 #include "ai/ComputerPlayer.h"
+#include "core/Position.h"
 #include "tools/engine/MoveAnalysis.h"
-#include "tools/engine/Position.h"
 
 namespace tessora::engine {
 
@@ -13,7 +13,7 @@ std::string MovesSoFar(const std::string& moves) {
 
 std::string ResultName(int16 mover, const StoneOutcome& verdict) {
     if (verdict.draw) return "draw";
-    return SideName(mover) + "-" + DirectionName(verdict.line);
+    return std::string(SideName(mover)) + "-" + DirectionName(verdict.line);
 }
 }  // namespace
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "tools/engine/Position.h"
+#include "ai/explain/MoveExplainer.h"
+#include "core/Position.h"
 
 namespace tessora::engine {
 
@@ -25,21 +26,22 @@ bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Pro
 
 bool AnalyseMove(const MoveRequest& request, MoveOutcome& outcome, Problem& problem) {
     GameState state;
-    if (!BuildComputerPosition(request.moves, request.first, request.strength, state,
-                               problem.message)) {
+    const bool hint = request.question == MoveQuestion::Hint;
+    if (!BuildPosition(request.moves, StoneOf(request.first), hint ? kHuman : kComputer,
+                       static_cast<int16>(request.strength), state, problem.message)) {
         problem.kind = Problem::Kind::BadInput;
         return false;
     }
     ScriptedRandom random(request.random);
     ComputerPlayer player(random);
-    outcome.trace.clear();
-    if (request.trace) player.AttachTrace(&outcome.trace);
+    // A hint is the same player's choice in the human's place, drawing from the same script.
+    MoveExplainer explainer(player, random);
+    const int16 code = hint ? explainer.Hint(state) : explainer.ChooseColumn(state, YieldHook{});
+    outcome.explanation = hint ? explainer.lastHint() : explainer.lastMove();
+    outcome.trace = hint ? explainer.hintTrace() : explainer.moveTrace();
     int column = 0;
-    const bool chosen = ChooseOpenColumn(player, state, column, problem);
-    player.AttachTrace(nullptr);
-    if (!chosen) return false;
+    if (!CheckChosenColumn(code, state, outcome.explanation.stage, column, problem)) return false;
     outcome.column = column + 1;
-    outcome.stage = player.decidingStage();
     outcome.grids = player.workspace().grids();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "ai/ComputerPlayer.h"
 #include "ai/Grid.h"
 #include "ai/Trace.h"
+#include "core/Explanation.h"
 #include "core/GameState.h"
 #include "tools/engine/Problem.h"
 #include "tools/engine/Requests.h"
@@ -19,17 +20,17 @@ bool ChooseOpenColumn(ComputerPlayer& player, GameState& state, int& column, Pro
 bool CheckChosenColumn(int16 code, const GameState& state, const char* stageName, int& column,
                        Problem& problem);
 
-// The computer's choice in one position and the state of its grids when the deciding stage
-// returned.
+// The computer's choice in one position, the state of its grids when the deciding stage
+// returned, and why it chose.
 struct MoveOutcome {
     int column = 0;  // 1..7
-    Stage stage = Stage::None;
     Grids grids{};
-    Trace trace;  // every grid change of the move, in order; empty unless asked for
+    Trace trace;              // every grid change of the move, in order
+    Explanation explanation;  // its stage too
 };
 
-// Builds the request's position and lets the computer player choose, with the request's
-// scripted draws.
+// Builds the request's position (a hint's with the human to move) and lets the computer player
+// choose, with the request's scripted draws.
 bool AnalyseMove(const MoveRequest& request, MoveOutcome& outcome, Problem& problem);
 
 }  // namespace tessora::engine

@@ -85,8 +85,10 @@ constexpr std::array<std::string_view, 5> kPlayMembers{"cmd", "human", "first", 
 Request ReadRequest(const RequestJson& object) {
     if (!object.is_object()) throw Refusal("a request must be a JSON object");
     const std::string command = Member<std::string>(object, "cmd");
-    if (command == "move") {
+    if (const auto asked = std::ranges::find(kMoveQuestionNames, command);
+        asked != kMoveQuestionNames.end()) {
         MoveRequest move;
+        move.question = static_cast<MoveQuestion>(asked - kMoveQuestionNames.begin());
         ReadSetting(object, kMoveMembers, move);
         move.moves = ReadColumns(object, "moves");
         move.trace = object.contains("trace") && Member<bool>(object, "trace");
@@ -98,7 +100,7 @@ Request ReadRequest(const RequestJson& object) {
         play.human = ReadColumns(object, "human");
         return play;
     }
-    throw Refusal("unknown cmd \"" + command + "\" (move or play)");
+    throw Refusal("unknown cmd \"" + command + "\" (move, explain, hint or play)");
 }
 
 }  // namespace

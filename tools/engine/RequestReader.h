@@ -12,6 +12,7 @@ namespace tessora::engine {
 
 // Reads one batch line, a JSON object in one of two forms:
 //   {"cmd":"move","moves":"445","first":"human","strength":3,"random":[0.25],"trace":false}
+//   (or "cmd":"explain" or "hint" with the same members)
 //   {"cmd":"play","human":"4352","first":"human","strength":3,"random":[0.25,0.7]}
 // Every member is required except "trace"; unknown members are refused. The JSON is read by
 // nlohmann-json as it reads it (a repeated member name keeps its last value); a line that is

@@ -20,6 +20,11 @@ constexpr std::array<std::string_view, 2> kFirstPlayerNames{"human", "computer"}
 // The side called name; false for a name that is neither.
 bool FirstPlayerNamed(std::string_view name, FirstPlayer& out);
 
+// The stone owner for a side: kHuman or kComputer.
+constexpr int16 StoneOf(FirstPlayer player) {
+    return player == FirstPlayer::Human ? kHuman : kComputer;
+}
+
 // The most draws one request may script.
 constexpr std::size_t kMaxDraws = 10000;
 
@@ -37,11 +42,17 @@ struct GameSetting {
     std::vector<double> random;  // the scripted draws, cycling; each in [0, 1)
 };
 
+// What a move request asks, and the commands that ask it: the choice with its grids, the choice
+// explained, or a hint (the human to move: the same player's choice in the human's place).
+enum class MoveQuestion { Move, Explain, Hint };
+constexpr std::array<std::string_view, 3> kMoveQuestionNames{"move", "explain", "hint"};
+
 // The computer's choice in one position, given as the columns played so far (digits 1-7,
 // the first stone first).
 struct MoveRequest : GameSetting {
     std::string moves;
     bool trace = false;
+    MoveQuestion question = MoveQuestion::Move;
 };
 
 // A whole game: the human's columns in order, the computer's from the computer player, whose

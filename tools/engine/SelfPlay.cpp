@@ -5,8 +5,8 @@
 #include <ctime>
 
 #include "ai/ComputerPlayer.h"
+#include "core/Position.h"
 #include "tools/engine/MoveAnalysis.h"
-#include "tools/engine/Position.h"
 #include "tools/engine/SeededRandom.h"
 
 namespace tessora::engine {

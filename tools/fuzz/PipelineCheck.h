@@ -14,8 +14,8 @@
 
 #include "ai/ComputerPlayer.h"
 #include "core/GameState.h"
+#include "core/Position.h"
 #include "platform/Random.h"
-#include "tools/engine/Position.h"
 #include "tools/engine/Requests.h"
 
 namespace tessora::fuzz {
@@ -85,7 +85,9 @@ inline std::string CheckPipeline(std::span<const std::uint8_t> bytes) {
     if (!ReadFuzzedPosition(bytes, fuzzed)) return {};
     GameState state;
     std::string error;
-    if (!engine::BuildComputerPosition(fuzzed.moves, fuzzed.first, fuzzed.strength, state, error)) {
+    const auto strength = static_cast<int16>(fuzzed.strength);
+    const int16 first = engine::StoneOf(fuzzed.first);
+    if (!BuildPosition(fuzzed.moves, first, kComputer, strength, state, error)) {
         return "moves " + fuzzed.moves + " refused: " + error;
     }
     const std::array<int16, kCellCount> cellsBefore = state.Cells;
@@ -112,7 +114,7 @@ inline std::string CheckPipeline(std::span<const std::uint8_t> bytes) {
     ScriptedRandom sameDraws(fuzzed.draws);
     longLivedRandom.Use(sameDraws);
     GameState again;
-    engine::BuildComputerPosition(fuzzed.moves, fuzzed.first, fuzzed.strength, again, error);
+    BuildPosition(fuzzed.moves, first, kComputer, strength, again, error);
     const int16 codeAgain = longLived.ChooseColumn(again, YieldHook{});
     if (codeAgain != code || longLived.decidingStage() != player.decidingStage()) {
         return where + " from a fresh player, " + std::to_string(codeAgain) +
