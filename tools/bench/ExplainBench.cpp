@@ -61,7 +61,7 @@ void BM_Hint(benchmark::State& bm) {
     MoveExplainer explainer(player, hintRandom);
     std::size_t next = 0;
     for (auto _ : bm) {
-        benchmark::DoNotOptimize(explainer.Hint(positions[next]).column);
+        benchmark::DoNotOptimize(explainer.Hint(positions[next]));
         next = (next + 1) % positions.size();
     }
 }
