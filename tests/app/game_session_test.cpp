@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -6,8 +7,11 @@
 #include "platform/qt/TimeOfDayClock.h"
 #include "support/FakeWaveOutput.h"
 #include "support/QtTestMain.h"
+#include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
+#include "ui/explain/ExplanationPanel.h"
+#include "ui/explain/HintMarker.h"
 #include "ui/instructions/InstructionsWindow.h"
 
 using namespace tessora;
@@ -94,6 +98,48 @@ class GameSessionTest : public QObject {
         QVERIFY(window->isVisible());
         const QStringList back = byTitleBar ? QStringList{} : QStringList{"KLICK.WAV"};
         QCOMPARE(s.SoundsPlayed(), (QStringList{"KLICK.WAV", sound} + back));
+    }
+
+    // With --erklaeren a panel beside the play area says which column the computer played and
+    // T shows a hint over the board without touching the game; without it neither exists and T
+    // does nothing.
+    void explanationsOnlyWithTheOption_data() {
+        QTest::addColumn<bool>("explain");
+        QTest::newRow("--erklaeren") << true;
+        QTest::newRow("no option") << false;
+    }
+    void explanationsOnlyWithTheOption() {
+        QFETCH(bool, explain);
+        StartOptions options;
+        options.explain = explain;
+        Session s(options);
+        frmHaupt* window = s.session.mainWindow();
+        Game& game = window->game();
+        game.options().AnimationOn = false;
+        QCOMPARE(window->findChildren<ExplanationPanel*>().size(), explain ? 1 : 0);
+        game.picSpielfeld_MouseUp(1, 0, 600 + 900 * 3, 2000);
+        int computerColumn = -1;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (game.state().Cells[cell] == kComputer) computerColumn = CellColumn(cell) + 1;
+        }
+        QVERIFY(computerColumn > 0);
+
+        const GameState before = game.state();
+        const QStringList sounds = s.SoundsPlayed();
+        QTest::keyClick(window->picSpielfeld(), Qt::Key_T);
+        QCOMPARE(game.state().Cells, before.Cells);
+        QCOMPARE(s.SoundsPlayed(), sounds);
+        if (!explain) return;
+        ExplanationPanel* panel = window->explanationPanel();
+        QVERIFY(panel->isVisible());
+        QVERIFY(!panel->geometry().intersects(window->picContainer()->geometry()));
+        QVERIFY(panel->headline()->text().startsWith(QStringLiteral("Tipp: Spalte")));
+        QVERIFY(window->hintMarker()->isVisible());
+        // The computer's next move explains itself again, and the hint's marker goes.
+        game.picSpielfeld_MouseUp(1, 0, 600 + 900 * 3, 2000);
+        QVERIFY(
+            panel->headline()->text().startsWith(QStringLiteral("Der Computer spielte Spalte")));
+        QVERIFY(!window->hintMarker()->isVisible());
     }
 
     // Keyboard play is on with --tastatur, and also while a screen reader or another assistive

@@ -53,8 +53,9 @@ void StatusAnnouncer::StoneAnnounced() {
 void StatusAnnouncer::Announce() {
     // A notification is said when it appears.
     notice_->hide();
-    notice_->setAccessibleName(explanation_.isEmpty() ? status_
-                                                      : explanation_ + QLatin1Char(' ') + status_);
+    QString said = explanation_;
+    if (!said.isEmpty() && !status_.isEmpty()) said += QLatin1Char(' ');
+    notice_->setAccessibleName(said + status_);
     explanation_.clear();
     status_.clear();
     notice_->show();
