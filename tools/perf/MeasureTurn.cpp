@@ -159,7 +159,9 @@ int main(int argc, char** argv) {
     // The game's display options, read as the game reads them.
     QStringList gameArguments{QStringLiteral("tessora")};
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--fenster") == 0) gameArguments << QString::fromLatin1(argv[i]);
+        if (std::strcmp(argv[i], "--fenster") == 0 || std::strcmp(argv[i], "--erklaeren") == 0) {
+            gameArguments << QString::fromLatin1(argv[i]);
+        }
         if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) {
             gameArguments << QString::fromLatin1(argv[i]) << QString::fromLatin1(argv[i + 1]);
         }
