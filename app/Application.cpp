@@ -18,13 +18,16 @@ struct HeldMessage {
 // application object is made lives here.
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
+QByteArray noScreenLine;
+
+const char* const kNoScreen = QT_TRANSLATE_NOOP(
+    "Startup",
+    "Kein Bildschirm gefunden. Tessora braucht eine grafische Oberfläche (X11 oder Wayland); ist "
+    "DISPLAY oder WAYLAND_DISPLAY gesetzt?");
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs(
-            "tessora: Kein Bildschirm gefunden. Tessora braucht eine grafische Oberfläche "
-            "(X11 oder Wayland); ist DISPLAY oder WAYLAND_DISPLAY gesetzt?\n",
-            stderr);
+        std::fputs(noScreenLine.constData(), stderr);
         std::_Exit(kExitNoScreen);
     }
     heldMessages.push_back({type, text});
@@ -53,7 +56,9 @@ void NameTheGameForTheSoundServer() {
            kKeepTheUsers);
 }
 
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv, Language language) {
+    noScreenLine =
+        "tessora: " + GameTranslation(language).Text("Startup", kNoScreen).toLocal8Bit() + '\n';
     previousHandler = qInstallMessageHandler(&HoldOrEnd);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/Language.h"
+
 namespace tessora {
 
 // The status of a program that found no screen to show its windows on.
@@ -19,6 +21,8 @@ void NameTheGameForTheSoundServer();
 // program that finds no screen (neither an X server nor a Wayland compositor) with an English
 // complaint and a core dump; here it ends instead with one German line on standard error and
 // status kExitNoScreen. Qt's other messages of that moment are passed on once a screen was found.
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
+// The program's texts are in `language`, which the application's translation then speaks.
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv,
+                                               Language language = Language::German);
 
 }  // namespace tessora

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <array>
 #include <cstdio>
 
@@ -22,43 +23,59 @@ constexpr std::array kQtOptions{
     QtOption{"style", true},           QtOption{"stylesheet", true},
     QtOption{"reverse", false},        QtOption{"widgetcount", false}};
 
-QString HelpText() {
-    return QStringLiteral(
-        "Aufruf: tessora [Optionen]\n"
-        "Vier in einer Reihe gegen den Computer.\n"
-        "\n"
-        "Optionen:\n"
-        "  --zoom FAKTOR   vergrößert alle Fenster des Spiels um FAKTOR, eine Zahl von 1 bis 4\n"
-        "                  (auch Bruchzahlen wie 1.5 oder 2,25); mit max so weit, wie die\n"
-        "                  Spielfläche auf den Bildschirm passt\n"
-        "  --fenster       spielt in einem gewöhnlichen Fenster statt auf dem ganzen\n"
-        "                  Bildschirm; das Fenster lässt sich beliebig vergrößern\n"
-        "  --tastatur      Spiel mit der Tastatur: die Tasten 1 bis 7 werfen einen Stein\n"
-        "                  in ihre Spalte, Tab erreicht auch das Spielfeld und die\n"
-        "                  Schaltflächen, Leertaste oder Eingabetaste drückt eine\n"
-        "                  Schaltfläche; mit einem Bildschirmleser ist es von selbst an\n"
-        "  --erklaeren     zeigt neben der Spielfläche, warum der Computer seine Spalte\n"
-        "                  gewählt hat, und gibt mit \"Tipp\" (oder der Taste T) einen\n"
-        "                  Rat, welche Spalte er an Ihrer Stelle spielen würde\n"
-        "  -h, --help      zeigt diese Hilfe und beendet das Programm\n"
-        "  -v, --version   zeigt die Versionsnummer und beendet das Programm\n"
-        "\n"
-        "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt, mit\n"
-        "der Spielfläche von 640 x 480 Bildpunkten in der Mitte. Die Taste S schaltet den Ton,\n"
-        "die Taste A das Fallen der Steine ein und aus; die Optionsfelder nehmen wie immer Tab,\n"
-        "die Pfeiltasten und die Leertaste. Alle anderen Tasten tun ohne --tastatur nichts.\n"
-        "Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.\n");
-}
+// The help, in German for the translation tools (context "CommandLine").
+const char* const kHelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Aufruf: tessora [Optionen]\n"
+    "Vier in einer Reihe gegen den Computer.\n"
+    "\n"
+    "Optionen:\n"
+    "  --zoom FAKTOR   vergrößert alle Fenster des Spiels um FAKTOR, eine Zahl von 1 bis 4\n"
+    "                  (auch Bruchzahlen wie 1.5 oder 2,25); mit max so weit, wie die\n"
+    "                  Spielfläche auf den Bildschirm passt\n"
+    "  --fenster       spielt in einem gewöhnlichen Fenster statt auf dem ganzen\n"
+    "                  Bildschirm; das Fenster lässt sich beliebig vergrößern\n"
+    "  --tastatur      Spiel mit der Tastatur: die Tasten 1 bis 7 werfen einen Stein\n"
+    "                  in ihre Spalte, Tab erreicht auch das Spielfeld und die\n"
+    "                  Schaltflächen, Leertaste oder Eingabetaste drückt eine\n"
+    "                  Schaltfläche; mit einem Bildschirmleser ist es von selbst an\n"
+    "  --erklaeren     zeigt neben der Spielfläche, warum der Computer seine Spalte\n"
+    "                  gewählt hat, und gibt mit \"Tipp\" (oder der Taste T) einen\n"
+    "                  Rat, welche Spalte er an Ihrer Stelle spielen würde\n"
+    "  --sprache SPRACHE  spielt in SPRACHE: de (Deutsch, wie ohne die Option), en\n"
+    "                  (Englisch) oder auto (die Sprache der Spracheinstellung, Englisch\n"
+    "                  für eine englische, sonst Deutsch)\n"
+    "  -h, --help      zeigt diese Hilfe und beendet das Programm\n"
+    "  -v, --version   zeigt die Versionsnummer und beendet das Programm\n"
+    "\n"
+    "Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt, mit\n"
+    "der Spielfläche von 640 x 480 Bildpunkten in der Mitte. Die Taste S schaltet den Ton,\n"
+    "die Taste A das Fallen der Steine ein und aus; die Optionsfelder nehmen wie immer Tab,\n"
+    "die Pfeiltasten und die Leertaste. Alle anderen Tasten tun ohne --tastatur nichts.\n"
+    "Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.\n");
 
 CommandLineAnswer Refuse(const QString& line) {
     return {false, kExitBadCommandLine, QStringLiteral("tessora: ") + line + u'\n', {}};
 }
 
-// The game's own option that takes a value.
+// The refusals' words, in German for the translation tools (context "CommandLine").
+const char* const kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "Unbekannte Option: %1");
+const char* const kTakesNoValue =
+    QT_TRANSLATE_NOOP("CommandLine", "Die Option %1 nimmt keinen Wert");
+const char* const kNeedsValue = QT_TRANSLATE_NOOP("CommandLine", "Der Option %1 fehlt ein Wert");
+const char* const kUnreadable = QT_TRANSLATE_NOOP("CommandLine", "Unlesbare Befehlszeile: %1");
+const char* const kUnexpected = QT_TRANSLATE_NOOP("CommandLine", "Unerwartetes Argument: %1");
+const char* const kBadZoom = QT_TRANSLATE_NOOP(
+    "CommandLine", "Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen von 1 bis 4 und max)");
+const char* const kBadLanguage = QT_TRANSLATE_NOOP(
+    "CommandLine", "Ungültige Sprache für --sprache: %1 (erlaubt sind de, en und auto)");
+
+// The game's own options that take a value.
 constexpr const char* kZoomOption = "zoom";
+constexpr const char* kLanguageOption = "sprache";
 
 bool TakesValue(const QString& name) {
-    if (name == QLatin1String(kZoomOption)) return true;
+    if (name == QLatin1String(kZoomOption) || name == QLatin1String(kLanguageOption)) return true;
     for (const QtOption& option : kQtOptions) {
         if (name == QLatin1String(option.name)) return option.takesValue;
     }
@@ -84,27 +101,31 @@ QStringList OptionArguments(const QStringList& arguments) {
 }
 
 // The German line for a command line the parser refused.
-QString RefusalLine(const QCommandLineParser& parser, const QStringList& arguments) {
+QString RefusalLine(const QCommandLineParser& parser, const QStringList& arguments,
+                    const GameTranslation& words) {
+    const auto say = [&words](const char* german, const QString& what) {
+        return words.Text("CommandLine", german).arg(what);
+    };
     const QStringList options = OptionArguments(arguments);
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().constFirst();
         for (const QString& option : options) {
             if (OptionName(option) == name) {
-                return QStringLiteral("Unbekannte Option: ") + option.section(u'=', 0, 0);
+                return say(kUnknownOption, option.section(u'=', 0, 0));
             }
         }
-        return QStringLiteral("Unbekannte Option: --") + name;
+        return say(kUnknownOption, QStringLiteral("--") + name);
     }
     // Otherwise a flag was given a value, or the option that needs one came last.
     for (const QString& option : options) {
         if (option.contains(u'=') && !TakesValue(OptionName(option))) {
-            return QStringLiteral("Die Option %1 nimmt keinen Wert").arg(option);
+            return say(kTakesNoValue, option);
         }
     }
     if (!options.isEmpty() && options.constLast() == arguments.constLast()) {
-        return QStringLiteral("Der Option %1 fehlt ein Wert").arg(options.constLast());
+        return say(kNeedsValue, options.constLast());
     }
-    return QStringLiteral("Unlesbare Befehlszeile: ") + arguments.mid(1).join(u' ');
+    return say(kUnreadable, arguments.mid(1).join(u' '));
 }
 
 // The factor of --zoom: "max", or a number from 1 to 4 with a decimal point or comma.
@@ -123,7 +144,7 @@ bool ReadZoom(const QString& value, StartOptions& options) {
 
 }  // namespace
 
-CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
+CommandLineAnswer ReadCommandLine(const QStringList& arguments, const QStringList& uiLanguages) {
     QCommandLineParser parser;
     // Qt's options are single-dash words ("-platform"); "-h" and "--help" read alike.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -134,24 +155,39 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     const QCommandLineOption window(QStringLiteral("fenster"));
     const QCommandLineOption keyboardPlay(QStringLiteral("tastatur"));
     const QCommandLineOption explain(QStringLiteral("erklaeren"));
+    const QCommandLineOption language(QString::fromLatin1(kLanguageOption), QString(),
+                                      QStringLiteral("SPRACHE"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(zoom);
     parser.addOption(window);
     parser.addOption(keyboardPlay);
     parser.addOption(explain);
+    parser.addOption(language);
     for (const QtOption& option : kQtOptions) {
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(option.name), QString(),
                                option.takesValue ? QStringLiteral("value") : QString()));
     }
 
-    if (!parser.parse(arguments)) return Refuse(RefusalLine(parser, arguments));
+    // The game's language speaks the refusals: the one asked for, or else German. The help is no
+    // part of the game and speaks the user's own.
+    const bool parsed = parser.parse(arguments);
+    std::optional<Language> chosen = Language::German;
+    if (parsed && parser.isSet(language))
+        chosen = ReadLanguage(parser.value(language), uiLanguages);
+    const GameTranslation words(chosen.value_or(Language::German));
+    if (!parsed) return Refuse(RefusalLine(parser, arguments, words));
     if (!parser.positionalArguments().isEmpty()) {
-        return Refuse(QStringLiteral("Unerwartetes Argument: ") +
-                      parser.positionalArguments().constFirst());
+        return Refuse(
+            words.Text("CommandLine", kUnexpected).arg(parser.positionalArguments().constFirst()));
     }
-    if (parser.isSet(help)) return {false, 0, HelpText(), {}};
+    if (parser.isSet(help)) {
+        return {false,
+                0,
+                GameTranslation(LanguageOfLocale(uiLanguages)).Text("CommandLine", kHelpText),
+                {}};
+    }
     if (parser.isSet(version)) {
         return {false, 0, QStringLiteral("tessora " TESSORA_VERSION "\n"), {}};
     }
@@ -159,10 +195,12 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     answer.options.windowed = parser.isSet(window);
     answer.options.keyboardPlay = parser.isSet(keyboardPlay);
     answer.options.explain = parser.isSet(explain);
+    if (!chosen) {
+        return Refuse(words.Text("CommandLine", kBadLanguage).arg(parser.value(language)));
+    }
+    answer.options.language = *chosen;
     if (parser.isSet(zoom) && !ReadZoom(parser.value(zoom), answer.options)) {
-        return Refuse(QStringLiteral("Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen "
-                                     "von 1 bis 4 und max)")
-                          .arg(parser.value(zoom)));
+        return Refuse(words.Text("CommandLine", kBadZoom).arg(parser.value(zoom)));
     }
     return answer;
 }
@@ -171,7 +209,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv, StartOptions& option
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLineAnswer answer = ReadCommandLine(arguments);
+    const CommandLineAnswer answer = ReadCommandLine(arguments, QLocale::system().uiLanguages());
     if (answer.startGame) {
         options = answer.options;
         return std::nullopt;

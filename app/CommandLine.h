@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/Language.h"
+
 namespace tessora {
 
 // The status of a program ended for a wrong command line, as Linux programs use it.
@@ -24,6 +26,8 @@ struct StartOptions {
     // --erklaeren: a panel beside the play area says why the computer chose its column, and
     // offers a hint.
     bool explain = false;
+    // --sprache: the language of every text of the game; German without it.
+    Language language = Language::German;
 };
 
 // The factors --zoom takes.
@@ -38,12 +42,15 @@ struct CommandLineAnswer {
     StartOptions options;
 };
 
-// Reads the program's arguments, the program's name first. -h/--help and -v/--version answer
-// with their text and status 0. An unknown option, an argument that is no option, an option
-// missing its value or given one it does not take, or a --zoom factor outside 1 to 4 that is
-// not "max", answers with one German line naming it and status 2. Qt's own options
-// (-platform, -style, -session, ...) are let through to QApplication.
-CommandLineAnswer ReadCommandLine(const QStringList& arguments);
+// Reads the program's arguments, the program's name first; --sprache auto takes the language of
+// the locale whose languages are uiLanguages (see LanguageOfLocale). -h/--help answers with its
+// text in the locale's language, -v/--version with the version, and status 0. An unknown
+// option, an argument that is no option, an option missing its value or given one it does not
+// take, a --sprache other than de, en and auto, or a --zoom factor outside 1 to 4 that is not
+// "max", answers with one line naming it, in the language asked for (German unless --sprache
+// names another), and status 2. Qt's own options (-platform, -style, -session, ...) are let
+// through to QApplication.
+CommandLineAnswer ReadCommandLine(const QStringList& arguments, const QStringList& uiLanguages);
 
 // Reads argv before any application object exists, so that --help needs no display and a
 // refused command line opens no window. Prints the answer's text and gives the exit status

@@ -101,6 +101,11 @@ void GameSession::Build() {
     MoveChooser* chooser = computer_.get();
     if (options_.explain) {
         explainer_ = std::make_unique<MoveExplainer>(*computer_, hintRandom_);
+        if (options_.language != Language::German) {
+            explainer_->SetTranslator([](const char* context, const char* german) {
+                return QCoreApplication::translate(context, german).toStdString();
+            });
+        }
         explainingChooser_ = std::make_unique<ExplainingChooser>(*explainer_, *window_);
         chooser = explainingChooser_.get();
         window_->SetExplaining();

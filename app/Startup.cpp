@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "core/Translatable.h"
 #include "platform/qt/MessageBox.h"
+#include "platform/qt/Translated.h"
 
 namespace tessora {
 
@@ -11,26 +13,26 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 constexpr std::array<std::string_view, 4> kCustomFontLines{
-    "Sie haben eine benutzerdefinierte Schriftgröße unter",
-    "Windows eingestellt.",
-    "Tessora kann allerdings nur mit eingestellter normaler",
-    "Schriftgröße gestartet werden.",
+    QT_TRANSLATE_NOOP("Startup", "Sie haben eine benutzerdefinierte Schriftgröße unter"),
+    QT_TRANSLATE_NOOP("Startup", "Windows eingestellt."),
+    QT_TRANSLATE_NOOP("Startup", "Tessora kann allerdings nur mit eingestellter normaler"),
+    QT_TRANSLATE_NOOP("Startup", "Schriftgröße gestartet werden."),
 };
 
 constexpr std::array<std::string_view, 4> kWindows95Hint{
-    "Unter Windows 95 können Sie die Schriftgröße",
-    "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'",
-    "doppelklicken und unter der Lasche Einstellungen den",
-    "Schriftgrad 'Kleine Schriftarten' auswählen.",
+    QT_TRANSLATE_NOOP("Startup", "Unter Windows 95 können Sie die Schriftgröße"),
+    QT_TRANSLATE_NOOP("Startup", "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'"),
+    QT_TRANSLATE_NOOP("Startup", "doppelklicken und unter der Lasche Einstellungen den"),
+    QT_TRANSLATE_NOOP("Startup", "Schriftgrad 'Kleine Schriftarten' auswählen."),
 };
 
 constexpr std::array<std::string_view, 6> kWindows98Hint{
-    "Unter Windows 98 können Sie die Schriftgröße",
-    "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'",
-    "doppelklicken, unter der Lasche 'Einstellungen' den",
-    "Knopf 'Weitere Optionen' wählen und dort unter der Lasche",
-    "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'",
-    "ändern.",
+    QT_TRANSLATE_NOOP("Startup", "Unter Windows 98 können Sie die Schriftgröße"),
+    QT_TRANSLATE_NOOP("Startup", "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'"),
+    QT_TRANSLATE_NOOP("Startup", "doppelklicken, unter der Lasche 'Einstellungen' den"),
+    QT_TRANSLATE_NOOP("Startup", "Knopf 'Weitere Optionen' wählen und dort unter der Lasche"),
+    QT_TRANSLATE_NOOP("Startup", "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'"),
+    QT_TRANSLATE_NOOP("Startup", "ändern."),
 };
 
 // Windows 98 is version 4.10 of the Windows 95 family; 4.0 to 4.9 are Windows 95.
@@ -89,7 +91,14 @@ bool HauptmodulMain(Registry& registry, VersionQuery& versionQuery,
 
 MessageBoxFunction StartupMessageBox(double zoom) {
     return [zoom](std::string_view text, std::string_view title, int style) {
-        return ShowMessageBox(nullptr, text, title, style, zoom);
+        // The message is made of the start-up's lines, each translated on its own.
+        QStringList lines;
+        for (const QString& line : QString::fromUtf8(text.data(), qsizetype(text.size()))
+                                       .split(QString::fromLatin1(kCrLf.data(), 2))) {
+            lines << Translated("Startup", line.toStdString());
+        }
+        return ShowMessageBox(nullptr, lines.join(QStringLiteral("\r\n")).toStdString(),
+                              Translated("Startup", title).toStdString(), style, zoom);
     };
 }
 

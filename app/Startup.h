@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/RegistryModule.h"
+#include "core/Translatable.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Registry.h"
 #include "platform/Version.h"
@@ -14,7 +15,8 @@ namespace tessora {
 inline constexpr std::string_view kDisplaySettingsKey =
     "HKEY_LOCAL_MACHINE\\Config\\0001\\Display\\Settings";
 inline constexpr std::string_view kNormalLogicalDpi = "96";
-inline constexpr std::string_view kFontSizeErrorTitle = "Fehler (Falscher Schriftgrad) :";
+inline constexpr std::string_view kFontSizeErrorTitle =
+    QT_TRANSLATE_NOOP("Startup", "Fehler (Falscher Schriftgrad) :");
 inline constexpr int kFontSizeErrorStyle = mb::kOkCritical;
 
 // The start-up check's explanation for a custom font size, with the hint for the Windows 95

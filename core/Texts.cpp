@@ -1,42 +1,51 @@
 #include "core/Texts.h"
 
+#include "core/Translatable.h"
+
 namespace tessora {
 
-namespace {
-constexpr const char* kNewLine = "\r\n";
-
-std::string Lines(const char* a, const char* b, const char* c) {
-    return std::string(a) + kNewLine + b + kNewLine + c;
-}
-}  // namespace
-
 MessageTexts InitSprache() {
+    // Lines within a message break with CR LF. Each text is marked for the translation tools in
+    // the context "Texts"; the window shows it in the language played.
     MessageTexts t;
-    t.LostDiagonal = Lines("Sie haben leider verloren, da der", "Computer eine Reihe in diagonaler",
-                           "Richtung gebildet hat !");
-    t.LostVertical = Lines("Sie haben leider verloren, da der", "Computer eine Reihe in vertikaler",
-                           "Richtung gebildet hat !");
-    t.LostHorizontal = Lines("Sie haben leider verloren, da der",
-                             "Computer eine Reihe in horizontaler", "Richtung gebildet hat !");
-    t.TitleLost = "Niederlage";
-    t.WonDiagonal = Lines("Sie haben gewonnen, da Sie", "eine Reihe in diagonaler Richtung",
-                          "gebildet haben !");
-    t.WonVertical =
-        Lines("Sie haben gewonnen, da Sie eine", "Reihe in vertikaler Richtung gebildet", "hat !");
-    t.WonHorizontal = Lines("Sie haben gewonnen, da Sie eine", "Reihe in horizontaler Richtung",
-                            "gebildet haben !");
-    t.TitleWon = "Sieg";
-    t.Draw = "Die Partie endet mit einem Remis !";
-    t.TitleDraw = "Unentschieden";
-    t.StatusHumanToMove = "Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen.";
-    t.StatusComputerThinking = "Der Computer überlegt...";
-    t.StatusStoneFalling = "Stein wird eingeworfen...";
-    t.ColumnFull = "Diese Spalte ist schon voll !";
-    t.TitleColumnFull = "Aufwachen !";
-    t.NewGameQuestion = "Wollen Sie ein neues Spiel starten ?";
-    t.TitleNewGameQuestion = "Frage:";
-    t.ExitQuestion = "Wollen Sie Tessora wirklich beenden ?";
-    t.TitleExitQuestion = "-=Beenden=-";
+    t.LostDiagonal = QT_TRANSLATE_NOOP("Texts",
+                                       "Sie haben leider verloren, da der\r\n"
+                                       "Computer eine Reihe in diagonaler\r\n"
+                                       "Richtung gebildet hat !");
+    t.LostVertical = QT_TRANSLATE_NOOP("Texts",
+                                       "Sie haben leider verloren, da der\r\n"
+                                       "Computer eine Reihe in vertikaler\r\n"
+                                       "Richtung gebildet hat !");
+    t.LostHorizontal = QT_TRANSLATE_NOOP("Texts",
+                                         "Sie haben leider verloren, da der\r\n"
+                                         "Computer eine Reihe in horizontaler\r\n"
+                                         "Richtung gebildet hat !");
+    t.TitleLost = QT_TRANSLATE_NOOP("Texts", "Niederlage");
+    t.WonDiagonal = QT_TRANSLATE_NOOP("Texts",
+                                      "Sie haben gewonnen, da Sie\r\n"
+                                      "eine Reihe in diagonaler Richtung\r\n"
+                                      "gebildet haben !");
+    t.WonVertical = QT_TRANSLATE_NOOP("Texts",
+                                      "Sie haben gewonnen, da Sie eine\r\n"
+                                      "Reihe in vertikaler Richtung gebildet\r\n"
+                                      "hat !");
+    t.WonHorizontal = QT_TRANSLATE_NOOP("Texts",
+                                        "Sie haben gewonnen, da Sie eine\r\n"
+                                        "Reihe in horizontaler Richtung\r\n"
+                                        "gebildet haben !");
+    t.TitleWon = QT_TRANSLATE_NOOP("Texts", "Sieg");
+    t.Draw = QT_TRANSLATE_NOOP("Texts", "Die Partie endet mit einem Remis !");
+    t.TitleDraw = QT_TRANSLATE_NOOP("Texts", "Unentschieden");
+    t.StatusHumanToMove =
+        QT_TRANSLATE_NOOP("Texts", "Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen.");
+    t.StatusComputerThinking = QT_TRANSLATE_NOOP("Texts", "Der Computer überlegt...");
+    t.StatusStoneFalling = QT_TRANSLATE_NOOP("Texts", "Stein wird eingeworfen...");
+    t.ColumnFull = QT_TRANSLATE_NOOP("Texts", "Diese Spalte ist schon voll !");
+    t.TitleColumnFull = QT_TRANSLATE_NOOP("Texts", "Aufwachen !");
+    t.NewGameQuestion = QT_TRANSLATE_NOOP("Texts", "Wollen Sie ein neues Spiel starten ?");
+    t.TitleNewGameQuestion = QT_TRANSLATE_NOOP("Texts", "Frage:");
+    t.ExitQuestion = QT_TRANSLATE_NOOP("Texts", "Wollen Sie Tessora wirklich beenden ?");
+    t.TitleExitQuestion = QT_TRANSLATE_NOOP("Texts", "-=Beenden=-");
     return t;
 }
 

@@ -4,7 +4,8 @@
 
 namespace tessora {
 
-// Every text the game shows in its status line and message boxes (German, UTF-8).
+// Every text the game shows in its status line and message boxes (German, UTF-8; the window
+// translates them where it shows them, in the context "Texts").
 // Line breaks inside a message are CR LF.
 struct MessageTexts {
     std::string LostDiagonal;

@@ -1,6 +1,7 @@
 #include "ui/BoardView.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,7 +40,7 @@ BoardView::BoardView(const QImage& board, QWidget* parent) : QWidget(parent), bo
     setFixedSize(LayoutSize(board_));
     setAttribute(Qt::WA_OpaquePaintEvent);
     InstallAccessibleInterfaces();
-    setAccessibleName(QStringLiteral("Spielfeld"));
+    setAccessibleName(QCoreApplication::translate("Board", "Spielfeld"));
     setAccessibleDescription(BoardDescription(moves_.position(), moves_.lastMoves()));
 }
 

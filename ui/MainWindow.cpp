@@ -71,8 +71,7 @@ frmHaupt::frmHaupt(WaveOutput& waveOutput, Clock& clock, double zoom, QWidget* p
 
 void frmHaupt::Load(Game& game) {
     game_ = &game;
-    statusAnnouncer_ = std::make_unique<StatusAnnouncer>(
-        lblStatus_, QString::fromStdString(game.texts().StatusStoneFalling));
+    statusAnnouncer_ = std::make_unique<StatusAnnouncer>(lblStatus_);
     // The keys work whichever control of this window has the focus.
     qApp->installEventFilter(this);
     Form_Load();

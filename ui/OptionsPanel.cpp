@@ -1,5 +1,6 @@
 #include "ui/OptionsPanel.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -49,14 +50,17 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     : QWidget(parent), background_(NewPicture(kPanel.Pixels().size(), 1, kControlGrey)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    frAnfang_ = MakeFrame(QStringLiteral("Wer beginnt ?"));
-    anfang_[1] = MakeOption(frAnfang_, QStringLiteral("Spieler"));
-    anfang_[2] = MakeOption(frAnfang_, QStringLiteral("Computer"));
+    frAnfang_ = MakeFrame(QCoreApplication::translate("Options", "Wer beginnt ?"));
+    anfang_[1] = MakeOption(frAnfang_, QCoreApplication::translate("Options", "Spieler"));
+    anfang_[2] = MakeOption(frAnfang_, QCoreApplication::translate("Options", "Computer"));
 
-    frSpielstaerke_ = MakeFrame(QStringLiteral("Spielstärke :"));
-    staerke_[kStrengthBeginner] = MakeOption(frSpielstaerke_, QStringLiteral("Anfänger"));
-    staerke_[kStrengthExpert] = MakeOption(frSpielstaerke_, QStringLiteral("Experte"));
-    staerke_[kStrengthProfessional] = MakeOption(frSpielstaerke_, QStringLiteral("Profi"));
+    frSpielstaerke_ = MakeFrame(QCoreApplication::translate("Options", "Spielstärke :"));
+    staerke_[kStrengthBeginner] =
+        MakeOption(frSpielstaerke_, QCoreApplication::translate("Options", "Anfänger"));
+    staerke_[kStrengthExpert] =
+        MakeOption(frSpielstaerke_, QCoreApplication::translate("Options", "Experte"));
+    staerke_[kStrengthProfessional] =
+        MakeOption(frSpielstaerke_, QCoreApplication::translate("Options", "Profi"));
     SetLayoutScale(1);
 
     anfang_[1]->setChecked(true);

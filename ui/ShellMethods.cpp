@@ -5,6 +5,7 @@
 
 #include "platform/qt/EventLoop.h"
 #include "platform/qt/MessageBox.h"
+#include "platform/qt/Translated.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsPanel.h"
@@ -31,9 +32,14 @@ double frmHaupt::Timer() {
 }
 
 void frmHaupt::SetStatusText(std::string_view text) {
+    // The game compares the status text with its own table (its busy test), so it keeps the
+    // German; the line shows it in the language played.
     statusText_.assign(text);
-    lblStatus_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    if (statusAnnouncer_) statusAnnouncer_->StatusChanged(lblStatus_->text());
+    lblStatus_->setText(Translated("Texts", text));
+    // The falling stone's text comes with every stone: a screen reader is not told of it.
+    if (statusAnnouncer_ && text != game_->texts().StatusStoneFalling) {
+        statusAnnouncer_->StatusChanged(lblStatus_->text());
+    }
 }
 
 std::string frmHaupt::StatusText() const {
@@ -56,7 +62,8 @@ void frmHaupt::SetMousePointer(Pointer pointer) {
 }
 
 int frmHaupt::MessageBox(std::string_view text, std::string_view title, int style) {
-    const int answer = ShowMessageBox(this, text, title, style, zoom_);
+    const int answer = ShowMessageBox(this, Translated("Texts", text).toStdString(),
+                                      Translated("Texts", title).toStdString(), style, zoom_);
     // Without a window manager nobody gives the focus back when the box goes, and keys and a
     // screen reader would lose the game.
     if (isVisible()) activateWindow();

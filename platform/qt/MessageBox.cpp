@@ -20,17 +20,21 @@ namespace {
 
 struct ButtonSpec {
     QMessageBox::StandardButton button;
-    const char* caption;  // as a German Windows labels it
+    const char* caption;  // as a German Windows labels it; shown in the language played
     int answer;           // the Windows answer code
 };
 
-constexpr ButtonSpec kOk{QMessageBox::Ok, "OK", mb::kAnswerOk};
-constexpr ButtonSpec kCancel{QMessageBox::Cancel, "Abbrechen", mb::kAnswerCancel};
-constexpr ButtonSpec kAbort{QMessageBox::Abort, "Abbrechen", mb::kAnswerAbort};
-constexpr ButtonSpec kRetry{QMessageBox::Retry, "Wiederholen", mb::kAnswerRetry};
-constexpr ButtonSpec kIgnore{QMessageBox::Ignore, "Ignorieren", mb::kAnswerIgnore};
-constexpr ButtonSpec kYes{QMessageBox::Yes, "Ja", mb::kAnswerYes};
-constexpr ButtonSpec kNo{QMessageBox::No, "Nein", mb::kAnswerNo};
+constexpr ButtonSpec kOk{QMessageBox::Ok, QT_TRANSLATE_NOOP("MessageBox", "OK"), mb::kAnswerOk};
+constexpr ButtonSpec kCancel{QMessageBox::Cancel, QT_TRANSLATE_NOOP("MessageBox", "Abbrechen"),
+                             mb::kAnswerCancel};
+constexpr ButtonSpec kAbort{QMessageBox::Abort, QT_TRANSLATE_NOOP("MessageBox", "Abbrechen"),
+                            mb::kAnswerAbort};
+constexpr ButtonSpec kRetry{QMessageBox::Retry, QT_TRANSLATE_NOOP("MessageBox", "Wiederholen"),
+                            mb::kAnswerRetry};
+constexpr ButtonSpec kIgnore{QMessageBox::Ignore, QT_TRANSLATE_NOOP("MessageBox", "Ignorieren"),
+                             mb::kAnswerIgnore};
+constexpr ButtonSpec kYes{QMessageBox::Yes, QT_TRANSLATE_NOOP("MessageBox", "Ja"), mb::kAnswerYes};
+constexpr ButtonSpec kNo{QMessageBox::No, QT_TRANSLATE_NOOP("MessageBox", "Nein"), mb::kAnswerNo};
 constexpr ButtonSpec kNone{QMessageBox::NoButton, "", mb::kNoAnswer};
 
 // Buttons of each button set (mb::kOk to mb::kRetryCancel), left to right; unused slots kNone.
@@ -136,7 +140,7 @@ int ShowMessageBox(QWidget* owner, std::string_view text, std::string_view title
         const ButtonSpec& choice = buttons[i];
         if (choice.button == QMessageBox::NoButton) continue;
         QPushButton* button = box.addButton(choice.button);
-        button->setText(QString::fromUtf8(choice.caption));
+        button->setText(QCoreApplication::translate("MessageBox", choice.caption));
         // Captions only, as on Windows.
         button->setIcon(QIcon());
         if (i == defaultIndex) box.setDefaultButton(choice.button);

@@ -11,7 +11,7 @@ namespace {
 
 CommandLineAnswer Read(QStringList arguments) {
     arguments.prepend(QStringLiteral("tessora"));
-    return ReadCommandLine(arguments);
+    return ReadCommandLine(arguments, {QStringLiteral("de-DE")});
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -162,17 +163,21 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--fenster") == 0 || std::strcmp(argv[i], "--erklaeren") == 0) {
             gameArguments << QString::fromLatin1(argv[i]);
         }
-        if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) {
+        if ((std::strcmp(argv[i], "--zoom") == 0 || std::strcmp(argv[i], "--sprache") == 0) &&
+            i + 1 < argc) {
             gameArguments << QString::fromLatin1(argv[i]) << QString::fromLatin1(argv[i + 1]);
         }
     }
-    const tessora::CommandLineAnswer options = tessora::ReadCommandLine(gameArguments);
+    const tessora::CommandLineAnswer options =
+        tessora::ReadCommandLine(gameArguments, QLocale::system().uiLanguages());
     if (!options.startGame) {
         std::fputs(options.text.toUtf8().constData(), stderr);
         return options.exitStatus;
     }
 
-    const auto app = tessora::StartApplication(argc, argv);
+    const auto app = tessora::StartApplication(argc, argv, options.options.language);
+    tessora::GameTranslation translation(options.options.language);
+    translation.Install();
     // Every paint of the program passes the watch; the first one is the main window's.
     FirstFrameWatch firstFrame;
     app->installEventFilter(&firstFrame);

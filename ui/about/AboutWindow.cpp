@@ -1,5 +1,6 @@
 #include "ui/about/AboutWindow.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,9 +24,10 @@ constexpr std::array<const char*, 5> kContactLines = {"Tessora Spielewerkstatt",
                                                       "12345 Musterstadt", "info@tessora.example",
                                                       "www.tessora.example"};
 
-const char* const kFreewareNotice =
+const char* const kFreewareNotice = QT_TRANSLATE_NOOP(
+    "Windows",
     "Tessora ist Freeware: Sie dürfen das Programm kostenlos benutzen und unverändert an andere "
-    "weitergeben. Die jeweils neueste Version finden Sie unter";
+    "weitergeben. Die jeweils neueste Version finden Sie unter");
 
 // The window and its controls, in twips.
 constexpr int kWindowWidth = 6300;
@@ -106,8 +108,8 @@ QFrame* MakeLine(QWidget* parent, QRgb colour) {
 
 frmCopyright::frmCopyright(PlaySoundFunction playSound, QWidget* mainWindow,
                            ShellOpener openAddress, double zoom)
-    : SideWindow(QStringLiteral("Info"), kWindowWidth, kWindowHeight, zoom, std::move(playSound),
-                 mainWindow),
+    : SideWindow(QCoreApplication::translate("Windows", "Info"), kWindowWidth, kWindowHeight, zoom,
+                 std::move(playSound), mainWindow),
       openAddress_(openAddress ? std::move(openAddress) : ShellOpener(&ShellExecute)) {
     BuildControls();
 }
@@ -153,7 +155,7 @@ void frmCopyright::BuildControls() {
     lblCR_[kHomePage]->setCursor(Qt::PointingHandCursor);
     linWWWLinie_ = MakeLine(this, kLinkColour);
 
-    lblFreeware_ = new QLabel(QString::fromUtf8(kFreewareNotice), this);
+    lblFreeware_ = new QLabel(QCoreApplication::translate("Windows", kFreewareNotice), this);
     Place(lblFreeware_, TwipsRect(kMarginLeft, kNoticeTop, kInnerWidth, kNoticeHeight));
     lblFreeware_->setFont(InterfaceFont(Zoomed(kNoticePixels)));
     lblFreeware_->setWordWrap(true);

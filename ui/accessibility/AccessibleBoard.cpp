@@ -34,11 +34,8 @@ class AccessibleCell : public QAccessibleInterface {
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
         const int16 stone = board_->moves().position()[static_cast<size_t>(cell_)];
-        const QString content = stone == 0 ? QStringLiteral("leer") : StoneName(stone);
-        return QStringLiteral("Spalte %1, Feld %2 von unten: %3")
-            .arg(CellColumn(cell_) + 1)
-            .arg(kRowCount - CellRow(cell_))
-            .arg(content);
+        return CellName(CellColumn(cell_) + 1, kRowCount - CellRow(cell_),
+                        stone == 0 ? EmptyCellName() : StoneName(stone));
     }
 
     QAccessible::State state() const override {

@@ -1,17 +1,40 @@
 #include "ui/accessibility/BoardDescription.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tessora {
 
+namespace {
+// The board's words for assistive technology, in the language played (context "Board").
+QString BoardWords(const char* german) {
+    return QCoreApplication::translate("Board", german);
+}
+}  // namespace
+
 QString StoneName(int16 stone) {
-    return stone == kHuman ? QStringLiteral("Spieler") : QStringLiteral("Computer");
+    return stone == kHuman ? BoardWords(QT_TRANSLATE_NOOP("Board", "Spieler"))
+                           : BoardWords(QT_TRANSLATE_NOOP("Board", "Computer"));
+}
+
+QString EmptyCellName() {
+    return BoardWords(QT_TRANSLATE_NOOP("Board", "leer"));
+}
+
+QString CellName(int column, int rowFromBottom, const QString& content) {
+    return BoardWords(QT_TRANSLATE_NOOP("Board", "Spalte %1, Feld %2 von unten: %3"))
+        .arg(column)
+        .arg(rowFromBottom)
+        .arg(content);
 }
 
 namespace {
 QString LastMoveSentence(int16 side, int column) {
-    return side == kHuman ? QStringLiteral("Ihr letzter Zug: Spalte %1.").arg(column + 1)
-                          : QStringLiteral("Letzter Zug des Computers: Spalte %1.").arg(column + 1);
+    return side == kHuman
+               ? BoardWords(QT_TRANSLATE_NOOP("Board", "Ihr letzter Zug: Spalte %1."))
+                     .arg(column + 1)
+               : BoardWords(QT_TRANSLATE_NOOP("Board", "Letzter Zug des Computers: Spalte %1."))
+                     .arg(column + 1);
 }
 
 // The stones of a column from the bottom row up.
@@ -37,15 +60,18 @@ QString BoardDescription(const std::array<int16, kCellCount>& cells, const LastM
         const QStringList stones = ColumnStones(cells, column);
         anyStone = anyStone || !stones.isEmpty();
         if (stones.isEmpty()) {
-            sentences << QStringLiteral("Spalte %1: leer.").arg(column + 1);
+            sentences << BoardWords(QT_TRANSLATE_NOOP("Board", "Spalte %1: leer.")).arg(column + 1);
         } else if (stones.size() == kRowCount) {
-            sentences
-                << QStringLiteral("Spalte %1 voll: %2.").arg(column + 1).arg(stones.join(u", "));
+            sentences << BoardWords(QT_TRANSLATE_NOOP("Board", "Spalte %1 voll: %2."))
+                             .arg(column + 1)
+                             .arg(stones.join(QStringLiteral(", ")));
         } else {
-            sentences << QStringLiteral("Spalte %1: %2.").arg(column + 1).arg(stones.join(u", "));
+            sentences << BoardWords(QT_TRANSLATE_NOOP("Board", "Spalte %1: %2."))
+                             .arg(column + 1)
+                             .arg(stones.join(QStringLiteral(", ")));
         }
     }
-    if (!anyStone) return QStringLiteral("Alle Spalten leer.");
+    if (!anyStone) return BoardWords(QT_TRANSLATE_NOOP("Board", "Alle Spalten leer."));
     return sentences.join(u' ');
 }
 

@@ -15,10 +15,18 @@ struct LastMoves {
     int16 lastSide = 0;
 };
 
-// The owner of a stone (kHuman or kComputer) in German words: "Spieler" or "Computer".
-QString StoneName(int16 stone);
+// The board's words for a screen reader are German ("Spieler", "Spalte 4, ...") and shown in the
+// language played.
 
-// The position in German words, for a screen reader: the last move of each side, the most recent
+// The owner of a stone (kHuman or kComputer): "Spieler" or "Computer".
+QString StoneName(int16 stone);
+// A cell without a stone: "leer".
+QString EmptyCellName();
+// A cell by its column (1..7) and row counted from the bottom (1..6), with what it holds:
+// "Spalte 4, Feld 1 von unten: Computer".
+QString CellName(int column, int rowFromBottom, const QString& content);
+
+// The position in words, for a screen reader: the last move of each side, the most recent
 // first, then every column from left to right with its stones from the bottom up, for example
 // "Letzter Zug des Computers: Spalte 4. Ihr letzter Zug: Spalte 3. Spalte 1: leer.
 // Spalte 2: Spieler, Computer. ..." A full column is called full; an empty board is

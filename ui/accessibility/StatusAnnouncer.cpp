@@ -19,14 +19,13 @@ StatusNotice::StatusNotice(QWidget* statusLine) : QWidget(statusLine) {
     hide();
 }
 
-StatusAnnouncer::StatusAnnouncer(QWidget* statusLine, QString fallingStoneText)
-    : notice_(new StatusNotice(statusLine)), fallingStoneText_(std::move(fallingStoneText)) {
+StatusAnnouncer::StatusAnnouncer(QWidget* statusLine) : notice_(new StatusNotice(statusLine)) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &StatusAnnouncer::Announce);
 }
 
 void StatusAnnouncer::StatusChanged(const QString& text) {
-    if (!QAccessible::isActive() || text == fallingStoneText_) return;
+    if (!QAccessible::isActive()) return;
     status_ = text;
     Schedule();
 }

@@ -19,12 +19,12 @@ class StatusNotice : public QWidget {
 // Tells assistive technology when the status line changes, politely: a screen reader speaks
 // every notification at once, cutting off what it was saying, so a change waits until the board
 // has had time to announce its last stone, and only the latest text is said (the latest
-// explanation of a move before the latest status). The text shown
-// while a stone falls, which comes with every stone, is never said. Nothing happens while no
-// assistive technology is active.
+// explanation of a move before the latest status). The window does not pass on the text shown
+// while a stone falls, which comes with every stone. Nothing happens while no assistive
+// technology is active.
 class StatusAnnouncer : public QObject {
   public:
-    StatusAnnouncer(QWidget* statusLine, QString fallingStoneText);
+    explicit StatusAnnouncer(QWidget* statusLine);
 
     void StatusChanged(const QString& text);
     // A new explanation of a move or a hint; said before the status that follows it.
@@ -40,7 +40,6 @@ class StatusAnnouncer : public QObject {
     void Announce();
 
     StatusNotice* notice_;
-    QString fallingStoneText_;
     QString explanation_;
     QString status_;
     QTimer timer_;

@@ -11,7 +11,8 @@ namespace tessora::artwork {
 // The drawn buttons of the game's windows.
 enum class ButtonId { NeuesSpiel, Anleitung, Copyright, Exit, Zurueck, Tipp };
 
-// The caption drawn on a button ("Neues Spiel", ...), also its name for assistive technology.
+// The caption drawn on a button ("Neues Spiel", ...), also its name for assistive technology,
+// in the language played.
 QString ButtonCaption(ButtonId id);
 
 // Every picture the game shows, painted in code. Sizes are in layout pixels (the window's

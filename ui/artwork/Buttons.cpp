@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,22 +17,23 @@ constexpr int kExitWidth = 89;
 constexpr double kCorner = 5.0;
 constexpr int kCaptionSize = 12;
 
-QString Caption(ButtonId id) {
+// The captions in German, marked for the translation tools in the context "Buttons".
+const char* CaptionSource(ButtonId id) {
     switch (id) {
         case ButtonId::NeuesSpiel:
-            return QStringLiteral("Neues Spiel");
+            return QT_TRANSLATE_NOOP("Buttons", "Neues Spiel");
         case ButtonId::Anleitung:
-            return QStringLiteral("Anleitung");
+            return QT_TRANSLATE_NOOP("Buttons", "Anleitung");
         case ButtonId::Copyright:
-            return QStringLiteral("Info");
+            return QT_TRANSLATE_NOOP("Buttons", "Info");
         case ButtonId::Exit:
-            return QStringLiteral("Beenden");
+            return QT_TRANSLATE_NOOP("Buttons", "Beenden");
         case ButtonId::Zurueck:
-            return QStringLiteral("Zurück");
+            return QT_TRANSLATE_NOOP("Buttons", "Zurück");
         case ButtonId::Tipp:
-            return QStringLiteral("Tipp");
+            return QT_TRANSLATE_NOOP("Buttons", "Tipp");
     }
-    return {};
+    return "";
 }
 
 void PaintPlate(QPainter& p, const QRectF& plate, bool pressed) {
@@ -83,7 +85,7 @@ void PaintCaption(QPainter& p, const QRectF& plate, const QString& text, bool pr
 }  // namespace
 
 QString ButtonCaption(ButtonId id) {
-    return Caption(id);
+    return QCoreApplication::translate("Buttons", CaptionSource(id));
 }
 
 QImage Button(ButtonId id, bool pressed, double ratio) {
@@ -94,7 +96,7 @@ QImage Button(ButtonId id, bool pressed, double ratio) {
     p.setRenderHint(QPainter::TextAntialiasing);
     const QRectF plate(0.5, 0.5, width - 1.0, kPlate.height() - 1.0);
     PaintPlate(p, plate, pressed);
-    PaintCaption(p, plate, Caption(id), pressed);
+    PaintCaption(p, plate, ButtonCaption(id), pressed);
     return image;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/artwork/Lettering.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +12,10 @@
 namespace tessora::artwork {
 
 namespace {
+// The headings' words in German, marked for the translation tools in the context "Headings".
+const char* const kInstructionsHeading = QT_TRANSLATE_NOOP("Headings", "Anleitung");
+const char* const kExplanationHeading = QT_TRANSLATE_NOOP("Headings", "Erklärung");
+
 constexpr double kOutline = 2.6;  // width of the dark outline around the letters
 constexpr int kFontSize = 100;    // the outline is built large, then scaled to fit
 
@@ -80,11 +85,13 @@ paint::MaskedPicture LogoWithMask(double ratio) {
 }
 
 paint::MaskedPicture InstructionsHeadingWithMask(double ratio) {
-    return PaintLettering(QStringLiteral("Anleitung"), 300, 50, 4, ratio);
+    return PaintLettering(QCoreApplication::translate("Headings", kInstructionsHeading), 300, 50, 4,
+                          ratio);
 }
 
 paint::MaskedPicture ExplanationHeadingWithMask(double ratio) {
-    return PaintLettering(QStringLiteral("Erklärung"), 240, 44, 4, ratio);
+    return PaintLettering(QCoreApplication::translate("Headings", kExplanationHeading), 240, 44, 4,
+                          ratio);
 }
 
 }  // namespace tessora::artwork

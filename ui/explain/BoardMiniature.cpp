@@ -1,5 +1,6 @@
 #include "ui/explain/BoardMiniature.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -56,7 +57,7 @@ void DrawMark(QPainter& painter, const QRectF& cell, CellMark mark) {
 }  // namespace
 
 BoardMiniature::BoardMiniature(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(tr("Bewertung der Felder"));
+    setAccessibleName(QCoreApplication::translate("Explanation panel", "Bewertung der Felder"));
 }
 
 void BoardMiniature::SetLayoutScale(double scale) {

@@ -1,5 +1,6 @@
 #include "ui/explain/ExplanationPanel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -65,13 +66,13 @@ ExplanationPanel::ExplanationPanel(ButtonPressedFlag& buttonPressed, QWidget* pa
       miniature_(new BoardMiniature(this)),
       tipp_(new DrawnButton(QImage(), QImage(), buttonPressed, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Erklärung"));
+    setAccessibleName(QCoreApplication::translate("Explanation panel", "Erklärung"));
     headline_->setWordWrap(true);
     headline_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette light = headline_->palette();
     light.setColor(QPalette::WindowText, QColor(kHeadlineColour));
     headline_->setPalette(light);
-    text_->setAccessibleName(tr("Erklärung"));
+    text_->setAccessibleName(QCoreApplication::translate("Explanation panel", "Erklärung"));
     text_->setFocusPolicy(Qt::NoFocus);
     tipp_->setAccessibleName(artwork::ButtonCaption(artwork::ButtonId::Tipp));
     connect(tipp_, &DrawnButton::clicked, this, &ExplanationPanel::hintRequested);
@@ -115,10 +116,13 @@ void ExplanationPanel::SetPictures(double ratio, const QImage& tile) {
 void ExplanationPanel::Show(const Explanation& explanation,
                             const std::array<int16, kCellCount>& cells) {
     if (explanation.column == 0) {
-        headline_->setText(tr("Hier erklärt der Computer jeden seiner Züge."));
+        headline_->setText(QCoreApplication::translate(
+            "Explanation panel", "Hier erklärt der Computer jeden seiner Züge."));
         text_->setHtml(QStringLiteral("<p>%1</p>")
-                           .arg(tr("Mit „Tipp“ zeigt er Ihnen, welche Spalte er an Ihrer "
-                                   "Stelle spielen würde.")
+                           .arg(QCoreApplication::translate(
+                                    "Explanation panel",
+                                    "Mit „Tipp“ zeigt er Ihnen, welche Spalte er an Ihrer "
+                                    "Stelle spielen würde.")
                                     .toHtmlEscaped()));
     } else {
         headline_->setText(QString::fromStdString(explanation.headline));

@@ -1,5 +1,6 @@
 #include "ui/instructions/InstructionsWindow.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -51,8 +52,8 @@ void FillText(QTextEdit* box, double zoom) {
 
 frmAnleitung::frmAnleitung(PlaySoundFunction playSound, ButtonPressedFlag& buttonPressed,
                            QWidget* mainWindow, double zoom)
-    : SideWindow(QStringLiteral("Anleitung"), kWindow.width, kWindow.height, zoom,
-                 std::move(playSound), mainWindow),
+    : SideWindow(QCoreApplication::translate("Windows", "Anleitung"), kWindow.width, kWindow.height,
+                 zoom, std::move(playSound), mainWindow),
       picButtonZurueck_(new DrawnButton(
           artwork::Button(artwork::ButtonId::Zurueck, false, pictureRatio()),
           artwork::Button(artwork::ButtonId::Zurueck, true, pictureRatio()), buttonPressed, this)) {
@@ -69,7 +70,7 @@ void frmAnleitung::BuildControls() {
     txtAnleitung_ = new QTextEdit(this);
     txtAnleitung_->setReadOnly(true);
     // Named, so that a screen reader announces what the text holds when it takes the focus.
-    txtAnleitung_->setAccessibleName(QStringLiteral("Spielanleitung"));
+    txtAnleitung_->setAccessibleName(QCoreApplication::translate("Windows", "Spielanleitung"));
     // Read-only, but with a caret and keyboard selection, like a locked text box.
     txtAnleitung_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
