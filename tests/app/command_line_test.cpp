@@ -149,6 +149,59 @@ class CommandLineTest : public QObject {
                                              "sind Zahlen von 1 bis 4 und max)\n")
                                   .arg(factor));
     }
+
+    // The game is German unless --sprache asks for English; auto follows the locale, as Qt reads
+    // it, English for an English one only. The help speaks the locale's language whatever the
+    // game's, and a refusal the language asked for.
+    void languageFollowsTheOptionAndTheLocale_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<bool>("english");
+        const QStringList english{"en-US", "en"};
+        const QStringList german{"de-DE", "de"};
+        const QStringList neutral{"C"};
+        QTest::newRow("no option, English locale") << QStringList{} << english << false;
+        QTest::newRow("de") << QStringList{"--sprache", "de"} << english << false;
+        QTest::newRow("en") << QStringList{"--sprache", "en"} << german << true;
+        QTest::newRow("auto, en_US") << QStringList{"--sprache", "auto"} << english << true;
+        QTest::newRow("auto, en_GB")
+            << QStringList{"--sprache=auto"} << QStringList{"en-GB"} << true;
+        QTest::newRow("auto, de_DE") << QStringList{"--sprache", "auto"} << german << false;
+        QTest::newRow("auto, C") << QStringList{"--sprache", "auto"} << neutral << false;
+        QTest::newRow("auto, French first")
+            << QStringList{"--sprache", "auto"} << QStringList{"fr-FR", "en-US"} << false;
+    }
+    void languageFollowsTheOptionAndTheLocale() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, locale);
+        QFETCH(bool, english);
+        arguments.prepend(QStringLiteral("tessora"));
+        const CommandLineAnswer answer = ReadCommandLine(arguments, locale);
+        QVERIFY(answer.startGame);
+        QCOMPARE(answer.options.language == tessora::Language::English, english);
+
+        const CommandLineAnswer help = ReadCommandLine(arguments + QStringList{"--help"}, locale);
+        const bool englishLocale = tessora::LanguageOfLocale(locale) == tessora::Language::English;
+        QCOMPARE(help.text.startsWith(QStringLiteral("Usage:")), englishLocale);
+    }
+
+    void unknownLanguageIsRefusedInTheGamesLanguage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("bad language")
+            << QStringList{"--sprache", "fr"}
+            << "tessora: Ungültige Sprache für --sprache: fr (erlaubt sind de, en und auto)\n";
+        QTest::newRow("bad zoom in English")
+            << QStringList{"--sprache", "en", "--zoom", "9"}
+            << "tessora: Invalid factor for --zoom: 9 (allowed are numbers from 1 to 4 and max)\n";
+    }
+    void unknownLanguageIsRefusedInTheGamesLanguage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        const CommandLineAnswer answer = Read(arguments);
+        QCOMPARE(answer.exitStatus, tessora::kExitBadCommandLine);
+        QCOMPARE(answer.text, line);
+    }
 };
 
 TESSORA_QTEST_APPLESS(CommandLineTest)
