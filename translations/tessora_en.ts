@@ -78,33 +78,63 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Die Option %1 nimmt keinen Wert</source>
+        <translation>The option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>Der Option %1 fehlt ein Wert</source>
+        <translation>The option %1 is missing a value</translation>
+    </message>
+    <message>
+        <source>Unlesbare Befehlszeile: %1</source>
+        <translation>Unreadable command line: %1</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen von 1 bis 4 und max)</source>
+        <translation>Invalid factor for --zoom: %1 (allowed are numbers from 1 to 4 and max)</translation>
+    </message>
+    <message>
+        <source>Ungültige Sprache für --sprache: %1 (erlaubt sind de, en und auto)</source>
+        <translation>Invalid language for --sprache: %1 (allowed are de, en and auto)</translation>
+    </message>
+    <message>
         <source>Aufruf: tessora [Optionen]
 Vier in einer Reihe gegen den Computer.
 
 Optionen:
-  --zoom FAKTOR   vergrößert alle Fenster des Spiels um FAKTOR, eine Zahl von 1 bis 4
-                  (auch Bruchzahlen wie 1.5 oder 2,25); mit max so weit, wie die
-                  Spielfläche auf den Bildschirm passt
+  --zoom FAKTOR   vergrößert alle Fenster des Spiels um FAKTOR, eine Zahl
+                  von 1 bis 4 (auch Bruchzahlen wie 1.5 oder 2,25); mit max
+                  so weit, wie die Spielfläche auf den Bildschirm passt
   --fenster       spielt in einem gewöhnlichen Fenster statt auf dem ganzen
                   Bildschirm; das Fenster lässt sich beliebig vergrößern
-  --tastatur      Spiel mit der Tastatur: die Tasten 1 bis 7 werfen einen Stein
-                  in ihre Spalte, Tab erreicht auch das Spielfeld und die
-                  Schaltflächen, Leertaste oder Eingabetaste drückt eine
+  --tastatur      Spiel mit der Tastatur: die Tasten 1 bis 7 werfen einen
+                  Stein in ihre Spalte, Tab erreicht auch das Spielfeld und
+                  die Schaltflächen, Leertaste oder Eingabetaste drückt eine
                   Schaltfläche; mit einem Bildschirmleser ist es von selbst an
-  --erklaeren     zeigt neben der Spielfläche, warum der Computer seine Spalte
-                  gewählt hat, und gibt mit &quot;Tipp&quot; (oder der Taste T) einen
-                  Rat, welche Spalte er an Ihrer Stelle spielen würde
-  --sprache SPRACHE  spielt in SPRACHE: de (Deutsch, wie ohne die Option), en
-                  (Englisch) oder auto (die Sprache der Spracheinstellung, Englisch
-                  für eine englische, sonst Deutsch)
+  --erklaeren     zeigt neben der Spielfläche, warum der Computer seine
+                  Spalte gewählt hat, und gibt mit &quot;Tipp&quot; (oder der Taste T)
+                  einen Rat, welche Spalte er an Ihrer Stelle spielen würde
+  --sprache SPRACHE
+                  spielt in SPRACHE: de (Deutsch, wie ohne die Option), en
+                  (Englisch) oder auto (die Sprache der Spracheinstellung:
+                  Englisch für eine englische, sonst Deutsch)
   -h, --help      zeigt diese Hilfe und beendet das Programm
   -v, --version   zeigt die Versionsnummer und beendet das Programm
 
-Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm füllt, mit
-der Spielfläche von 640 x 480 Bildpunkten in der Mitte. Die Taste S schaltet den Ton,
-die Taste A das Fallen der Steine ein und aus; die Optionsfelder nehmen wie immer Tab,
-die Pfeiltasten und die Leertaste. Alle anderen Tasten tun ohne --tastatur nichts.
-Die üblichen Optionen von Qt (etwa -platform xcb) werden an Qt weitergegeben.
+Ohne Optionen startet das Spiel in einem Fenster, das den ganzen Bildschirm
+füllt, mit der Spielfläche von 640 x 480 Bildpunkten in der Mitte. Die Taste
+S schaltet den Ton, die Taste A das Fallen der Steine ein und aus; die
+Optionsfelder nehmen wie immer Tab, die Pfeiltasten und die Leertaste. Alle
+anderen Tasten tun ohne --tastatur nichts. Die üblichen Optionen von Qt (etwa
+-platform xcb) werden an Qt weitergegeben.
 </source>
         <translation>Usage: tessora [options]
 Four in a row against the computer.
@@ -135,34 +165,6 @@ on and off, the key A the falling of the stones; the option buttons take Tab,
 the arrow keys and Space as usual. Without --tastatur every other key does
 nothing. Qt&apos;s usual options (such as -platform xcb) are passed on to Qt.
 </translation>
-    </message>
-    <message>
-        <source>Unbekannte Option: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
-        <source>Die Option %1 nimmt keinen Wert</source>
-        <translation>The option %1 takes no value</translation>
-    </message>
-    <message>
-        <source>Der Option %1 fehlt ein Wert</source>
-        <translation>The option %1 is missing a value</translation>
-    </message>
-    <message>
-        <source>Unlesbare Befehlszeile: %1</source>
-        <translation>Unreadable command line: %1</translation>
-    </message>
-    <message>
-        <source>Unerwartetes Argument: %1</source>
-        <translation>Unexpected argument: %1</translation>
-    </message>
-    <message>
-        <source>Ungültiger Faktor für --zoom: %1 (erlaubt sind Zahlen von 1 bis 4 und max)</source>
-        <translation>Invalid factor for --zoom: %1 (allowed are numbers from 1 to 4 and max)</translation>
-    </message>
-    <message>
-        <source>Ungültige Sprache für --sprache: %1 (erlaubt sind de, en und auto)</source>
-        <translation>Invalid language for --sprache: %1 (allowed are de, en and auto)</translation>
     </message>
 </context>
 <context>
