@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -57,7 +58,8 @@ constexpr std::array<QMessageBox::Icon, 5> kIcons{
 constexpr int kIconPixels = 32;
 
 // A message box shown `zoom` times its own size. Qt lays a box out within widths of its own in
-// pixels and breaks longer lines there; the enlarged box keeps the text's own lines instead.
+// pixels (wider than 1000 never), which break longer lines or cut them off; the enlarged box
+// keeps the text's own lines and grows as wide as they are, each time Qt lays it out again.
 class ZoomedMessageBox : public QMessageBox {
   public:
     ZoomedMessageBox(QWidget* owner, double zoom) : QMessageBox(owner), zoom_(zoom) {
@@ -73,28 +75,40 @@ class ZoomedMessageBox : public QMessageBox {
         setStyle(nullptr);
     }
 
-    double zoom() const { return zoom_; }
-
   protected:
     void showEvent(QShowEvent* event) override {
         if (zoom_ != 1) {
-            // Each button as large as it would be at the box's own size, times the zoom.
+            // Each button as large as it would be at the box's own size, times the zoom, and the
+            // text as wide as its longest line.
             for (QAbstractButton* button : buttons()) {
                 QPushButton plain(button->text());
                 plain.setFont(QApplication::font());
                 button->setMinimumSize(plain.sizeHint() * zoom_);
             }
+            if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                const QFontMetrics metrics(label->font());
+                label->setMinimumWidth(metrics.boundingRect(QRect(), 0, label->text()).width() +
+                                       2 * label->margin() + metrics.averageCharWidth());
+            }
         }
         QMessageBox::showEvent(event);
-        if (zoom_ == 1) return;
-        if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-            label->setWordWrap(false);
-            label->setMinimumSize(label->sizeHint());
-        }
-        setFixedSize(sizeHint());
+        Widen();
+    }
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest) Widen();
+        return handled;
     }
 
   private:
+    // Makes room for the whole text where Qt's own sizing left too little.
+    void Widen() {
+        if (zoom_ == 1 || layout() == nullptr) return;
+        layout()->activate();
+        const QSize needed = layout()->totalMinimumSize().expandedTo(size());
+        if (needed != size()) setFixedSize(needed);
+    }
+
     double zoom_;
     std::unique_ptr<ScaledStyle> style_;
 };

@@ -32,23 +32,28 @@ done
 if ls "$root/$command_dir" | grep -qi '\.wav$'; then fail "wave files lie loose in $command_dir/"; fi
 [ -s "$root/lib/tessora/libtessora-sound.so" ] || fail "the sound module is missing beside the game"
 [ -x "$engine" ] && [ ! -L "$engine" ] || fail "$command_dir/tessora-engine missing"
-for page in tessora tessora-engine; do
-    [ -s "$root/share/man/man6/$page.6" ] || fail "manual page $page.6 missing"
+for page in man6/tessora.6 man6/tessora-engine.6 de/man6/tessora.6; do
+    [ -s "$root/share/man/$page" ] || fail "manual page $page missing"
 done
 
 id=example.tessora.Tessora
 metainfo="$root/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop file invalid"
 appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null || fail "metainfo invalid"
-# The menu starts the game filling the screen; its actions start it at its own size or in a
-# window.
+# The menu starts the game filling the screen, in the locale's language; its actions start it at
+# its own size, in a window, or with explanations.
 entry="$root/share/applications/$id.desktop"
-grep -qx 'Exec=tessora --zoom max' "$entry" || fail "the menu entry does not start the game enlarged"
-grep -qx 'Exec=tessora' "$entry" && grep -qx 'Exec=tessora --fenster --zoom max' "$entry" ||
-    fail "the menu entry lacks its actions for the original size and a window"
+grep -qx 'Exec=tessora --zoom max --sprache auto' "$entry" ||
+    fail "the menu entry does not start the game enlarged in the locale's language"
+grep -qx 'Exec=tessora --sprache auto' "$entry" &&
+    grep -qx 'Exec=tessora --fenster --zoom max --sprache auto' "$entry" &&
+    grep -qx 'Exec=tessora --zoom max --erklaeren --sprache auto' "$entry" ||
+    fail "the menu entry lacks its actions for the original size, a window and explanations"
 [ -s "$root/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "icon missing"
 
-no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+# Without a display, and in a German locale (the help follows the locale).
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL
+            -u LC_MESSAGES LANG=de_DE.UTF-8)
 help=$("${no_display[@]}" "$link" --help) || fail "tessora --help failed"
 [[ $help == "Aufruf: tessora "* ]] || fail "tessora --help printed: $help"
 version=$("${no_display[@]}" "$link" --version) || fail "tessora --version failed"
