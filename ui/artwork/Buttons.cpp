@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSize>
+#include <array>
 
 #include "ui/artwork/Artwork.h"
 #include "ui/artwork/Paint.h"
@@ -17,24 +18,11 @@ constexpr int kExitWidth = 89;
 constexpr double kCorner = 5.0;
 constexpr int kCaptionSize = 12;
 
-// The captions in German, marked for the translation tools in the context "Buttons".
-const char* CaptionSource(ButtonId id) {
-    switch (id) {
-        case ButtonId::NeuesSpiel:
-            return QT_TRANSLATE_NOOP("Buttons", "Neues Spiel");
-        case ButtonId::Anleitung:
-            return QT_TRANSLATE_NOOP("Buttons", "Anleitung");
-        case ButtonId::Copyright:
-            return QT_TRANSLATE_NOOP("Buttons", "Info");
-        case ButtonId::Exit:
-            return QT_TRANSLATE_NOOP("Buttons", "Beenden");
-        case ButtonId::Zurueck:
-            return QT_TRANSLATE_NOOP("Buttons", "Zurück");
-        case ButtonId::Tipp:
-            return QT_TRANSLATE_NOOP("Buttons", "Tipp");
-    }
-    return "";
-}
+// The captions in German by ButtonId, marked for the translation tools in the context "Buttons".
+constexpr std::array<const char*, 6> kCaptions{
+    QT_TRANSLATE_NOOP("Buttons", "Neues Spiel"), QT_TRANSLATE_NOOP("Buttons", "Anleitung"),
+    QT_TRANSLATE_NOOP("Buttons", "Info"),        QT_TRANSLATE_NOOP("Buttons", "Beenden"),
+    QT_TRANSLATE_NOOP("Buttons", "Zurück"),      QT_TRANSLATE_NOOP("Buttons", "Tipp")};
 
 void PaintPlate(QPainter& p, const QRectF& plate, bool pressed) {
     QPainterPath shape;
@@ -85,7 +73,7 @@ void PaintCaption(QPainter& p, const QRectF& plate, const QString& text, bool pr
 }  // namespace
 
 QString ButtonCaption(ButtonId id) {
-    return QCoreApplication::translate("Buttons", CaptionSource(id));
+    return QCoreApplication::translate("Buttons", kCaptions[static_cast<std::size_t>(id)]);
 }
 
 QImage Button(ButtonId id, bool pressed, double ratio) {
