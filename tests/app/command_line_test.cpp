@@ -1,5 +1,5 @@
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 #include "app/CommandLine.h"
 #include "support/QtTestMain.h"

@@ -7,9 +7,9 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextEdit>
 #include <QXmlStreamReader>
-#include <QtTest>
 
 #include "app/GameSession.h"
 #include "app/Language.h"

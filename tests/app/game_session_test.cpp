@@ -1,7 +1,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "app/GameSession.h"
 #include "platform/qt/TimeOfDayClock.h"

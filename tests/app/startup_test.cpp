@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 #include <optional>
 #include <string>
 #include <vector>

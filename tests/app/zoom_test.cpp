@@ -3,7 +3,8 @@
 // where the window and its frame fit.
 #include "app/Zoom.h"
 
-#include <QtTest>
+#include <QTemporaryFile>
+#include <QTest>
 
 #include "app/GameSession.h"
 #include "platform/qt/TimeOfDayClock.h"

@@ -1,7 +1,7 @@
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTime>
 #include <QTimer>
-#include <QtTest>
 #include <cmath>
 
 #include "platform/qt/EventLoop.h"

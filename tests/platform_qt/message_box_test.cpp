@@ -2,9 +2,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <QtTest>
 #include <algorithm>
 #include <functional>
 

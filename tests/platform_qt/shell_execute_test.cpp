@@ -1,6 +1,6 @@
 #include <QDesktopServices>
+#include <QTest>
 #include <QUrl>
-#include <QtTest>
 
 #include "platform/qt/ShellExecute.h"
 #include "support/QtTestMain.h"

@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
-#include <QtTest>
 #include <cmath>
 #include <numbers>
 #include <vector>

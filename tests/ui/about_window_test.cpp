@@ -1,6 +1,6 @@
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/qt/ShellExecute.h"
 #include "support/QtTestMain.h"

@@ -9,8 +9,8 @@
 #include <QAccessibleActionInterface>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextEdit>
-#include <QtTest>
 #include <array>
 
 #include "support/QtTestMain.h"

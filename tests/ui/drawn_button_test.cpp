@@ -1,5 +1,5 @@
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 #include "support/QtTestMain.h"
 #include "ui/DrawnButton.h"

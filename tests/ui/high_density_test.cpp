@@ -1,7 +1,7 @@
 // The main window on a screen of twice the density (Qt's offscreen screen scaled by 2): every
 // picture is painted for it rather than blown up from 1x, the falling stone and a drawn stone
 // are exact to the device pixel, and a change of density keeps the stones on the board.
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 
 #include "core/BoardGeometry.h"

@@ -1,6 +1,6 @@
 #include <QScrollBar>
+#include <QTest>
 #include <QTextEdit>
-#include <QtTest>
 
 #include "support/QtTestMain.h"
 #include "ui/instructions/InstructionsWindow.h"

@@ -2,8 +2,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include "support/QtTestMain.h"
 #include "tests/support/DrawnBoard.h"

@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 #include <array>
 #include <deque>

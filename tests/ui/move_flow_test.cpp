@@ -1,5 +1,5 @@
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 #include "support/QtTestMain.h"
 #include "ui/support/ModalAnswerer.h"

@@ -1,5 +1,5 @@
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include "support/QtTestMain.h"
 #include "tests/support/DrawnBoard.h"

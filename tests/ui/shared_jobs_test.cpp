@@ -1,5 +1,5 @@
 // The jobs shared by the pictures' helper thread and the thread that waits for them.
-#include <QtTest>
+#include <QTest>
 #include <array>
 #include <atomic>
 #include <functional>
