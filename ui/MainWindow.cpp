@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
 #include "platform/qt/InterfaceFont.h"
 #include "ui/BoardView.h"
@@ -131,7 +130,7 @@ void frmHaupt::LayOutPlayArea() {
     place(picSpielfeld_, kBoard);
     picSpielfeld_->SetLayoutScale(scale);
     place(lblStatus_, kStatus);
-    lblStatus_->setFont(InterfaceFont(static_cast<int>(std::lround(kStatusFontPixels * scale))));
+    lblStatus_->setFont(InterfaceFont(ScaledPixels(kStatusFontPixels, scale)));
     place(picButtonNeuesSpiel_, kNeuesSpiel);
     place(picButtonAnleitung_, kAnleitung);
     place(picButtonCopyright_, kCopyright);
@@ -152,16 +151,18 @@ void frmHaupt::SetExplaining() {
 
 void frmHaupt::ShowExplanation(const Explanation& explanation) {
     hintMarker_->hide();
-    panel_->Show(explanation, game_->state().Cells);
-    statusAnnouncer_->ExplanationChanged(
-        QString::fromStdString(explanation.headline + ' ' + explanation.text));
+    ShowInPanel(explanation);
 }
 
 void frmHaupt::ShowHint(const Explanation& explanation) {
-    panel_->Show(explanation, game_->state().Cells);
+    ShowInPanel(explanation);
     if (explanation.column > 0) {
         hintMarker_->PointAt(explanation.column - 1, kBoard.Pixels(), layoutScale_);
     }
+}
+
+void frmHaupt::ShowInPanel(const Explanation& explanation) {
+    panel_->Show(explanation, game_->state().Cells);
     statusAnnouncer_->ExplanationChanged(
         QString::fromStdString(explanation.headline + ' ' + explanation.text));
 }

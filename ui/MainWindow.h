@@ -150,6 +150,8 @@ class frmHaupt : public QWidget, public Shell {
     // The smallest layout scale of the play area in a window.
     double SmallestLayoutScale() const;
     void CentreContainer();
+    // An explanation in the panel, and said to a screen reader.
+    void ShowInPanel(const Explanation& explanation);
     // Form_Load's pictures: the logo whitened around, the tiled play area and options panel,
     // the logo, and the drawn buttons' pictures.
     void PaintPlayArea();

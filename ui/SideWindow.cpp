@@ -4,10 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
-#include <algorithm>
-#include <cmath>
 
 #include "ui/GamePictures.h"
 #include "ui/Pictures.h"
@@ -47,7 +44,7 @@ void SideWindow::Place(QWidget* control, const QRect& layout) const {
 }
 
 int SideWindow::Zoomed(int layoutPixels) const {
-    return static_cast<int>(std::lround(layoutPixels * zoom_));
+    return ScaledPixels(layoutPixels, zoom_);
 }
 
 void SideWindow::PaintPictures() {

@@ -1,7 +1,8 @@
 #include "ui/SlateTextBox.h"
 
 #include <QTextEdit>
-#include <cmath>
+
+#include "ui/Twips.h"
 
 namespace tessora {
 
@@ -22,7 +23,7 @@ constexpr int kLengths[] = {1, 3, 6, 4, 8, 12, 24, 4, 2};
 void StyleSlateTextBox(QTextEdit* box, double zoom) {
     QString style = QString::fromLatin1(kStyle);
     for (const int length : kLengths)
-        style = style.arg(static_cast<int>(std::lround(length * zoom)));
+        style = style.arg(ScaledPixels(length, zoom));
     box->setStyleSheet(style);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -16,11 +16,17 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
                  PixelsFromTwips(height));
 }
 
+// A length or position of the layout (a font's pixel size, a margin, an edge) shown `scale` times
+// as large, at the nearest whole pixel.
+inline int ScaledPixels(double layout, double scale) {
+    return static_cast<int>(std::lround(layout * scale));
+}
+
 // A rectangle of the layout shown `scale` times as large: its edges go to the nearest pixel, so
 // that neighbouring rectangles stay neighbours. Unchanged at scale 1.
 inline QRect Scaled(const QRect& rect, double scale) {
     if (scale == 1) return rect;
-    const auto edge = [scale](int layout) { return static_cast<int>(std::lround(layout * scale)); };
+    const auto edge = [scale](int layout) { return ScaledPixels(layout, scale); };
     return QRect(QPoint(edge(rect.left()), edge(rect.top())),
                  QPoint(edge(rect.x() + rect.width()) - 1, edge(rect.y() + rect.height()) - 1));
 }

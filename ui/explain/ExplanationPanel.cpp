@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextEdit>
-#include <cmath>
 
 #include "platform/BitBlt.h"
 #include "platform/qt/InterfaceFont.h"
@@ -83,13 +82,10 @@ ExplanationPanel::ExplanationPanel(ButtonPressedFlag& buttonPressed, QWidget* pa
 void ExplanationPanel::SetLayoutScale(double scale) {
     scale_ = scale;
     setFixedSize(Scaled(QRect(QPoint(), kPanel), scale).size());
-    const auto pixels = [scale](int layout) {
-        return static_cast<int>(std::lround(layout * scale));
-    };
     PlaceScaled(headline_, kHeadline, scale);
-    headline_->setFont(InterfaceFont(pixels(kHeadlinePixels), true));
+    headline_->setFont(InterfaceFont(ScaledPixels(kHeadlinePixels, scale), true));
     PlaceScaled(text_, kText, scale);
-    text_->setFont(InterfaceFont(pixels(kTextPixels)));
+    text_->setFont(InterfaceFont(ScaledPixels(kTextPixels, scale)));
     StyleSlateTextBox(text_, scale);
     PlaceScaled(miniature_, QRect(kMiniature, BoardMiniature::kSize), scale);
     miniature_->SetLayoutScale(scale);
