@@ -56,13 +56,14 @@ void NameTheGameForTheSoundServer() {
            kKeepTheUsers);
 }
 
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv, Language language) {
-    noScreenLine =
-        "tessora: " + GameTranslation(language).Text("Startup", kNoScreen).toLocal8Bit() + '\n';
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv,
+                                               GameTranslation& translation) {
+    noScreenLine = "tessora: " + translation.Text("Startup", kNoScreen).toLocal8Bit() + '\n';
     previousHandler = qInstallMessageHandler(&HoldOrEnd);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
     PassOnHeldMessages();
+    translation.Install();
     QGuiApplication::setApplicationName(QStringLiteral("Tessora"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSORA_APP_ID));
     return application;

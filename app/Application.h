@@ -21,8 +21,9 @@ void NameTheGameForTheSoundServer();
 // program that finds no screen (neither an X server nor a Wayland compositor) with an English
 // complaint and a core dump; here it ends instead with one German line on standard error and
 // status kExitNoScreen. Qt's other messages of that moment are passed on once a screen was found.
-// The program's texts are in `language`, which the application's translation then speaks.
+// The program speaks `translation`'s language: its line without a screen, and every text once
+// the application exists (the translation is installed then, and must outlive the application).
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv,
-                                               Language language = Language::German);
+                                               GameTranslation& translation);
 
 }  // namespace tessora

@@ -56,7 +56,9 @@ const char* const kHelpText = QT_TRANSLATE_NOOP(
     "anderen Tasten tun ohne --tastatur nichts. Die üblichen Optionen von Qt (etwa\n"
     "-platform xcb) werden an Qt weitergegeben.\n");
 
-CommandLineAnswer Refuse(const QString& line) {
+// The one line that refuses a command line, in `language`; its translation is loaded only now.
+CommandLineAnswer Refuse(Language language, const char* german, const QString& what) {
+    const QString line = GameTranslation(language).Text("CommandLine", german).arg(what);
     return {false, kExitBadCommandLine, QStringLiteral("tessora: ") + line + u'\n', {}};
 }
 
@@ -102,11 +104,11 @@ QStringList OptionArguments(const QStringList& arguments) {
     return options;
 }
 
-// The German line for a command line the parser refused.
-QString RefusalLine(const QCommandLineParser& parser, const QStringList& arguments,
-                    const GameTranslation& words) {
-    const auto say = [&words](const char* german, const QString& what) {
-        return words.Text("CommandLine", german).arg(what);
+// The refusal of a command line the parser refused.
+CommandLineAnswer RefuseUnparsed(const QCommandLineParser& parser, const QStringList& arguments,
+                                 Language language) {
+    const auto say = [language](const char* german, const QString& what) {
+        return Refuse(language, german, what);
     };
     const QStringList options = OptionArguments(arguments);
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -178,11 +180,10 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments, const QStringLis
     std::optional<Language> chosen = Language::German;
     if (parsed && parser.isSet(language))
         chosen = ReadLanguage(parser.value(language), uiLanguages);
-    const GameTranslation words(chosen.value_or(Language::German));
-    if (!parsed) return Refuse(RefusalLine(parser, arguments, words));
+    const Language refusals = chosen.value_or(Language::German);
+    if (!parsed) return RefuseUnparsed(parser, arguments, refusals);
     if (!parser.positionalArguments().isEmpty()) {
-        return Refuse(
-            words.Text("CommandLine", kUnexpected).arg(parser.positionalArguments().constFirst()));
+        return Refuse(refusals, kUnexpected, parser.positionalArguments().constFirst());
     }
     if (parser.isSet(help)) {
         return {false,
@@ -198,11 +199,11 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments, const QStringLis
     answer.options.keyboardPlay = parser.isSet(keyboardPlay);
     answer.options.explain = parser.isSet(explain);
     if (!chosen) {
-        return Refuse(words.Text("CommandLine", kBadLanguage).arg(parser.value(language)));
+        return Refuse(refusals, kBadLanguage, parser.value(language));
     }
     answer.options.language = *chosen;
     if (parser.isSet(zoom) && !ReadZoom(parser.value(zoom), answer.options)) {
-        return Refuse(words.Text("CommandLine", kBadZoom).arg(parser.value(zoom)));
+        return Refuse(refusals, kBadZoom, parser.value(zoom));
     }
     return answer;
 }

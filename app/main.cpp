@@ -10,9 +10,8 @@ int main(int argc, char** argv) {
     tessora::NameTheGameForTheSoundServer();
     tessora::StartOptions options;
     if (const auto status = tessora::AnswerCommandLine(argc, argv, options)) return *status;
-    const auto application = tessora::StartApplication(argc, argv, options.language);
     tessora::GameTranslation translation(options.language);
-    translation.Install();
+    const auto application = tessora::StartApplication(argc, argv, translation);
 
     // The start-up check ends the program before any window exists when the display is set to
     // a custom font size.

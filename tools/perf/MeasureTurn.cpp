@@ -175,9 +175,8 @@ int main(int argc, char** argv) {
         return options.exitStatus;
     }
 
-    const auto app = tessora::StartApplication(argc, argv, options.options.language);
     tessora::GameTranslation translation(options.options.language);
-    translation.Install();
+    const auto app = tessora::StartApplication(argc, argv, translation);
     // Every paint of the program passes the watch; the first one is the main window's.
     FirstFrameWatch firstFrame;
     app->installEventFilter(&firstFrame);
