@@ -11,11 +11,9 @@
 #include <QTextEdit>
 #include <QXmlStreamReader>
 
-#include "app/GameSession.h"
 #include "app/Language.h"
-#include "platform/qt/TimeOfDayClock.h"
-#include "support/FakeWaveOutput.h"
 #include "support/QtTestMain.h"
+#include "support/ShownSession.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
 #include "ui/instructions/InstructionsWindow.h"
@@ -84,11 +82,8 @@ class EnglishTest : public QObject {
         StartOptions options;
         options.language = Language::English;
         options.explain = true;
-        FakeWaveOutput wave;
-        ScriptedRandom random{{0.5}};
-        TimeOfDayClock clock;
-        GameSession session(wave, random, clock, options);
-        session.ShowMainWindow();
+        test::ShownSession shown(options);
+        GameSession& session = shown.session;
         frmHaupt* window = session.mainWindow();
         window->game().options().AnimationOn = false;
         // A move of each side, and a hint, so that the board and the panel speak.

@@ -3,10 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/GameSession.h"
-#include "platform/qt/TimeOfDayClock.h"
-#include "support/FakeWaveOutput.h"
 #include "support/QtTestMain.h"
+#include "support/ShownSession.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 #include "ui/about/AboutWindow.h"
@@ -17,24 +15,7 @@
 using namespace tessora;
 
 namespace {
-// The session on a silent sound device, with the windows built and the main window shown.
-struct Session {
-    explicit Session(StartOptions options = {}) : session(wave, random, clock, options) {
-        session.ShowMainWindow();
-    }
-
-    QStringList SoundsPlayed() const {
-        QStringList names;
-        for (const FakeWaveOutput::Played& played : wave.played())
-            names << QFileInfo(QString::fromStdString(played.path)).fileName();
-        return names;
-    }
-
-    FakeWaveOutput wave;
-    ScriptedRandom random{{0.5}};
-    TimeOfDayClock clock;
-    GameSession session;
-};
+using Session = test::ShownSession;
 
 void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));

@@ -6,10 +6,8 @@
 #include <QTemporaryFile>
 #include <QTest>
 
-#include "app/GameSession.h"
-#include "platform/qt/TimeOfDayClock.h"
-#include "support/FakeWaveOutput.h"
 #include "support/QtTestMain.h"
+#include "support/ShownSession.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 
@@ -18,11 +16,10 @@ using namespace tessora;
 namespace {
 constexpr double kZoom = 2.25;
 
-// A game in a window on a silent sound device, the falling animation off.
-struct WindowedGame {
-    WindowedGame() : session(wave, random, clock, Options()) {
-        session.ShowMainWindow();
-        // Whatever the window does once it is on the screen is done.
+// A game on a silent sound device, the falling animation off, with whatever the window does
+// once it is on the screen done; in a window at factor 2.25 unless other options are given.
+struct WindowedGame : test::ShownSession {
+    explicit WindowedGame(StartOptions options = Options()) : ShownSession(options) {
         QCoreApplication::processEvents();
         window = session.mainWindow();
         window->game().options().AnimationOn = false;
@@ -34,10 +31,6 @@ struct WindowedGame {
         return options;
     }
 
-    FakeWaveOutput wave;
-    ScriptedRandom random{{0.5}};
-    TimeOfDayClock clock;
-    GameSession session;
     frmHaupt* window = nullptr;
 };
 
@@ -125,13 +118,8 @@ class ZoomTest : public QObject {
         QFETCH(double, zoom);
         StartOptions options;
         options.zoom = zoom;
-        FakeWaveOutput wave;
-        ScriptedRandom random{{0.5}};
-        TimeOfDayClock clock;
-        GameSession session(wave, random, clock, options);
-        session.ShowMainWindow();
-        QCoreApplication::processEvents();
-        frmHaupt* window = session.mainWindow();
+        const WindowedGame game(options);
+        frmHaupt* window = game.window;
         const QRect screen = window->screen()->geometry();
         const double ratio = window->devicePixelRatioF();
         QCOMPARE(QSizeF(window->size()) * ratio, QSizeF(screen.size()) * ratio);
