@@ -55,9 +55,8 @@ void SideWindow::PaintPictures() {
 }
 
 void SideWindow::FollowScreenRatio() {
-    const double ratio = PictureRatioOf(*this, zoom_);
-    if (ratio == ratio_) return;
-    ratio_ = ratio;
+    // Called by the window's ratio watch once the ratio differs from the pictures'.
+    ratio_ = PictureRatioOf(*this, zoom_);
     picHG_ = QImage();
     // Before the load steps there is nothing painted yet; they paint at the new ratio.
     if (!background_.isNull()) PaintPictures();
